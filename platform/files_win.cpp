@@ -1,0 +1,89 @@
+#include "files_win.h"
+
+#include <shellapi.h>
+
+#include "handles_win.h"
+
+std::wstring ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return path.substr(0, path.find_last_of(L'\\'));
+}
+
+bool PathExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+FileResult ReadWholeFile(const std::wstring& path, std::string& bytes) {
+    KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return {GetLastError()};
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) return {GetLastError()};
+    if (size.QuadPart > 0x7FFFFFFF) return {ERROR_FILE_TOO_LARGE};
+    bytes.resize(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+        return {GetLastError()};
+    bytes.resize(read);
+    return {};
+}
+
+FileResult ReplaceFileContent(const std::wstring& path, const std::string& bytes) {
+    const std::wstring temporary = path + L".new";
+    {
+        KernelHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) return {GetLastError()};
+        DWORD written = 0;
+        const bool ok = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                        written == bytes.size() && FlushFileBuffers(file.get());
+        if (!ok) {
+            const DWORD error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+            DeleteFileW(temporary.c_str());
+            return {error};
+        }
+    }
+    if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(temporary.c_str());
+        return {error};
+    }
+    return {};
+}
+
+std::wstring SystemErrorText(DWORD error) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+        0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length ? std::wstring(buffer, length) : L"Error " + std::to_wstring(error);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) text.pop_back();
+    return text;
+}
+
+TempFolder::TempFolder() {
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
+    for (unsigned attempt = GetTickCount();; ++attempt) {
+        path_ = std::wstring(base) + L"durnwick-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                std::to_wstring(attempt);
+        if (CreateDirectoryW(path_.c_str(), nullptr)) return;
+    }
+}
+
+TempFolder::~TempFolder() {
+    // SHFileOperation wants a double-NUL-terminated list.
+    std::wstring from = path_ + L'\0';
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NO_UI;
+    SHFileOperationW(&op);
+}

@@ -1,0 +1,56 @@
+#include "files_win.h"
+
+#include <gtest/gtest.h>
+
+#include "handles_win.h"
+
+namespace {
+
+std::string Read(const std::wstring& path) {
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(path, bytes));
+    return bytes;
+}
+
+TEST(ReplaceFileContent, WritesNewAndReplacesExisting) {
+    TempFolder folder;
+    const std::wstring path = folder / L"List.txt";
+    ASSERT_TRUE(ReplaceFileContent(path, "one\r\n"));
+    ASSERT_TRUE(ReplaceFileContent(path, "two\r\n"));
+    EXPECT_EQ(Read(path), "two\r\n");
+    EXPECT_FALSE(PathExists(path + L".new"));
+}
+
+TEST(ReplaceFileContent, FailedReplaceKeepsTheOldFileAndLeavesNoTemporary) {
+    TempFolder folder;
+    const std::wstring path = folder / L"List.txt";
+    ASSERT_TRUE(ReplaceFileContent(path, "kept\r\n"));
+    {
+        // Another program holds the file open without sharing: the move fails.
+        KernelHandle lock(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(lock);
+        const FileResult result = ReplaceFileContent(path, "lost\r\n");
+        EXPECT_FALSE(result);
+        EXPECT_NE(result.error, 0u);
+    }
+    EXPECT_EQ(Read(path), "kept\r\n");
+    EXPECT_FALSE(PathExists(path + L".new"));
+}
+
+TEST(ReadWholeFile, ReportsAMissingFile) {
+    TempFolder folder;
+    std::string bytes;
+    EXPECT_EQ(ReadWholeFile(folder / L"absent.txt", bytes).error, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_FALSE(SystemErrorText(ERROR_FILE_NOT_FOUND).empty());
+}
+
+TEST(PathExists, TakesNamesLiterally) {
+    TempFolder folder;
+    ASSERT_TRUE(ReplaceFileContent(folder / L"a.txt", "x"));
+    EXPECT_TRUE(PathExists(folder / L"a.txt"));
+    EXPECT_TRUE(PathExists(folder.path()));
+    EXPECT_FALSE(PathExists(folder / L"?.txt"));
+    EXPECT_FALSE(PathExists(folder / L"*.txt"));
+}
+
+}  // namespace

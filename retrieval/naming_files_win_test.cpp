@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "files_win.h"
+#include "naming_win.h"
+
+namespace {
+
+void Touch(const std::wstring& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+    ASSERT_TRUE(ReplaceFileContent(path, "x"));
+    SetFileAttributesW(path.c_str(), attributes);
+}
+
+TEST(CustomNameOnDisk, ThreeDownloadsIntoAnEmptyFolder) {
+    TempFolder folder;
+    const auto next = [&] { return *TargetPathOnDisk(L"http://h/a", NamingConvention::Custom, L"data.csv", folder.path()); };
+    EXPECT_EQ(next(), folder / L"data.csv");
+    Touch(next());
+    EXPECT_EQ(next(), folder / L"1_data.csv");
+    Touch(next());
+    EXPECT_EQ(next(), folder / L"2_data.csv");
+    // A failed download writes nothing: the next entry gets the same name.
+    EXPECT_EQ(next(), folder / L"2_data.csv");
+}
+
+TEST(CustomNameOnDisk, HiddenFilesAndFoldersCountAsTaken) {
+    TempFolder folder;
+    Touch(folder / L"data.csv", FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(CreateDirectoryW((folder / L"1_data.csv").c_str(), nullptr));
+    Touch(folder / L"2_data.csv", FILE_ATTRIBUTE_SYSTEM);
+    EXPECT_EQ(*TargetPathOnDisk(L"x", NamingConvention::Custom, L"data.csv", folder.path()), folder / L"3_data.csv");
+}
+
+TEST(CustomNameOnDisk, WildcardCharactersAreNotPatterns) {
+    TempFolder folder;
+    Touch(folder / L"data.csv");
+    // "?" would match "data.csv" as a wildcard; taken literally it is free
+    // (and a name the file system then refuses, which fails that download).
+    EXPECT_EQ(*TargetPathOnDisk(L"x", NamingConvention::Custom, L"dat?.csv", folder.path()), folder / L"dat?.csv");
+}
+
+}  // namespace

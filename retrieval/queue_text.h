@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The queue's list box counts entries in 16 bits.
+constexpr size_t kMaxQueueEntries = 32767;
+
+// The non-empty pieces of the entry box's text, split at every CR LF; a lone
+// CR or LF stays inside its piece.
+std::vector<std::wstring> NonEmptyLines(const std::wstring& text);
+
+// Removes leading and trailing blanks (the space only; line breaks stay).
+std::wstring TrimSpaces(const std::wstring& text);
+
+// Every line followed by CR LF: the list file's text.
+std::wstring ListFileText(const std::vector<std::wstring>& lines);
+
+std::wstring QueuedStatusText(size_t count);
+std::wstring DownloadingFileText(size_t position, size_t count);
+std::wstring CountdownText(const std::wstring& minutes);
