@@ -1,0 +1,101 @@
+#include "app_test_support_win.h"
+
+#include <commctrl.h>
+
+#include "settings_win.h"
+
+DialogWatcher* DialogWatcher::active_ = nullptr;
+
+DialogWatcher::DialogWatcher() {
+    active_ = this;
+    timer_ = SetTimer(nullptr, 0, 50, Tick);
+}
+
+DialogWatcher::~DialogWatcher() {
+    KillTimer(nullptr, timer_);
+    active_ = nullptr;
+}
+
+void CALLBACK DialogWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            wchar_t className[32] = {};
+            GetClassNameW(window, className, 32);
+            if (wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window) || !active_) return TRUE;
+            ClosedDialog dialog{TextOf(window), L""};
+            EnumChildWindows(
+                window,
+                [](HWND child, LPARAM text) -> BOOL {
+                    wchar_t childClass[32] = {};
+                    GetClassNameW(child, childClass, 32);
+                    if (_wcsicmp(childClass, L"Static") == 0) *reinterpret_cast<std::wstring*>(text) += TextOf(child);
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&dialog.text));
+            active_->closed_.push_back(dialog);
+            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+            return TRUE;
+        },
+        0);
+}
+
+TestEnvironment::TestEnvironment()
+    : settingsApp_(L"DurnwickTest-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount())) {}
+
+TestEnvironment::~TestEnvironment() { RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\" + settingsApp_).c_str()); }
+
+std::wstring TestEnvironment::Setting(const std::wstring& section, const std::wstring& key) const {
+    return SettingsStore(settingsApp_).Get(section, key, L"<absent>");
+}
+
+bool TestEnvironment::HasSetting(const std::wstring& section, const std::wstring& key) const {
+    return Setting(section, key) != L"<absent>";
+}
+
+void TestEnvironment::StoreSetting(const std::wstring& section, const std::wstring& key,
+                                   const std::wstring& value) const {
+    SettingsStore(settingsApp_).Save(section, key, value);
+}
+
+void Click(frmMain& form, ControlId id) { SendMessageW(form.Control(id), BM_CLICK, 0, 0); }
+
+std::wstring TextOf(HWND control) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::wstring Panel(frmMain& form, int panel) {
+    wchar_t text[256] = {};
+    SendMessageW(form.StatusBar(), SB_GETTEXTW, panel - 1, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::vector<std::wstring> Queue(frmMain& form) {
+    HWND list = form.Control(idLstDownload);
+    std::vector<std::wstring> entries;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring entry(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        entry.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry.data()))));
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+int Progress(frmMain& form) { return static_cast<int>(SendMessageW(form.ProgressBar(), PBM_GETPOS, 0, 0)); }
+
+int ProgressMaximum(frmMain& form) {
+    return static_cast<int>(SendMessageW(form.ProgressBar(), PBM_GETRANGE, FALSE, 0));
+}
+
+bool Ticked(frmMain& form, ControlId id) {
+    return SendMessageW(form.Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::string FileBytes(const std::wstring& path) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return "<missing>";
+    return bytes;
+}

@@ -1,0 +1,60 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "files_win.h"
+#include "main_window_win.h"
+
+// A dialog that the watcher closed: its title and the texts of its statics.
+struct ClosedDialog {
+    std::wstring title;
+    std::wstring text;
+};
+
+// Closes every modal dialog this thread opens (message boxes, the folder
+// picker) as Escape would, and remembers what each said.
+class DialogWatcher {
+public:
+    DialogWatcher();
+    DialogWatcher(const DialogWatcher&) = delete;
+    DialogWatcher& operator=(const DialogWatcher&) = delete;
+    ~DialogWatcher();
+    const std::vector<ClosedDialog>& closed() const { return closed_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    static DialogWatcher* active_;
+    UINT_PTR timer_ = 0;
+    std::vector<ClosedDialog> closed_;
+};
+
+// A program folder and a settings key of the test's own, removed afterwards.
+class TestEnvironment {
+public:
+    TestEnvironment();
+    TestEnvironment(const TestEnvironment&) = delete;
+    TestEnvironment& operator=(const TestEnvironment&) = delete;
+    ~TestEnvironment();
+
+    MainWindowEnvironment environment() const { return {folder_.path(), settingsApp_, {}}; }
+    const TempFolder& folder() const { return folder_; }
+    std::wstring Setting(const std::wstring& section, const std::wstring& key) const;
+    bool HasSetting(const std::wstring& section, const std::wstring& key) const;
+    void StoreSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value) const;
+
+private:
+    TempFolder folder_;
+    std::wstring settingsApp_;
+};
+
+// What a user does and sees on the main window.
+void Click(frmMain& form, ControlId id);
+std::wstring TextOf(HWND control);
+std::wstring Panel(frmMain& form, int panel);
+std::vector<std::wstring> Queue(frmMain& form);
+int Progress(frmMain& form);
+int ProgressMaximum(frmMain& form);
+bool Ticked(frmMain& form, ControlId id);
+std::string FileBytes(const std::wstring& path);

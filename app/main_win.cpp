@@ -1,0 +1,26 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "files_win.h"
+#include "message_loop_win.h"
+#include "settings_rules.h"
+#include "startup_win.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    OleInitialize(nullptr);  // the folder picker needs a single-threaded apartment
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+
+    Startup startup({ProgramFolder(), kSettingsApp, [] { PostQuitMessage(0); }});
+    startup.Begin();
+
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (TranslateForDialogs(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    OleUninitialize();
+    return static_cast<int>(msg.wParam);
+}

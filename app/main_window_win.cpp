@@ -1,0 +1,346 @@
+#include "main_window_win.h"
+
+#include <commctrl.h>
+
+#include "folder_win.h"
+#include "links.h"
+#include "list_file_win.h"
+#include "queue_text.h"
+#include "schedule.h"
+#include "settings_rules.h"
+#include "twips.h"
+
+namespace {
+
+constexpr wchar_t kMainClass[] = L"DurnwickMain";
+constexpr wchar_t kMainCaption[] = L"Durnwick 2.0 - Freeware ";
+constexpr wchar_t kProduct[] = L"Durnwick";
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr COLORREF kEtchShadow = RGB(0x80, 0x80, 0x80);
+constexpr COLORREF kEtchLight = RGB(0xFF, 0xFF, 0xFF);
+
+void DrawLine(HDC dc, COLORREF colour, POINT from, POINT to) {
+    Gdi<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
+    Selected selected(dc, pen.get());
+    MoveToEx(dc, from.x, from.y, nullptr);
+    LineTo(dc, to.x, to.y);
+}
+
+}  // namespace
+
+frmMain::frmMain(MainWindowEnvironment environment)
+    : environment_(std::move(environment)), settings_(environment_.settingsApp) {}
+
+void frmMain::Show() {
+    RECT frame{0, 0, 0, 0};
+    {
+        WindowDC screen(nullptr);
+        const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+        frame.right = MulDiv(kMainClientWidthTwips, dpi, kTwipsPerInch);
+        frame.bottom = MulDiv(kMainClientHeightTwips, dpi, kTwipsPerInch);
+    }
+    AdjustWindowRectEx(&frame, kMainStyle, FALSE, 0);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + (work.right - work.left - width) / 2;
+    const int y = work.top + (work.bottom - work.top - height) / 2;
+    CreateOwnWindow(kMainClass, kMainCaption, kMainStyle, 0, x, y, width, height, nullptr,
+                    LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+    controls_.Create(hwnd());
+    SetPanel(1, L"Idle");
+    SetPanel(2, L"No files");
+    Form_Load();
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(hwnd());
+}
+
+void frmMain::Form_Load() {
+    std::wstring storedNamingChoice;
+    LoadSettings(storedNamingChoice);
+    LoadListFile();
+    SelectNamingOption(storedNamingChoice);
+}
+
+void frmMain::LoadSettings(std::wstring& storedNamingChoice) {
+    SetText(idTxtPath, settings_.Get(kPathsSection, L"SaveTo", kDefaultSaveTo));
+    storedNamingChoice = settings_.Get(kOptionsSection, L"SaveName", kDefaultSaveName);
+    SetText(idTxtCustomName, settings_.Get(kOptionsSection, L"CustomName", kDefaultCustomName));
+    SetText(idTxtAutoD, std::to_wstring(LoadedInterval(settings_.Get(kOptionsSection, L"AutoDownloadInterval",
+                                                                      kDefaultInterval))));
+    // Assigning a check box a new value raises its click, which stores it.
+    const bool showMessages = LoadedCheckValue(settings_.Get(kOptionsSection, L"ShowMessages", kDefaultTicked));
+    if (showMessages != IsTicked(idChkShowMessages)) {
+        SetTicked(idChkShowMessages, showMessages);
+        chkShowMessages_Click();
+    }
+    const bool playSound = LoadedCheckValue(settings_.Get(kOptionsSection, L"PlaySound", kDefaultTicked));
+    if (playSound != IsTicked(idChkPlaySound)) {
+        SetTicked(idChkPlaySound, playSound);
+        chkPlaySound_Click();
+    }
+    const int position = SpinnerFromInterval(Interval());
+    if (position != GetScrollPos(Control(idVScroll1), SB_CTL)) {
+        SetScrollPos(Control(idVScroll1), SB_CTL, position, TRUE);
+        VScroll1_Change();
+    }
+}
+
+void frmMain::SelectNamingOption(const std::wstring& storedNamingChoice) {
+    const std::optional<NamingConvention> choice = LoadedNamingChoice(storedNamingChoice);
+    if (!choice || *choice == SelectedConvention()) return;
+    const ControlId option = *choice == NamingConvention::Custom             ? idOptCustom
+                             : *choice == NamingConvention::OriginalDateTime ? idOptOriginalDateTime
+                                                                             : idOptOriginalName;
+    CheckRadioButton(hwnd(), idOptOriginalName, idOptCustom, option);
+    optNaming_Click(*choice);
+}
+
+void frmMain::LoadListFile() {
+    const std::wstring path = ListFilePath(environment_.programFolder);
+    if (!PathExists(path)) return;
+    std::wstring text;
+    if (const FileResult read = ReadListFile(path, text); !read) {
+        ReportListFileError(path, read.error);
+        return;
+    }
+    SetText(idTxtURLs, TrimSpaces(text));
+    cmdAdd_Click();
+}
+
+LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_COMMAND:
+        OnCommand(LOWORD(wp), HIWORD(wp));
+        return 0;
+    case WM_VSCROLL:
+        if (reinterpret_cast<HWND>(lp) == Control(idVScroll1)) VScroll1_Scroll(LOWORD(wp));
+        return 0;
+    case WM_TIMER:
+        if (wp == idTmrAutoUpdater) tmrAutoUpdater_Timer();
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        if (HBRUSH brush = controls_.ColorStatic(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp))) {
+            return reinterpret_cast<LRESULT>(brush);
+        }
+        break;
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        FillRect(reinterpret_cast<HDC>(wp), &client, controls_.background());
+        return 1;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd(), &paint);
+        // The etched box around the hint under the naming options.
+        TwipsRect box = kLabel3BoxPlace;
+        box.left += ControlById(idFileNaming).place.left;
+        box.top += ControlById(idFileNaming).place.top;
+        const RECT r = controls_.PixelRect(box);
+        DrawLine(dc, kEtchShadow, {r.left, r.bottom}, {r.left, r.top});
+        DrawLine(dc, kEtchShadow, {r.left, r.top}, {r.right, r.top});
+        DrawLine(dc, kEtchLight, {r.right, r.top}, {r.right, r.bottom});
+        DrawLine(dc, kEtchLight, {r.right, r.bottom}, {r.left - 1, r.bottom});
+        EndPaint(hwnd(), &paint);
+        return 0;
+    }
+    case WM_CLOSE:
+        // A run in progress is abandoned: nothing waits for a transfer to end.
+        if (runActive_) ExitProcess(0);
+        DestroyWindow(hwnd());
+        return 0;
+    case WM_DESTROY:
+        if (environment_.onClosed) environment_.onClosed();
+        return 0;
+    }
+    return DefaultProc(msg, wp, lp);
+}
+
+void frmMain::OnCommand(int id, int code) {
+    if (id == idTxtCustomName) {
+        if (code == EN_CHANGE) txtCustomName_Change();
+        return;
+    }
+    if (code != BN_CLICKED) return;
+    switch (id) {
+    case idCmdAdd: cmdAdd_Click(); break;
+    case idCmdPaste: cmdPaste_Click(); break;
+    case idCmdClear: cmdClear_Click(); break;
+    case idCmdBrowse: cmdBrowse_Click(); break;
+    case idCmdView: cmdView_Click(); break;
+    case idCmdAction: cmdAction_Click(); break;
+    case idCmdOnlineSupport: OpenVendorPage(kSupportPage.opens); break;
+    case idCmdOtherProducts: OpenVendorPage(kProductsPage.opens); break;
+    case idCmdITSolutions: OpenVendorPage(kServicesPage.opens); break;
+    case idCmdORMA: OpenVendorPage(kHomePage.opens); break;
+    case idOptOriginalName: optNaming_Click(NamingConvention::OriginalName); break;
+    case idOptOriginalDateTime: optNaming_Click(NamingConvention::OriginalDateTime); break;
+    case idOptCustom: optNaming_Click(NamingConvention::Custom); break;
+    case idChkShowMessages: chkShowMessages_Click(); break;
+    case idChkPlaySound: chkPlaySound_Click(); break;
+    }
+}
+
+void frmMain::cmdAdd_Click() {
+    const std::wstring text = Text(idTxtURLs);
+    if (text.empty()) return;
+    const std::vector<std::wstring> lines = NonEmptyLines(text);
+    HWND list = Control(idLstDownload);
+    const size_t room = kMaxQueueEntries - std::min(QueueCount(), kMaxQueueEntries);
+    const size_t added = std::min(room, lines.size());
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_INITSTORAGE, added, added * 64 * sizeof(wchar_t));
+    for (size_t i = 0; i < added; ++i) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lines[i].c_str()));
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+
+    // The file keeps every line of the Add, also those the full queue refused.
+    const std::wstring path = ListFilePath(environment_.programFolder);
+    if (const FileResult written = WriteListFile(path, ListFileText(lines)); !written)
+        ReportListFileError(path, written.error);
+
+    SetPanel(2, QueuedStatusText(QueueCount()));
+    SendMessageW(ProgressBar(), PBM_SETRANGE32, 0, std::max<LPARAM>(QueueCount(), 1));
+    if (added < lines.size())
+        ShowError(L"The queue holds at most " + std::to_wstring(kMaxQueueEntries) + L" addresses; " +
+                      std::to_wstring(lines.size() - added) + L" line(s) were left out.",
+                  MB_ICONWARNING);
+}
+
+void frmMain::cmdPaste_Click() {
+    std::wstring text;
+    if (OpenClipboard(hwnd())) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+                text = chars;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    SetText(idTxtURLs, text);
+}
+
+void frmMain::cmdClear_Click() { SendMessageW(Control(idLstDownload), LB_RESETCONTENT, 0, 0); }
+
+void frmMain::cmdBrowse_Click() {
+    const std::wstring folder = BrowseForFolder(hwnd(), L"Select folder:");
+    if (folder.empty()) return;
+    SetText(idTxtPath, folder);
+    settings_.Save(kPathsSection, L"SaveTo", folder);
+}
+
+void frmMain::cmdView_Click() { OpenWithShell(hwnd(), Text(idTxtPath)); }
+
+void frmMain::OpenVendorPage(const wchar_t* path) { OpenWithShell(hwnd(), VendorAddress(path)); }
+
+void frmMain::optNaming_Click(NamingConvention convention) {
+    settings_.Save(kOptionsSection, L"SaveName", std::to_wstring(static_cast<int>(convention)));
+}
+
+void frmMain::txtCustomName_Change() { settings_.Save(kOptionsSection, L"CustomName", Text(idTxtCustomName)); }
+
+void frmMain::VScroll1_Scroll(int request) {
+    HWND spinner = Control(idVScroll1);
+    const int before = GetScrollPos(spinner, SB_CTL);
+    int after = before;
+    switch (request) {
+    case SB_LINEUP:
+    case SB_PAGEUP: after = before - 1; break;
+    case SB_LINEDOWN:
+    case SB_PAGEDOWN: after = before + 1; break;
+    case SB_TOP: after = kSpinnerMin; break;
+    case SB_BOTTOM: after = kSpinnerMax; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_TRACKPOS;
+        GetScrollInfo(spinner, SB_CTL, &info);
+        after = info.nTrackPos;
+        break;
+    }
+    default: return;
+    }
+    after = std::clamp(after, kSpinnerMin, kSpinnerMax);
+    if (after == before) return;
+    SetScrollPos(spinner, SB_CTL, after, TRUE);
+    VScroll1_Change();
+}
+
+void frmMain::VScroll1_Change() {
+    SetText(idTxtAutoD, std::to_wstring(IntervalFromSpinner(GetScrollPos(Control(idVScroll1), SB_CTL))));
+    settings_.Save(kOptionsSection, L"AutoDownloadInterval", Text(idTxtAutoD));
+}
+
+void frmMain::chkShowMessages_Click() {
+    settings_.Save(kOptionsSection, L"ShowMessages", IsTicked(idChkShowMessages) ? L"1" : L"0");
+}
+
+void frmMain::chkPlaySound_Click() {
+    settings_.Save(kOptionsSection, L"PlaySound", IsTicked(idChkPlaySound) ? L"1" : L"0");
+}
+
+void frmMain::SetPanel(int panel, const std::wstring& text) {
+    SendMessageW(StatusBar(), SB_SETTEXTW, panel - 1, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::wstring frmMain::PanelText(int panel) const {
+    const LRESULT length = LOWORD(SendMessageW(StatusBar(), SB_GETTEXTLENGTHW, panel - 1, 0));
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(StatusBar(), SB_GETTEXTW, panel - 1, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+std::wstring frmMain::Text(ControlId id) const {
+    HWND control = Control(id);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void frmMain::SetText(ControlId id, const std::wstring& text) {
+    // Like a user edit, a change raises the box's change handler; an equal text does not.
+    if (Text(id) != text) SetWindowTextW(Control(id), text.c_str());
+}
+
+bool frmMain::IsTicked(ControlId id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void frmMain::SetTicked(ControlId id, bool ticked) {
+    SendMessageW(Control(id), BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+size_t frmMain::QueueCount() const {
+    const LRESULT count = SendMessageW(Control(idLstDownload), LB_GETCOUNT, 0, 0);
+    return count > 0 ? static_cast<size_t>(count) : 0;
+}
+
+std::wstring frmMain::QueueEntry(size_t index) const {
+    HWND list = Control(idLstDownload);
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+    if (length <= 0) return {};
+    std::wstring entry(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(static_cast<size_t>(length));
+    return entry;
+}
+
+int frmMain::Interval() const { return static_cast<int>(ParseNumber(Text(idTxtAutoD)).value_or(kMinInterval)); }
+
+NamingConvention frmMain::SelectedConvention() const {
+    if (IsTicked(idOptCustom)) return NamingConvention::Custom;
+    if (IsTicked(idOptOriginalDateTime)) return NamingConvention::OriginalDateTime;
+    return NamingConvention::OriginalName;
+}
+
+void frmMain::ReportListFileError(const std::wstring& path, DWORD error) {
+    ShowError(L"The list file \"" + path + L"\" could not be used:\n" + SystemErrorText(error), MB_ICONERROR);
+}
+
+void frmMain::ShowError(const std::wstring& text, UINT icon) {
+    MessageBoxW(hwnd(), text.c_str(), kProduct, MB_OK | icon);
+}

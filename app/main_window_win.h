@@ -1,0 +1,90 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "main_controls_win.h"
+#include "naming.h"
+#include "settings_win.h"
+#include "window_win.h"
+
+// Where the main window keeps its files and settings; tests point it elsewhere.
+struct MainWindowEnvironment {
+    std::wstring programFolder;  // holds "List.txt" and "sound.wav"
+    std::wstring settingsApp;    // the settings store's application key
+    std::function<void()> onClosed;
+};
+
+// The main window: the queue, folder, naming, schedule and run.
+class frmMain : public Window {
+public:
+    explicit frmMain(MainWindowEnvironment environment);
+
+    // Creates the window and runs its load sequence, then shows it.
+    void Show();
+
+    HWND Control(ControlId id) const { return controls_[id]; }
+    HWND StatusBar() const { return controls_.statusBar(); }
+    HWND ProgressBar() const { return controls_.progressBar(); }
+    bool StopRequested() const { return stopRequested_; }
+    int16_t MinutesElapsed() const { return minutesElapsed_; }
+    bool ScheduleTimerEnabled() const { return timerEnabled_; }
+    bool RunActive() const { return runActive_; }
+
+    // One minute of the schedule; the timer calls it, and so can tests.
+    void tmrAutoUpdater_Timer();
+
+private:
+    static constexpr UINT_PTR idTmrAutoUpdater = 1;
+
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnCommand(int id, int code);
+    void Form_Load();
+    void LoadSettings(std::wstring& storedNamingChoice);
+    void SelectNamingOption(const std::wstring& storedNamingChoice);
+    void LoadListFile();
+
+    void cmdAdd_Click();
+    void cmdPaste_Click();
+    void cmdClear_Click();
+    void cmdBrowse_Click();
+    void cmdView_Click();
+    void cmdAction_Click();
+    void OpenVendorPage(const wchar_t* path);
+    void optNaming_Click(NamingConvention convention);
+    void txtCustomName_Change();
+    void VScroll1_Scroll(int request);
+    void VScroll1_Change();
+    void chkShowMessages_Click();
+    void chkPlaySound_Click();
+
+    void StartSchedule();
+    void StopSchedule();
+    void DownloadQueue();
+    void CompleteRun();
+    void ShowCompletionBalloon();
+    void SetScheduleTimer(bool enabled);
+
+    void SetPanel(int panel, const std::wstring& text);
+    std::wstring PanelText(int panel) const;
+    std::wstring Text(ControlId id) const;
+    void SetText(ControlId id, const std::wstring& text);
+    bool IsTicked(ControlId id) const;
+    void SetTicked(ControlId id, bool ticked);
+    size_t QueueCount() const;
+    std::wstring QueueEntry(size_t index) const;
+    int Interval() const;
+    NamingConvention SelectedConvention() const;
+    void ReportListFileError(const std::wstring& path, DWORD error);
+    void ShowError(const std::wstring& text, UINT icon);
+
+    MainWindowEnvironment environment_;
+    SettingsStore settings_;
+    MainControls controls_;
+    bool stopRequested_ = false;
+    int16_t minutesElapsed_ = 0;
+    bool timerEnabled_ = false;
+    bool runActive_ = false;
+};

@@ -1,0 +1,304 @@
+#include "main_window_win.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "app_test_support_win.h"
+#include "list_file_win.h"
+#include "message_loop_win.h"
+#include "settings_rules.h"
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    frmMain& Open() {
+        form_ = std::make_unique<frmMain>(env_.environment());
+        form_->Show();
+        return *form_;
+    }
+    frmMain& Restart() {
+        form_.reset();
+        return Open();
+    }
+    void Type(ControlId id, const std::wstring& text) { SetWindowTextW(form_->Control(id), text.c_str()); }
+    std::wstring ListFile() const { return ListFilePath(env_.folder().path()); }
+
+    TestEnvironment env_;
+    std::unique_ptr<frmMain> form_;
+};
+
+using Entries = std::vector<std::wstring>;
+
+TEST_F(MainWindowTest, StartsIdleWithDesignTextsAndFirstStartDefaults) {
+    frmMain& form = Open();
+    EXPECT_EQ(Panel(form, 1), L"Idle");
+    EXPECT_EQ(Panel(form, 2), L"No files");
+    EXPECT_EQ(Panel(form, 3), L"");
+    EXPECT_EQ(TextOf(form.Control(idCmdAction)), L"&START");
+    EXPECT_EQ(TextOf(form.Control(idTxtPath)), L"C:\\");
+    EXPECT_EQ(TextOf(form.Control(idTxtCustomName)), L"Downloaded file.txt");
+    EXPECT_EQ(TextOf(form.Control(idTxtAutoD)), L"1");
+    EXPECT_TRUE(Ticked(form, idOptOriginalName));
+    EXPECT_TRUE(Ticked(form, idChkShowMessages));
+    EXPECT_TRUE(Ticked(form, idChkPlaySound));
+    EXPECT_FALSE(form.ScheduleTimerEnabled());
+    // Loading writes back what differs from the design values.
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"CustomName"), L"Downloaded file.txt");
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"ShowMessages"), L"1");
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"PlaySound"), L"1");
+    EXPECT_FALSE(env_.HasSetting(kPathsSection, L"SaveTo"));
+    EXPECT_FALSE(env_.HasSetting(kOptionsSection, L"SaveName"));
+}
+
+TEST_F(MainWindowTest, AddQueuesNonEmptyLinesAndWritesTheListFile) {
+    frmMain& form = Open();
+    Type(idTxtURLs, L"http://a/1\r\n\r\nhttp://b/2\r\n   \r\n");
+    Click(form, idCmdAdd);
+    EXPECT_EQ(Queue(form), (Entries{L"http://a/1", L"http://b/2", L"   "}));
+    EXPECT_EQ(FileBytes(ListFile()), "http://a/1\r\nhttp://b/2\r\n   \r\n");
+    EXPECT_EQ(Panel(form, 2), L"3 file(s) queued for download");
+    EXPECT_EQ(ProgressMaximum(form), 3);
+    EXPECT_EQ(TextOf(form.Control(idTxtURLs)), L"http://a/1\r\n\r\nhttp://b/2\r\n   \r\n");
+
+    // A second Add queues everything again; the file keeps one copy.
+    Click(form, idCmdAdd);
+    EXPECT_EQ(Queue(form).size(), 6u);
+    EXPECT_EQ(FileBytes(ListFile()), "http://a/1\r\nhttp://b/2\r\n   \r\n");
+}
+
+TEST_F(MainWindowTest, AddOfAnEmptyBoxChangesNothingAndLineBreaksOnlyKeepAValidMaximum) {
+    frmMain& form = Open();
+    Click(form, idCmdAdd);
+    EXPECT_EQ(Panel(form, 2), L"No files");
+    EXPECT_EQ(FileBytes(ListFile()), "<missing>");
+
+    Type(idTxtURLs, L"\r\n\r\n");
+    Click(form, idCmdAdd);
+    EXPECT_TRUE(Queue(form).empty());
+    EXPECT_EQ(Panel(form, 2), L"0 file(s) queued for download");
+    EXPECT_EQ(ProgressMaximum(form), 1);
+}
+
+TEST_F(MainWindowTest, QueueComesBackFromTheListFileAfterARestart) {
+    frmMain& form = Open();
+    Type(idTxtURLs, L"http://a/1\r\nhttp://\u00FC\u6587.example/\u2603.txt");
+    Click(form, idCmdAdd);
+    Click(form, idCmdAdd);
+    Click(form, idCmdClear);
+    EXPECT_TRUE(Queue(form).empty());
+    EXPECT_EQ(Panel(form, 2), L"4 file(s) queued for download");
+
+    frmMain& again = Restart();
+    EXPECT_EQ(Queue(again), (Entries{L"http://a/1", L"http://\u00FC\u6587.example/\u2603.txt"}));
+    EXPECT_EQ(Panel(again, 2), L"2 file(s) queued for download");
+    EXPECT_EQ(TextOf(again.Control(idTxtURLs)), L"http://a/1\r\nhttp://\u00FC\u6587.example/\u2603.txt\r\n");
+}
+
+TEST_F(MainWindowTest, ListFileWithBlanksAndEmptyLinesReloadsCleanly) {
+    ASSERT_TRUE(ReplaceFileContent(ListFile(), "  http://a/1\r\n\r\nhttp://b/2\r\n\r\n\r\n  "));
+    frmMain& form = Open();
+    EXPECT_EQ(Queue(form), (Entries{L"http://a/1", L"http://b/2"}));
+    EXPECT_EQ(FileBytes(ListFile()), "http://a/1\r\nhttp://b/2\r\n");
+}
+
+TEST_F(MainWindowTest, ListFileThatCannotBeWrittenIsReportedAndTheQueueStillFills) {
+    frmMain& form = Open();
+    ASSERT_TRUE(ReplaceFileContent(ListFile(), "http://old/\r\n"));
+    DialogWatcher dialogs;
+    {
+        KernelHandle lock(CreateFileW(ListFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        Type(idTxtURLs, L"http://new/");
+        Click(form, idCmdAdd);
+    }
+    ASSERT_EQ(dialogs.closed().size(), 1u);
+    EXPECT_EQ(dialogs.closed()[0].title, L"Durnwick");
+    EXPECT_NE(dialogs.closed()[0].text.find(ListFile()), std::wstring::npos) << dialogs.closed()[0].text;
+    EXPECT_EQ(Queue(form), (Entries{L"http://new/"}));
+    EXPECT_EQ(FileBytes(ListFile()), "http://old/\r\n");
+}
+
+TEST_F(MainWindowTest, AddStopsAtTheQueueLimitAndSaysHowManyWereLeftOut) {
+    frmMain& form = Open();
+    std::wstring text;
+    for (int i = 0; i < 32767 + 5; ++i) text += L"u" + std::to_wstring(i) + L"\r\n";
+    Type(idTxtURLs, text);
+    DialogWatcher dialogs;
+    Click(form, idCmdAdd);
+    EXPECT_EQ(Queue(form).size(), 32767u);
+    ASSERT_EQ(dialogs.closed().size(), 1u);
+    EXPECT_NE(dialogs.closed()[0].text.find(L"5 line(s)"), std::wstring::npos) << dialogs.closed()[0].text;
+    EXPECT_EQ(ProgressMaximum(form), 32767);
+}
+
+TEST_F(MainWindowTest, PasteReplacesTheBoxWithTheClipboardText) {
+    frmMain& form = Open();
+    Type(idTxtURLs, L"typed before");
+    const std::wstring clip = L"http://x/1\r\nhttp://x/2";
+    ASSERT_TRUE(OpenClipboard(form.hwnd()));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (clip.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), clip.c_str(), (clip.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+
+    Click(form, idCmdPaste);
+    EXPECT_EQ(TextOf(form.Control(idTxtURLs)), clip);
+    EXPECT_TRUE(Queue(form).empty());
+
+    ASSERT_TRUE(OpenClipboard(form.hwnd()));
+    EmptyClipboard();
+    CloseClipboard();
+    Click(form, idCmdPaste);
+    EXPECT_EQ(TextOf(form.Control(idTxtURLs)), L"");
+}
+
+TEST_F(MainWindowTest, CancelledFolderPickerChangesAndStoresNothing) {
+    env_.StoreSetting(kPathsSection, L"SaveTo", L"D:\\kept");
+    frmMain& form = Open();
+    DialogWatcher dialogs;
+    Click(form, idCmdBrowse);
+    EXPECT_EQ(dialogs.closed().size(), 1u);
+    EXPECT_EQ(TextOf(form.Control(idTxtPath)), L"D:\\kept");
+    EXPECT_EQ(env_.Setting(kPathsSection, L"SaveTo"), L"D:\\kept");
+}
+
+TEST_F(MainWindowTest, StartRefusesWithTheRightMessageInOrder) {
+    frmMain& form = Open();
+    DialogWatcher dialogs;
+    Click(form, idCmdAction);  // empty queue: ignored without a message
+    EXPECT_TRUE(dialogs.closed().empty());
+
+    Type(idTxtURLs, L"http://a/1");
+    Click(form, idCmdAdd);
+    SetWindowTextW(form.Control(idTxtPath), (env_.folder() / L"missing").c_str());
+    Click(form, idOptCustom);
+    Type(idTxtCustomName, L"");
+    Click(form, idCmdAction);
+    Type(idTxtCustomName, L"name.txt");
+    Click(form, idCmdAction);
+    ASSERT_EQ(dialogs.closed().size(), 2u);
+    EXPECT_EQ(dialogs.closed()[0].text, L"Please enter a custom file name or chose another option.");
+    EXPECT_EQ(dialogs.closed()[1].text, L"Destination folder path could not be found. Please define another folder.");
+    EXPECT_EQ(dialogs.closed()[1].title, L"Durnwick");
+    EXPECT_EQ(TextOf(form.Control(idCmdAction)), L"&START");
+    EXPECT_FALSE(form.ScheduleTimerEnabled());
+    EXPECT_TRUE(IsWindowEnabled(form.Control(idCmdAdd)));
+}
+
+TEST_F(MainWindowTest, StartArmsAndLocksStopDisarmsAndUnlocks) {
+    frmMain& form = Open();
+    Type(idTxtURLs, L"http://a/1");
+    Click(form, idCmdAdd);
+    SetWindowTextW(form.Control(idTxtPath), env_.folder().path().c_str());
+    Click(form, idCmdAction);
+    EXPECT_EQ(TextOf(form.Control(idCmdAction)), L"&STOP");
+    EXPECT_EQ(Panel(form, 1), L"Downloading in 1 min(s).");
+    EXPECT_TRUE(form.ScheduleTimerEnabled());
+    EXPECT_FALSE(form.StopRequested());
+    for (ControlId id : {idVScroll1, idCmdAdd, idCmdBrowse, idCmdClear, idCmdPaste})
+        EXPECT_FALSE(IsWindowEnabled(form.Control(id))) << id;
+    EXPECT_TRUE(IsWindowEnabled(form.Control(idCmdView)));
+
+    Click(form, idCmdAction);
+    EXPECT_EQ(TextOf(form.Control(idCmdAction)), L"&START");
+    EXPECT_EQ(Panel(form, 1), L"idle");
+    EXPECT_EQ(Panel(form, 2), L"1 file(s) queued for download");
+    EXPECT_FALSE(form.ScheduleTimerEnabled());
+    EXPECT_TRUE(form.StopRequested());
+    for (ControlId id : {idVScroll1, idCmdAdd, idCmdBrowse, idCmdClear, idCmdPaste})
+        EXPECT_TRUE(IsWindowEnabled(form.Control(id))) << id;
+}
+
+TEST_F(MainWindowTest, CountdownShowsTheMinutesLeftAndRestartsAfterStop) {
+    frmMain& form = Open();
+    env_.StoreSetting(kOptionsSection, L"AutoDownloadInterval", L"3");
+    frmMain& armed = Restart();
+    Type(idTxtURLs, L"http://a/1");
+    Click(armed, idCmdAdd);
+    SetWindowTextW(armed.Control(idTxtPath), env_.folder().path().c_str());
+    Click(armed, idCmdAction);
+    EXPECT_EQ(Panel(armed, 1), L"Downloading in 3 min(s).");
+    armed.tmrAutoUpdater_Timer();
+    EXPECT_EQ(Panel(armed, 1), L"Downloading in 2 min(s).");
+    Click(armed, idCmdAction);
+    Click(armed, idCmdAction);
+    EXPECT_EQ(armed.MinutesElapsed(), 0);
+    armed.tmrAutoUpdater_Timer();
+    EXPECT_EQ(Panel(armed, 1), L"Downloading in 2 min(s).");
+    (void)form;
+}
+
+TEST_F(MainWindowTest, SpinnerArrowsWalkTheIntervalAndStoreIt) {
+    frmMain& form = Open();
+    HWND spinner = form.Control(idVScroll1);
+    const auto arrow = [&](int request) { SendMessageW(form.hwnd(), WM_VSCROLL, request, reinterpret_cast<LPARAM>(spinner)); };
+    arrow(SB_LINEDOWN);
+    EXPECT_EQ(TextOf(form.Control(idTxtAutoD)), L"1");
+    EXPECT_EQ(GetScrollPos(spinner, SB_CTL), 0);
+    arrow(SB_LINEUP);
+    EXPECT_EQ(TextOf(form.Control(idTxtAutoD)), L"1");
+    arrow(SB_LINEUP);
+    EXPECT_EQ(TextOf(form.Control(idTxtAutoD)), L"2");
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"AutoDownloadInterval"), L"2");
+    for (int i = 0; i < 70; ++i) arrow(SB_LINEUP);
+    EXPECT_EQ(TextOf(form.Control(idTxtAutoD)), L"60");
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"AutoDownloadInterval"), L"60");
+}
+
+TEST_F(MainWindowTest, EveryChoiceIsStoredAsItChangesAndSurvivesARestart) {
+    frmMain& form = Open();
+    Click(form, idOptCustom);
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"SaveName"), L"3");
+    Type(idTxtCustomName, L"d");
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"CustomName"), L"d");
+    Type(idTxtCustomName, L"da");
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"CustomName"), L"da");
+    Click(form, idChkShowMessages);
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"ShowMessages"), L"0");
+    Click(form, idChkPlaySound);
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"PlaySound"), L"0");
+    for (int i = 0; i < 4; ++i)
+        SendMessageW(form.hwnd(), WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(form.Control(idVScroll1)));
+    env_.StoreSetting(kPathsSection, L"SaveTo", L"E:\\files");
+
+    frmMain& again = Restart();
+    EXPECT_TRUE(Ticked(again, idOptCustom));
+    EXPECT_FALSE(Ticked(again, idOptOriginalName));
+    EXPECT_EQ(TextOf(again.Control(idTxtCustomName)), L"da");
+    EXPECT_FALSE(Ticked(again, idChkShowMessages));
+    EXPECT_FALSE(Ticked(again, idChkPlaySound));
+    EXPECT_EQ(TextOf(again.Control(idTxtAutoD)), L"5");
+    EXPECT_EQ(GetScrollPos(again.Control(idVScroll1), SB_CTL), -5);
+    EXPECT_EQ(TextOf(again.Control(idTxtPath)), L"E:\\files");
+
+    Type(idTxtCustomName, L"");
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"CustomName"), L"");
+    EXPECT_EQ(TextOf(Restart().Control(idTxtCustomName)), L"");
+}
+
+TEST_F(MainWindowTest, HandEditedSettingsLoadAsDecided) {
+    env_.StoreSetting(kOptionsSection, L"AutoDownloadInterval", L"99");
+    env_.StoreSetting(kOptionsSection, L"ShowMessages", L"maybe");
+    env_.StoreSetting(kOptionsSection, L"PlaySound", L"0");
+    env_.StoreSetting(kOptionsSection, L"SaveName", L"two");
+    frmMain& form = Open();
+    EXPECT_EQ(TextOf(form.Control(idTxtAutoD)), L"60");
+    EXPECT_EQ(GetScrollPos(form.Control(idVScroll1), SB_CTL), -60);
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"AutoDownloadInterval"), L"60");
+    EXPECT_TRUE(Ticked(form, idChkShowMessages));
+    EXPECT_FALSE(Ticked(form, idChkPlaySound));
+    EXPECT_TRUE(Ticked(form, idOptOriginalName));
+
+    env_.StoreSetting(kOptionsSection, L"AutoDownloadInterval", L"0");
+    env_.StoreSetting(kOptionsSection, L"SaveName", L"2");
+    frmMain& again = Restart();
+    EXPECT_EQ(TextOf(again.Control(idTxtAutoD)), L"1");
+    EXPECT_TRUE(Ticked(again, idOptOriginalDateTime));
+}
+
+}  // namespace
