@@ -13,7 +13,7 @@ bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 void StoreText(std::span<wchar_t> field, std::wstring_view text) {
     if (field.empty()) return;
     std::size_t length = std::min(text.size(), field.size() - 1);
-    if (length < text.size() && length > 0 && IsHighSurrogate(text[length - 1])) --length;
+    if (length > 0 && IsHighSurrogate(text[length - 1])) --length;
     std::fill(std::copy_n(text.begin(), length, field.begin()), field.end(), L'\0');
 }
 

@@ -57,8 +57,8 @@ TrayOperation FillForHidePopUp(TrayRecord& record, std::uintptr_t window);
 std::optional<TrayOperation> FillForReadd(TrayRecord& record, std::uintptr_t window, std::uintptr_t icon,
                                           std::uint32_t recordSize);
 
-// Stores text NUL-terminated, cut to fit; a cut never leaves half of a
-// surrogate pair at the end. The rest of the field is zeroed.
+// Stores text NUL-terminated, cut to fit and never ending in half of a
+// surrogate pair. The rest of the field is zeroed.
 void StoreText(std::span<wchar_t> field, std::wstring_view text);
 
 // The text of a field up to its NUL.
