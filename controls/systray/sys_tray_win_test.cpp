@@ -1,0 +1,279 @@
+#include "sys_tray_win.h"
+
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "files_win.h"
+#include "message_loop_win.h"
+
+namespace {
+
+Icon LoadAsset(const wchar_t* name, int size) {
+    const std::wstring path = ProgramFolder() + L"\\" + name;
+    return Icon(static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
+}
+
+// A modify without flags changes nothing and succeeds only while the shell
+// holds an icon for this window and id.
+bool ShellHoldsIcon(HWND window) {
+    NOTIFYICONDATAW probe{};
+    probe.cbSize = sizeof probe;
+    probe.hWnd = window;
+    probe.uID = 1;
+    return Shell_NotifyIconW(NIM_MODIFY, &probe);
+}
+
+// Appends every event the control raises, as text.
+struct Recorder {
+    explicit Recorder(ctxSysTray& tray) {
+        tray.MouseMouse = [this](int x, int y) {
+            events.push_back("MouseMouse");
+            lastPosition = {x, y};
+        };
+        tray.MouseDown = [this](int button, int shift, int x, int y) {
+            events.push_back("MouseDown " + std::to_string(button));
+            lastShift = shift;
+            lastPosition = {x, y};
+        };
+        tray.MouseUp = [this](int button, int shift, int, int) {
+            events.push_back("MouseUp " + std::to_string(button));
+            lastShift = shift;
+        };
+        tray.DblClick = [this](int button) { events.push_back("DblClick " + std::to_string(button)); };
+    }
+    bool WaitFor(std::size_t count) {
+        return PumpUntil([&] { return events.size() >= count; }, 3000);
+    }
+    std::vector<std::string> WithoutMoves() const {
+        std::vector<std::string> out;
+        std::copy_if(events.begin(), events.end(), std::back_inserter(out),
+                     [](const std::string& e) { return e != "MouseMouse"; });
+        return out;
+    }
+
+    std::vector<std::string> events;
+    POINT lastPosition{-1, -1};
+    int lastShift = -1;
+};
+
+std::string SideBySide(const std::vector<std::string>& got, const std::vector<std::string>& expected) {
+    std::ostringstream out;
+    out << "\n  got                 expected\n";
+    for (std::size_t i = 0; i < std::max(got.size(), expected.size()); ++i) {
+        const std::string g = i < got.size() ? got[i] : "-";
+        const std::string e = i < expected.size() ? expected[i] : "-";
+        out << (g == e ? "  " : "! ") << g << std::string(g.size() < 20 ? 20 - g.size() : 1, ' ') << e << "\n";
+    }
+    return out.str();
+}
+
+class SysTray : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tray = std::make_unique<ctxSysTray>();
+        ASSERT_TRUE(tray->hwnd());
+        Icon icon = LoadAsset(L"tray.ico", GetSystemMetrics(SM_CXSMICON));
+        ASSERT_TRUE(icon) << "tray.ico did not load";
+        tray->TrayIcon(std::move(icon));
+    }
+
+    std::unique_ptr<ctxSysTray> tray;
+};
+
+TEST(Assets, BothIconsHold16And32PixelPicturesWithAlpha) {
+    for (const wchar_t* name : {L"durnwick.ico", L"tray.ico"}) {
+        std::string bytes;
+        ASSERT_TRUE(ReadWholeFile(ProgramFolder() + L"\\" + name, bytes)) << "missing beside the test";
+        ASSERT_GE(bytes.size(), 6u + 2 * 16);
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+        EXPECT_EQ(byte(2), 1) << "not an icon file";
+        ASSERT_EQ(byte(4), 2) << "picture count";
+        std::set<int> sizes;
+        for (std::size_t entry = 6; entry < 6 + 2 * 16; entry += 16) {
+            EXPECT_EQ(byte(entry + 6), 32) << "bits per pixel";
+            sizes.insert(byte(entry) * 1000 + byte(entry + 1));
+        }
+        EXPECT_EQ(sizes, (std::set<int>{16016, 32032})) << "width * 1000 + height";
+        for (int size : {16, 32}) EXPECT_TRUE(LoadAsset(name, size)) << size << " pixels";
+    }
+}
+
+TEST_F(SysTray, AddPutsTheIconInTheTrayAndRemoveTakesItOut) {
+    ASSERT_FALSE(ShellHoldsIcon(tray->hwnd()));
+    ASSERT_EQ(tray->AddIconToSystray(L"Durnwick - version 2.0"), TrayResult::Accepted);
+    EXPECT_TRUE(tray->IconInTray());
+    EXPECT_TRUE(ShellHoldsIcon(tray->hwnd()));
+
+    EXPECT_EQ(tray->UpdateIcon(L"Durnwick - Idle"), TrayResult::Accepted);
+    EXPECT_EQ(tray->Popup(L"Download complete in: now", L"Durnwick", 1), TrayResult::Accepted);
+    EXPECT_EQ(tray->HidePopUp(), TrayResult::Accepted);
+    EXPECT_EQ(tray->HidePopUp(), TrayResult::Accepted) << "with no balloon showing";
+    EXPECT_TRUE(tray->IconInTray());
+
+    EXPECT_EQ(tray->RemoveIconFromSystray(), TrayResult::Accepted);
+    EXPECT_FALSE(tray->IconInTray());
+    EXPECT_FALSE(ShellHoldsIcon(tray->hwnd()));
+    EXPECT_EQ(tray->RemoveIconFromSystray(), TrayResult::Refused) << "second delete";
+}
+
+TEST_F(SysTray, WithoutAPictureNothingIsSent) {
+    tray->TrayIcon(Icon());
+    EXPECT_EQ(tray->AddIconToSystray(L"tip"), TrayResult::NoPicture);
+    EXPECT_EQ(tray->UpdateIcon(L"tip"), TrayResult::NoPicture);
+    EXPECT_FALSE(tray->IconInTray());
+    EXPECT_FALSE(ShellHoldsIcon(tray->hwnd()));
+    EXPECT_EQ(tray->Readd(), TrayResult::NotRequested) << "the failed add asked for nothing";
+}
+
+TEST_F(SysTray, CallsBeforeAnyAddChangeNothing) {
+    EXPECT_EQ(tray->UpdateIcon(L"tip"), TrayResult::Refused);
+    EXPECT_EQ(tray->Popup(L"m", L"t", 1), TrayResult::Refused);
+    EXPECT_EQ(tray->HidePopUp(), TrayResult::Refused);
+    EXPECT_FALSE(tray->IconInTray());
+    EXPECT_FALSE(ShellHoldsIcon(tray->hwnd()));
+}
+
+TEST_F(SysTray, DestroyingTheControlRemovesItsIcon) {
+    // Wine drops the icons of a destroyed top-level window by itself but not
+    // those of a message-only one, so this catches a missing delete.
+    ASSERT_EQ(tray->AddIconToSystray(L"tip"), TrayResult::Accepted);
+    const HWND window = tray->hwnd();
+    tray.reset();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(ShellHoldsIcon(window));
+}
+
+TEST_F(SysTray, DestroyingAfterTheOwnerRemovedTheIconIsHarmless) {
+    ASSERT_EQ(tray->AddIconToSystray(L"tip"), TrayResult::Accepted);
+    const HWND window = tray->hwnd();
+    EXPECT_EQ(tray->RemoveIconFromSystray(), TrayResult::Accepted);
+    tray.reset();
+    EXPECT_FALSE(ShellHoldsIcon(window));
+}
+
+TEST_F(SysTray, ReaddBringsBackAnIconTheShellLost) {
+    ASSERT_EQ(tray->AddIconToSystray(L"Durnwick - Downloading in 2 min(s)."), TrayResult::Accepted);
+    NOTIFYICONDATAW lost{};
+    lost.cbSize = sizeof lost;
+    lost.hWnd = tray->hwnd();
+    lost.uID = 1;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &lost)) << "the shell forgetting the icon";
+
+    EXPECT_EQ(tray->Readd(), TrayResult::Accepted);
+    EXPECT_TRUE(ShellHoldsIcon(tray->hwnd()));
+    EXPECT_EQ(tray->Readd(), TrayResult::Accepted) << "icon still held";
+    EXPECT_TRUE(tray->IconInTray());
+
+    tray->RemoveIconFromSystray();
+    EXPECT_EQ(tray->Readd(), TrayResult::NotRequested);
+    EXPECT_FALSE(ShellHoldsIcon(tray->hwnd()));
+}
+
+TEST_F(SysTray, PostedNotificationsRaiseTheirEventsInOrder) {
+    Recorder recorder(*tray);
+    const LPARAM sent[] = {
+        WM_MOUSEMOVE,   WM_LBUTTONDOWN, WM_LBUTTONUP,     WM_LBUTTONDBLCLK, WM_LBUTTONUP,
+        WM_MBUTTONDOWN, WM_MBUTTONUP,   WM_MBUTTONDBLCLK, WM_MOUSEWHEEL,    WM_CONTEXTMENU,
+        WM_USER,        WM_RBUTTONDOWN, WM_RBUTTONUP,     WM_RBUTTONDBLCLK, WM_RBUTTONUP,
+        WM_XBUTTONDOWN, WM_MOUSEMOVE,
+    };
+    for (LPARAM message : sent) PostMessageW(tray->hwnd(), WM_MOUSEMOVE, 1, message);
+    const std::vector<std::string> expected = {
+        "MouseMouse",  "MouseDown 1", "MouseUp 1", "DblClick 1", "MouseUp 1",
+        "MouseDown 2", "MouseUp 2",   "DblClick 2", "MouseUp 2", "MouseMouse",
+    };
+    recorder.WaitFor(expected.size());
+    DoEvents();
+    EXPECT_EQ(recorder.events, expected) << SideBySide(recorder.events, expected);
+}
+
+TEST_F(SysTray, EventsCarryThePointerPositionAndShiftState) {
+    Recorder recorder(*tray);
+    ASSERT_TRUE(SetCursorPos(40, 60));
+    BYTE keys[256]{};
+    ASSERT_TRUE(GetKeyboardState(keys));
+    BYTE held[256];
+    std::copy(std::begin(keys), std::end(keys), held);
+    held[VK_SHIFT] = held[VK_CONTROL] = 0x80;
+    ASSERT_TRUE(SetKeyboardState(held));
+    PostMessageW(tray->hwnd(), WM_MOUSEMOVE, 1, WM_LBUTTONDOWN);
+    recorder.WaitFor(1);
+    SetKeyboardState(keys);
+    EXPECT_EQ(recorder.lastShift, 1 | 2);
+    EXPECT_EQ(recorder.lastPosition.x, 40);
+    EXPECT_EQ(recorder.lastPosition.y, 60);
+}
+
+// Without a desktop tray, Wine's display driver shows its own small tray
+// window with one child per icon; real input there travels through the shell
+// back to the control's window.
+std::vector<HWND> WineTrayIcons() {
+    std::vector<HWND> icons;
+    const HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+    for (HWND child = FindWindowExW(tray, nullptr, nullptr, nullptr); tray && child;
+         child = FindWindowExW(tray, child, nullptr, nullptr))
+        icons.push_back(child);
+    return icons;
+}
+
+void Click(DWORD down, DWORD up, int times = 1) {
+    for (int i = 0; i < times; ++i) {
+        INPUT input[2]{};
+        input[0].type = input[1].type = INPUT_MOUSE;
+        input[0].mi.dwFlags = down;
+        input[1].mi.dwFlags = up;
+        SendInput(2, input, sizeof(INPUT));
+    }
+}
+
+TEST_F(SysTray, RealClicksOnTheIconRaiseTheEvents) {
+    const std::vector<HWND> before = WineTrayIcons();
+    ASSERT_EQ(tray->AddIconToSystray(L"Durnwick - version 2.0"), TrayResult::Accepted);
+    std::vector<HWND> added;
+    PumpUntil([&] {
+        added.clear();
+        for (HWND icon : WineTrayIcons())
+            if (std::find(before.begin(), before.end(), icon) == before.end()) added.push_back(icon);
+        return !added.empty();
+    }, 3000);
+    if (added.size() != 1) GTEST_SKIP() << "no tray window of Wine's own to click in";
+
+    Recorder recorder(*tray);
+    RECT place{};
+    GetWindowRect(added.front(), &place);
+    SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    EXPECT_TRUE(PumpUntil([&] { return !recorder.events.empty(); }, 3000)) << "pointer over the icon";
+    EXPECT_EQ(recorder.events.front(), "MouseMouse");
+
+    const std::vector<std::string> expected = {
+        "MouseDown 1", "MouseUp 1",                             // left click
+        "MouseDown 2", "MouseUp 2",                             // right click
+        "MouseDown 1", "MouseUp 1",  "DblClick 1", "MouseUp 1",  // left double-click
+        "MouseDown 2", "MouseUp 2",                             // after a middle click: nothing
+    };
+    const auto clicksSeen = [&] { return recorder.WithoutMoves().size(); };
+    Click(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    PumpUntil([&] { return clicksSeen() >= 2; }, 3000);
+    Click(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    PumpUntil([&] { return clicksSeen() >= 4; }, 3000);
+    Click(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
+    PumpUntil([&] { return clicksSeen() >= 8; }, 3000);
+    Click(MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+    Click(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    PumpUntil([&] { return clicksSeen() >= expected.size(); }, 3000);
+    DoEvents();
+    EXPECT_EQ(recorder.WithoutMoves(), expected) << SideBySide(recorder.WithoutMoves(), expected);
+
+    tray->RemoveIconFromSystray();
+    EXPECT_TRUE(PumpUntil([&] { return WineTrayIcons() == before; }, 3000)) << "icon left in Wine's tray";
+}
+
+}  // namespace
