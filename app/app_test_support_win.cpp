@@ -40,6 +40,22 @@ void CALLBACK DialogWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
         0);
 }
 
+DuringRun* DuringRun::active_ = nullptr;
+
+DuringRun::DuringRun(std::function<void()> step) : step_(std::move(step)) {
+    active_ = this;
+    timer_ = SetTimer(nullptr, 0, 5, Tick);
+}
+
+DuringRun::~DuringRun() {
+    KillTimer(nullptr, timer_);
+    active_ = nullptr;
+}
+
+void CALLBACK DuringRun::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (active_) active_->step_();
+}
+
 TestEnvironment::TestEnvironment()
     : settingsApp_(L"DurnwickTest-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount())) {}
 

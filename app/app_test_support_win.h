@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,22 @@ private:
     static DialogWatcher* active_;
     UINT_PTR timer_ = 0;
     std::vector<ClosedDialog> closed_;
+};
+
+// Calls step every few milliseconds while a run pumps messages, so a test
+// can look and act in the middle of a run as a user would.
+class DuringRun {
+public:
+    explicit DuringRun(std::function<void()> step);
+    DuringRun(const DuringRun&) = delete;
+    DuringRun& operator=(const DuringRun&) = delete;
+    ~DuringRun();
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    static DuringRun* active_;
+    std::function<void()> step_;
+    UINT_PTR timer_ = 0;
 };
 
 // A program folder and a settings key of the test's own, removed afterwards.

@@ -119,5 +119,3 @@ void frmMain::SetScheduleTimer(bool enabled) {
     else
         KillTimer(hwnd(), idTmrAutoUpdater);
 }
-
-void frmMain::ShowCompletionBalloon() {}

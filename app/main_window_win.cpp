@@ -6,6 +6,7 @@
 #include "links.h"
 #include "list_file_win.h"
 #include "queue_text.h"
+#include "resources.h"
 #include "schedule.h"
 #include "settings_rules.h"
 #include "twips.h"
@@ -47,8 +48,9 @@ void frmMain::Show() {
     const int x = work.left + (work.right - work.left - width) / 2;
     const int y = work.top + (work.bottom - work.top - height) / 2;
     CreateOwnWindow(kMainClass, kMainCaption, kMainStyle, 0, x, y, width, height, nullptr,
-                    LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+                    LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DURNWICK)));
     controls_.Create(hwnd());
+    ConnectTray();
     SetPanel(1, L"Idle");
     SetPanel(2, L"No files");
     Form_Load();
@@ -61,6 +63,7 @@ void frmMain::Form_Load() {
     LoadSettings(storedNamingChoice);
     LoadListFile();
     SelectNamingOption(storedNamingChoice);
+    AddTrayIcon();
 }
 
 void frmMain::LoadSettings(std::wstring& storedNamingChoice) {
@@ -110,7 +113,14 @@ void frmMain::LoadListFile() {
 }
 
 LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == taskbarCreated_) {
+        stSysTray_.Readd();
+        return 0;
+    }
     switch (msg) {
+    case WM_SIZE:
+        Form_Resize(wp);
+        break;
     case WM_COMMAND:
         OnCommand(LOWORD(wp), HIWORD(wp));
         return 0;
@@ -148,11 +158,12 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_CLOSE:
-        // A run in progress is abandoned: nothing waits for a transfer to end.
-        if (runActive_) ExitProcess(0);
+        // A run in progress is abandoned, as Exit does: nothing waits for a transfer to end.
+        if (runActive_) exito_Click();
         DestroyWindow(hwnd());
         return 0;
     case WM_DESTROY:
+        stSysTray_.RemoveIconFromSystray();
         if (environment_.onClosed) environment_.onClosed();
         return 0;
     }
@@ -162,6 +173,10 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 void frmMain::OnCommand(int id, int code) {
     if (id == idTxtCustomName) {
         if (code == EN_CHANGE) txtCustomName_Change();
+        return;
+    }
+    if (id == idExito) {
+        exito_Click();
         return;
     }
     if (code != BN_CLICKED) return;
@@ -286,6 +301,7 @@ void frmMain::chkPlaySound_Click() {
 
 void frmMain::SetPanel(int panel, const std::wstring& text) {
     SendMessageW(StatusBar(), SB_SETTEXTW, panel - 1, reinterpret_cast<LPARAM>(text.c_str()));
+    if (panel == 1) RefreshTrayTip();
 }
 
 std::wstring frmMain::PanelText(int panel) const {

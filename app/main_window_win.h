@@ -8,6 +8,7 @@
 #include "main_controls_win.h"
 #include "naming.h"
 #include "settings_win.h"
+#include "sys_tray_win.h"
 #include "window_win.h"
 
 // Where the main window keeps its files and settings; tests point it elsewhere.
@@ -32,12 +33,14 @@ public:
     int16_t MinutesElapsed() const { return minutesElapsed_; }
     bool ScheduleTimerEnabled() const { return timerEnabled_; }
     bool RunActive() const { return runActive_; }
+    ctxSysTray& Tray() { return stSysTray_; }
 
     // One minute of the schedule; the timer calls it, and so can tests.
     void tmrAutoUpdater_Timer();
 
 private:
     static constexpr UINT_PTR idTmrAutoUpdater = 1;
+    static constexpr UINT idExito = 200;
 
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnCommand(int id, int code);
@@ -59,6 +62,15 @@ private:
     void VScroll1_Change();
     void chkShowMessages_Click();
     void chkPlaySound_Click();
+
+    void ConnectTray();
+    void AddTrayIcon();
+    void RefreshTrayTip();
+    void Form_Resize(WPARAM sizeKind);
+    void stSysTray_MouseMouse();
+    void stSysTray_MouseUp(int button);
+    void stSysTray_DblClick();
+    void exito_Click();
 
     void StartSchedule();
     void StopSchedule();
@@ -83,6 +95,8 @@ private:
     MainWindowEnvironment environment_;
     SettingsStore settings_;
     MainControls controls_;
+    ctxSysTray stSysTray_;
+    const UINT taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     bool stopRequested_ = false;
     int16_t minutesElapsed_ = 0;
     bool timerEnabled_ = false;

@@ -1,4 +1,5 @@
 #pragma once
 
 #define IDI_DURNWICK 1
+#define IDI_TRAY 2
 #define IDB_SPLASH 101

@@ -46,6 +46,9 @@ public:
     // has not been removed since.
     bool IconInTray() const { return inTray_; }
 
+    // The record as last sent to the shell.
+    const TrayRecord& Record() const { return record_; }
+
     // X and Y are the pointer's screen position in pixels when the shell
     // reported the message; Shift is 1 Shift, 2 Ctrl, 4 Alt, combined.
     std::function<void(int x, int y)> MouseMouse;

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app_test_support_win.h"
+#include "main_window_win.h"
+#include "message_loop_win.h"
+#include "test_http_server_win.h"
+
+namespace {
+
+struct Seen {
+    std::wstring panel2;
+    int progress;
+    bool operator==(const Seen&) const = default;
+};
+
+class RunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form_ = std::make_unique<frmMain>(env_.environment());
+        form_->Show();
+        SetWindowTextW(form_->Control(idTxtPath), downloads_.path().c_str());
+    }
+    void Queue(const std::vector<std::wstring>& entries) {
+        std::wstring text;
+        for (const std::wstring& entry : entries) text += entry + L"\r\n";
+        SetWindowTextW(form_->Control(idTxtURLs), text.c_str());
+        Click(*form_, idCmdAdd);
+    }
+    void StartAndRun() {
+        Click(*form_, idCmdAction);
+        ASSERT_EQ(TextOf(form_->Control(idCmdAction)), L"&STOP");
+        form_->tmrAutoUpdater_Timer();
+    }
+    std::string Downloaded(const std::wstring& name) const { return FileBytes(downloads_ / name); }
+    size_t FilesInDownloads() const {
+        size_t count = 0;
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((downloads_ / L"*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) return 0;
+        do {
+            if (found.cFileName[0] != L'.') ++count;
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+        return count;
+    }
+
+    TestEnvironment env_;
+    TempFolder downloads_;
+    TestHttpServer server_;
+    std::unique_ptr<frmMain> form_;
+};
+
+TEST_F(RunTest, ThreeEntriesArriveUnderTheirNamesWithProgressAndRearm) {
+    server_.Serve("/files/report.pdf", TestAnswer::Held("report body", 3));
+    server_.Serve("/news/", TestAnswer::Held("<html>news</html>", 3));
+    server_.Serve("/get.php?id=7", TestAnswer::Held("id 7", 1));
+    Queue({server_.Url("/files/report.pdf"), server_.Url("/news/"), server_.Url("/get.php?id=7")});
+
+    std::vector<Seen> seen;
+    DuringRun watch([&] {
+        for (const char* path : {"/files/report.pdf", "/news/", "/get.php?id=7"}) {
+            if (server_.Holding(path)) {
+                seen.push_back({Panel(*form_, 2), Progress(*form_)});
+                server_.Release(path);
+            }
+        }
+    });
+    StartAndRun();
+
+    EXPECT_EQ(seen, (std::vector<Seen>{{L"Downloading file 1 of 3", 0},
+                                       {L"Downloading file 2 of 3", 1},
+                                       {L"Downloading file 3 of 3", 2}}));
+    EXPECT_EQ(Downloaded(L"report.pdf"), "report body");
+    EXPECT_EQ(Downloaded(L"news.html"), "<html>news</html>");
+    EXPECT_EQ(Downloaded(L"get.phpid=7"), "id 7");
+    EXPECT_EQ(FilesInDownloads(), 3u);
+    EXPECT_EQ(Progress(*form_), 3);
+    EXPECT_EQ(Panel(*form_, 1), L"Downloading in 1 min(s).");
+    EXPECT_EQ(Panel(*form_, 2), L"3 file(s) queued for download");
+    EXPECT_TRUE(form_->ScheduleTimerEnabled());
+    EXPECT_FALSE(form_->RunActive());
+}
+
+TEST_F(RunTest, StopDuringTheSecondEntryLetsItFinishAndSkipsTheRest) {
+    server_.Serve("/1.txt", TestAnswer::Body("one"));
+    server_.Serve("/2.txt", TestAnswer::Held("two", 1));
+    server_.Serve("/3.txt", TestAnswer::Body("three"));
+    Queue({server_.Url("/1.txt"), server_.Url("/2.txt"), server_.Url("/3.txt")});
+
+    DuringRun watch([&] {
+        if (server_.Holding("/2.txt")) {
+            Click(*form_, idCmdAction);
+            server_.Release("/2.txt");
+        }
+    });
+    StartAndRun();
+
+    EXPECT_EQ(Downloaded(L"2.txt"), "two");
+    EXPECT_EQ(server_.Requests("/3.txt"), 0);
+    EXPECT_EQ(Downloaded(L"3.txt"), "<missing>");
+    EXPECT_EQ(Panel(*form_, 1), L"idle");
+    EXPECT_EQ(Panel(*form_, 2), L"3 file(s) queued for download");
+    EXPECT_EQ(Progress(*form_), 0);
+    EXPECT_EQ(TextOf(form_->Control(idCmdAction)), L"&START");
+    EXPECT_FALSE(form_->ScheduleTimerEnabled());
+    EXPECT_TRUE(IsWindowEnabled(form_->Control(idVScroll1)));
+}
+
+TEST_F(RunTest, StopThenStartBeforeTheEntryEndsRunsOnToTheEndAndRearms) {
+    server_.Serve("/1.txt", TestAnswer::Held("one", 1));
+    server_.Serve("/2.txt", TestAnswer::Body("two"));
+    Queue({server_.Url("/1.txt"), server_.Url("/2.txt")});
+
+    int ticksDuringRun = 0;
+    DuringRun watch([&] {
+        if (server_.Holding("/1.txt")) {
+            Click(*form_, idCmdAction);
+            Click(*form_, idCmdAction);
+            // A tick of the re-armed timer during the run starts no second run.
+            form_->tmrAutoUpdater_Timer();
+            ++ticksDuringRun;
+            server_.Release("/1.txt");
+        }
+    });
+    StartAndRun();
+
+    EXPECT_EQ(ticksDuringRun, 1);
+    EXPECT_EQ(server_.Requests("/1.txt"), 1);
+    EXPECT_EQ(Downloaded(L"2.txt"), "two");
+    EXPECT_EQ(TextOf(form_->Control(idCmdAction)), L"&STOP");
+    EXPECT_EQ(Panel(*form_, 1), L"Downloading in 1 min(s).");
+    EXPECT_TRUE(form_->ScheduleTimerEnabled());
+    EXPECT_EQ(Progress(*form_), 2);
+}
+
+TEST_F(RunTest, FailedDownloadsAreSilentAndLeaveExistingFilesAlone) {
+    server_.Serve("/cut.txt", TestAnswer::CutShort(std::string(10000, 'x'), 100));
+    server_.Serve("/ok.txt", TestAnswer::Body("fine"));
+    ASSERT_TRUE(ReplaceFileContent(downloads_ / L"cut.txt", "kept"));
+    Queue({server_.Url("/missing.txt"), server_.Url("/cut.txt"), server_.UnreachableUrl("/far.txt"),
+           server_.Url("/ok.txt")});
+
+    DialogWatcher dialogs;
+    StartAndRun();
+
+    EXPECT_TRUE(dialogs.closed().empty());
+    EXPECT_EQ(Downloaded(L"missing.txt"), "<missing>");
+    EXPECT_EQ(Downloaded(L"cut.txt"), "kept");
+    EXPECT_EQ(Downloaded(L"far.txt"), "<missing>");
+    EXPECT_EQ(Downloaded(L"ok.txt"), "fine");
+    EXPECT_EQ(FilesInDownloads(), 2u);
+    EXPECT_EQ(Progress(*form_), 4);
+    EXPECT_EQ(Panel(*form_, 2), L"4 file(s) queued for download");
+}
+
+TEST_F(RunTest, AnAddressQueuedTwiceIsFetchedTwice) {
+    server_.Serve("/twice.txt", TestAnswer::Body("again"));
+    Queue({server_.Url("/twice.txt"), server_.Url("/twice.txt")});
+    StartAndRun();
+    EXPECT_EQ(server_.Requests("/twice.txt"), 2);
+    EXPECT_EQ(Downloaded(L"twice.txt"), "again");
+}
+
+TEST_F(RunTest, CustomNamesAreNumberedAndNamelessEntriesAreSkipped) {
+    server_.Serve("/a", TestAnswer::Body("A"));
+    server_.Serve("/b", TestAnswer::Body("B"));
+    server_.Serve("/c", TestAnswer::Body("C"));
+    Click(*form_, idOptCustom);
+    SetWindowTextW(form_->Control(idTxtCustomName), L"data.csv");
+    Queue({server_.Url("/a"), server_.Url("/b"), server_.Url("/c")});
+    StartAndRun();
+    EXPECT_EQ(Downloaded(L"data.csv"), "A");
+    EXPECT_EQ(Downloaded(L"1_data.csv"), "B");
+    EXPECT_EQ(Downloaded(L"2_data.csv"), "C");
+
+    // A custom name emptied after START leaves the entries without a name.
+    SetWindowTextW(form_->Control(idTxtCustomName), L"");
+    form_->tmrAutoUpdater_Timer();
+    EXPECT_EQ(server_.Requests("/a"), 1);
+    EXPECT_EQ(FilesInDownloads(), 3u);
+    EXPECT_EQ(Progress(*form_), 3);
+}
+
+TEST_F(RunTest, DateAndTimeConventionPrefixesEachName) {
+    server_.Serve("/report.pdf", TestAnswer::Body("pdf"));
+    Click(*form_, idOptOriginalDateTime);
+    Queue({server_.Url("/report.pdf")});
+    StartAndRun();
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((downloads_ / L"[*]report.pdf").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    FindClose(search);
+    EXPECT_EQ(std::wstring(found.cFileName).size(), std::wstring(L"[dd_mm_yy-hh_nn_ss]report.pdf").size());
+}
+
+}  // namespace
