@@ -1,0 +1,222 @@
+#include "test_http_server_win.h"
+
+#include <ws2tcpip.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+// How often blocked waits look at the stop flag.
+constexpr long kPollMs = 20;
+
+const char* Reason(int status) {
+    switch (status) {
+        case 200: return "OK";
+        case 404: return "Not Found";
+        case 500: return "Internal Server Error";
+        default: return "Other";
+    }
+}
+
+bool SendAll(SOCKET s, const char* data, size_t size) {
+    while (size > 0) {
+        const int sent = send(s, data, static_cast<int>(std::min<size_t>(size, 1 << 20)), 0);
+        if (sent <= 0) return false;
+        data += sent;
+        size -= sent;
+    }
+    return true;
+}
+
+SOCKET BoundLoopbackSocket(unsigned short& port) {
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int length = sizeof(address);
+    if (s == INVALID_SOCKET || bind(s, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return INVALID_SOCKET;
+    port = ntohs(address.sin_port);
+    return s;
+}
+
+std::wstring Widen(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+}  // namespace
+
+TestAnswer TestAnswer::Body(std::string body) {
+    TestAnswer a;
+    a.body = std::move(body);
+    return a;
+}
+
+TestAnswer TestAnswer::Status(int status) {
+    TestAnswer a;
+    a.status = status;
+    a.body = "<html>error " + std::to_string(status) + "</html>";
+    return a;
+}
+
+TestAnswer TestAnswer::CutShort(std::string body, size_t sent) {
+    TestAnswer a = Body(std::move(body));
+    a.cutAfter = sent;
+    return a;
+}
+
+TestAnswer TestAnswer::Slowly(std::string body, size_t pieceBytes, DWORD pauseMs) {
+    TestAnswer a = Body(std::move(body));
+    a.pieceBytes = pieceBytes;
+    a.pauseMs = pauseMs;
+    return a;
+}
+
+TestAnswer TestAnswer::Held(std::string body, size_t sentFirst) {
+    TestAnswer a = Body(std::move(body));
+    a.pieceBytes = sentFirst;
+    a.held = true;
+    return a;
+}
+
+TestHttpServer::TestHttpServer() {
+    WSADATA data;
+    WSAStartup(MAKEWORD(2, 2), &data);
+    listener_ = BoundLoopbackSocket(port_);
+    reserved_ = BoundLoopbackSocket(closedPort_);
+    if (listener_ != INVALID_SOCKET) listen(listener_, SOMAXCONN);
+    acceptor_ = std::thread([this] { AcceptConnections(); });
+}
+
+TestHttpServer::~TestHttpServer() {
+    stopping_ = true;
+    acceptor_.join();
+    {
+        std::lock_guard lock(mutex_);
+        // Wakes conversations blocked in send.
+        for (SOCKET client : clients_) shutdown(client, SD_BOTH);
+    }
+    released_.notify_all();
+    for (std::thread& conversation : conversations_) conversation.join();
+    closesocket(listener_);
+    closesocket(reserved_);
+    WSACleanup();
+}
+
+void TestHttpServer::Serve(const std::string& path, TestAnswer answer) {
+    std::lock_guard lock(mutex_);
+    answers_[path] = std::move(answer);
+}
+
+void TestHttpServer::Release(const std::string& path) {
+    {
+        std::lock_guard lock(mutex_);
+        releasedPaths_.insert(path);
+    }
+    released_.notify_all();
+}
+
+bool TestHttpServer::Holding(const std::string& path) const {
+    std::lock_guard lock(mutex_);
+    return holdingPaths_.contains(path);
+}
+
+int TestHttpServer::Requests(const std::string& path) const {
+    std::lock_guard lock(mutex_);
+    const auto found = requests_.find(path);
+    return found == requests_.end() ? 0 : found->second;
+}
+
+int TestHttpServer::Connections() const {
+    std::lock_guard lock(mutex_);
+    return connections_;
+}
+
+std::wstring TestHttpServer::Url(const std::string& path) const {
+    return L"http://127.0.0.1:" + std::to_wstring(port_) + Widen(path);
+}
+
+std::wstring TestHttpServer::UnreachableUrl(const std::string& path) const {
+    return L"http://127.0.0.1:" + std::to_wstring(closedPort_) + Widen(path);
+}
+
+bool TestHttpServer::WaitUntilReadable(SOCKET s) {
+    while (!stopping_) {
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(s, &readable);
+        timeval timeout{0, kPollMs * 1000};
+        const int ready = select(0, &readable, nullptr, nullptr, &timeout);
+        if (ready != 0) return ready > 0;
+    }
+    return false;
+}
+
+void TestHttpServer::AcceptConnections() {
+    while (WaitUntilReadable(listener_)) {
+        const SOCKET client = accept(listener_, nullptr, nullptr);
+        if (client == INVALID_SOCKET) continue;
+        // The head and the body go out in separate sends; without this the
+        // body waits for the client's delayed acknowledgement.
+        const BOOL noDelay = TRUE;
+        setsockopt(client, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&noDelay), sizeof(noDelay));
+        std::lock_guard lock(mutex_);
+        clients_.insert(client);
+        ++connections_;
+        conversations_.emplace_back([this, client] { Converse(client); });
+    }
+}
+
+void TestHttpServer::Converse(SOCKET client) {
+    std::string received;
+    char chunk[4096];
+    for (;;) {
+        const size_t end = received.find("\r\n\r\n");
+        if (end == std::string::npos) {
+            if (!WaitUntilReadable(client)) break;
+            const int got = recv(client, chunk, sizeof(chunk), 0);
+            if (got <= 0) break;
+            received.append(chunk, got);
+            continue;
+        }
+        // "GET /path HTTP/1.1"
+        const size_t start = received.find(' ') + 1;
+        const std::string path = received.substr(start, received.find(' ', start) - start);
+        received.erase(0, end + 4);
+        if (!Answer(client, path)) break;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        clients_.erase(client);
+    }
+    closesocket(client);
+}
+
+bool TestHttpServer::Answer(SOCKET client, const std::string& path) {
+    TestAnswer answer = TestAnswer::Status(404);
+    {
+        std::lock_guard lock(mutex_);
+        ++requests_[path];
+        if (const auto found = answers_.find(path); found != answers_.end()) answer = found->second;
+    }
+    const std::string head = "HTTP/1.1 " + std::to_string(answer.status) + " " + Reason(answer.status) +
+                             "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
+                             std::to_string(answer.body.size()) + "\r\n\r\n";
+    if (!SendAll(client, head.data(), head.size())) return false;
+    const size_t end = std::min(answer.cutAfter, answer.body.size());
+    const size_t piece = answer.pieceBytes ? answer.pieceBytes : answer.body.size();
+    for (size_t offset = 0; offset < end; offset += piece) {
+        if (!SendAll(client, answer.body.data() + offset, std::min(piece, end - offset))) return false;
+        if (offset == 0 && answer.held) WaitForRelease(path);
+        else if (answer.pauseMs && offset + piece < end) Sleep(answer.pauseMs);
+    }
+    return end == answer.body.size();
+}
+
+void TestHttpServer::WaitForRelease(const std::string& path) {
+    std::unique_lock lock(mutex_);
+    const auto holding = holdingPaths_.insert(path);
+    released_.wait_for(lock, std::chrono::milliseconds(kHoldLimitMs),
+                       [&] { return stopping_ || releasedPaths_.contains(path); });
+    holdingPaths_.erase(holding);
+}

@@ -1,0 +1,83 @@
+#pragma once
+#include <winsock2.h>
+#include <windows.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+// How the test server answers one path.
+struct TestAnswer {
+    int status = 200;
+    std::string body;
+    // Body bytes sent before the connection is dropped; the header still
+    // announces the whole body.
+    size_t cutAfter = std::string::npos;
+    // The body goes out in pieces of this size (0: at once), with a pause
+    // between pieces.
+    size_t pieceBytes = 0;
+    DWORD pauseMs = 0;
+    // After the first piece the rest waits for Release() (at most kHoldLimitMs).
+    bool held = false;
+
+    static TestAnswer Body(std::string body);
+    static TestAnswer Status(int status);
+    static TestAnswer CutShort(std::string body, size_t sent);
+    static TestAnswer Slowly(std::string body, size_t pieceBytes, DWORD pauseMs);
+    static TestAnswer Held(std::string body, size_t sentFirst);
+};
+
+// A small HTTP/1.1 server on a free loopback port, running in threads of the
+// test process from construction to destruction. Keeps connections alive
+// between requests; unknown paths get 404.
+class TestHttpServer {
+public:
+    // A held answer goes on by itself after this long, so a broken test fails
+    // instead of hanging.
+    static constexpr DWORD kHoldLimitMs = 5000;
+
+    TestHttpServer();
+    TestHttpServer(const TestHttpServer&) = delete;
+    TestHttpServer& operator=(const TestHttpServer&) = delete;
+    ~TestHttpServer();
+
+    void Serve(const std::string& path, TestAnswer answer);
+    void Release(const std::string& path);
+    // True while an answer for the path is waiting for Release().
+    bool Holding(const std::string& path) const;
+    int Requests(const std::string& path) const;
+    int Connections() const;
+
+    std::wstring Url(const std::string& path) const;
+    // An address on a loopback port that is taken but where nobody listens.
+    std::wstring UnreachableUrl(const std::string& path) const;
+
+private:
+    void AcceptConnections();
+    void Converse(SOCKET client);
+    bool Answer(SOCKET client, const std::string& path);
+    bool WaitUntilReadable(SOCKET s);
+    void WaitForRelease(const std::string& path);
+
+    std::atomic<bool> stopping_ = false;
+    SOCKET listener_ = INVALID_SOCKET;
+    SOCKET reserved_ = INVALID_SOCKET;
+    unsigned short port_ = 0;
+    unsigned short closedPort_ = 0;
+
+    mutable std::mutex mutex_;
+    std::condition_variable released_;
+    std::map<std::string, TestAnswer> answers_;
+    std::map<std::string, int> requests_;
+    std::set<std::string> releasedPaths_;
+    std::multiset<std::string> holdingPaths_;
+    std::set<SOCKET> clients_;
+    int connections_ = 0;
+    std::vector<std::thread> conversations_;
+    std::thread acceptor_;
+};
