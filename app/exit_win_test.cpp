@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app_test_support_win.h"
+#include "handles_win.h"
+#include "list_file_win.h"
+#include "main_layout.h"
+#include "message_loop_win.h"
+#include "settings_rules.h"
+#include "settings_win.h"
+#include "test_http_server_win.h"
+#include "tray_record.h"
+
+namespace {
+
+constexpr UINT kExitCommand = 200;
+constexpr UINT_PTR kScheduleTimer = 1;
+
+std::wstring ProgramPath() {
+    std::wstring path = L"Z:" DURNWICK_EXE;
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+// The real program, started from a folder of the test's own with the real
+// settings key, so that its Exit can end a real process.
+class RunningProgram {
+public:
+    RunningProgram(const TempFolder& folder) {
+        const std::wstring exe = folder / L"durnwick.exe";
+        EXPECT_TRUE(CopyFileW(ProgramPath().c_str(), exe.c_str(), FALSE)) << GetLastError();
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        std::wstring command = L"\"" + exe + L"\"";
+        EXPECT_TRUE(CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   folder.path().c_str(), &startup, &info));
+        process_ = KernelHandle(info.hProcess);
+        CloseHandle(info.hThread);
+        PumpUntil([this] { return (main_ = FindWindowW(L"DurnwickMain", nullptr)) && IsWindowVisible(main_); }, 20000);
+        tray_ = FindWindowExW(HWND_MESSAGE, nullptr, L"DurnwickTrayControl", nullptr);
+    }
+    ~RunningProgram() {
+        if (WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) TerminateProcess(process_.get(), 1);
+    }
+    HWND main() const { return main_; }
+    HWND tray() const { return tray_; }
+    void Command(int id) const {
+        SendMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main_, id)));
+    }
+    bool EndsWithin(DWORD ms) const { return WaitForSingleObject(process_.get(), ms) == WAIT_OBJECT_0; }
+
+private:
+    KernelHandle process_;
+    HWND main_ = nullptr;
+    HWND tray_ = nullptr;
+};
+
+bool ShellHoldsIcon(HWND trayWindow) {
+    NOTIFYICONDATAW probe{};
+    probe.cbSize = sizeof probe;
+    probe.hWnd = trayWindow;
+    probe.uID = kTrayIconId;
+    return Shell_NotifyIconW(NIM_MODIFY, &probe);
+}
+
+TEST(Exit, DuringARunEndsTheProgramAtOnceWithNoFurtherDownloadAndNoIconLeft) {
+    TempFolder programFolder;
+    TempFolder downloads;
+    TestHttpServer server;
+    server.Serve("/1.txt", TestAnswer::Held("one", 1));
+    server.Serve("/2.txt", TestAnswer::Body("two"));
+    ASSERT_TRUE(WriteListFile(ListFilePath(programFolder.path()),
+                              server.Url("/1.txt") + L"\r\n" + server.Url("/2.txt") + L"\r\n"));
+    const SettingsStore settings(kSettingsApp);
+    settings.Save(kPathsSection, L"SaveTo", downloads.path());
+    settings.Save(kOptionsSection, L"AutoDownloadInterval", L"1");
+
+    {
+        RunningProgram program(programFolder);
+        ASSERT_TRUE(program.main());
+        ASSERT_TRUE(program.tray());
+        EXPECT_TRUE(ShellHoldsIcon(program.tray()));
+
+        program.Command(idCmdAction);
+        PostMessageW(program.main(), WM_TIMER, kScheduleTimer, 0);
+        ASSERT_TRUE(PumpUntil([&] { return server.Holding("/1.txt"); }, 10000));
+
+        PostMessageW(program.main(), WM_COMMAND, kExitCommand, 0);
+        EXPECT_TRUE(program.EndsWithin(10000));
+        EXPECT_FALSE(ShellHoldsIcon(program.tray()));
+    }
+    server.Release("/1.txt");
+    PumpUntil([] { return false; }, 300);
+    EXPECT_EQ(server.Requests("/2.txt"), 0);
+    EXPECT_EQ(FileBytes(downloads / L"1.txt"), "<missing>");
+    RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\") + kSettingsApp).c_str());
+}
+
+}  // namespace
