@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -216,13 +217,28 @@ void SweepStaleTemporaries(const std::wstring& target) {
     } while (FindNextFileW(find.get(), &found));
 }
 
+// Leftovers come only from killed processes, so sweeping a folder the first
+// time this process writes there finds them all; sweeping before every file
+// would list the whole folder once per file.
+void SweepStaleTemporariesOnce(const std::wstring& target) {
+    static std::mutex mutex;
+    static std::set<std::wstring> sweptFolders;
+    std::wstring folder = SiblingPath(target, L"");
+    CharLowerBuffW(folder.data(), static_cast<DWORD>(folder.size()));
+    {
+        std::lock_guard lock(mutex);
+        if (!sweptFolders.insert(std::move(folder)).second) return;
+    }
+    SweepStaleTemporaries(target);
+}
+
 // The transfer's own file beside the target, deleted unless moved into place.
 class TemporaryFile {
 public:
     explicit TemporaryFile(const std::wstring& target) {
         static std::atomic<std::uint32_t> serial;
-        // A name taken means a leftover of an earlier process with our id
-        // that something still holds open: try the next serial.
+        // A name can be taken by the file of an earlier process that had our
+        // id and that the sweep could not delete: try the next serial.
         for (int attempt = 0; attempt < 16; ++attempt) {
             std::wstring path = SiblingPath(target, TemporaryName(GetCurrentProcessId(), serial++));
             file_ = KernelHandle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
@@ -273,7 +289,7 @@ bool DownloadFile(const std::wstring& address, const std::wstring& targetPath,
     job.address = TrimAddress(address);
     job.scheme = SchemeOf(job.address);
     if (job.scheme == AddressScheme::Unsupported) return false;
-    SweepStaleTemporaries(targetPath);
+    SweepStaleTemporariesOnce(targetPath);
     TemporaryFile temporary(targetPath);
     job.done = KernelHandle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!temporary || !job.done) return false;
