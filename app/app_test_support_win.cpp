@@ -1,6 +1,7 @@
 #include "app_test_support_win.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "settings_win.h"
 
@@ -114,4 +115,12 @@ std::string FileBytes(const std::wstring& path) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return "<missing>";
     return bytes;
+}
+
+bool ShellHoldsIcon(HWND trayWindow) {
+    NOTIFYICONDATAW probe{};
+    probe.cbSize = sizeof probe;
+    probe.hWnd = trayWindow;
+    probe.uID = kTrayIconId;
+    return Shell_NotifyIconW(NIM_MODIFY, &probe);
 }

@@ -75,3 +75,7 @@ int Progress(frmMain& form);
 int ProgressMaximum(frmMain& form);
 bool Ticked(frmMain& form, ControlId id);
 std::string FileBytes(const std::wstring& path);
+
+// True while the shell holds the tray icon of the window: a modify that
+// changes nothing succeeds only then.
+bool ShellHoldsIcon(HWND trayWindow);

@@ -58,13 +58,6 @@ private:
     HWND tray_ = nullptr;
 };
 
-bool ShellHoldsIcon(HWND trayWindow) {
-    NOTIFYICONDATAW probe{};
-    probe.cbSize = sizeof probe;
-    probe.hWnd = trayWindow;
-    probe.uID = kTrayIconId;
-    return Shell_NotifyIconW(NIM_MODIFY, &probe);
-}
 
 TEST(Exit, DuringARunEndsTheProgramAtOnceWithNoFurtherDownloadAndNoIconLeft) {
     TempFolder programFolder;

@@ -32,8 +32,8 @@ struct WindowKind {
     DWORD exStyle;
 };
 
-WindowKind KindOf(const ControlSpec& spec) {
-    switch (spec.kind) {
+WindowKind KindOf(const ControlSpec& control) {
+    switch (control.kind) {
     case ControlKind::Frame:
         return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::Label:
@@ -43,7 +43,7 @@ WindowKind KindOf(const ControlSpec& spec) {
     case ControlKind::Button:
         return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::OptionButton:
-        return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | BS_AUTORADIOBUTTON | (spec.id == idOptOriginalName ? WS_GROUP : 0)), 0};
+        return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | BS_AUTORADIOBUTTON | (control.id == idOptOriginalName ? WS_GROUP : 0)), 0};
     case ControlKind::CheckBox:
         return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | WS_GROUP, 0};
     case ControlKind::ScrollBar:
@@ -52,8 +52,8 @@ WindowKind KindOf(const ControlSpec& spec) {
         break;
     }
     DWORD style = WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL;
-    if (spec.id == idTxtURLs) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_HSCROLL | WS_VSCROLL;
-    if (spec.id == idTxtPath || spec.id == idTxtAutoD) style |= ES_READONLY;
+    if (control.id == idTxtURLs) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_HSCROLL | WS_VSCROLL;
+    if (control.id == idTxtPath || control.id == idTxtAutoD) style |= ES_READONLY;
     return {L"EDIT", style, WS_EX_CLIENTEDGE};
 }
 
@@ -61,10 +61,10 @@ WindowKind KindOf(const ControlSpec& spec) {
 
 // Buttons are made in one place so that the owner-drawn button can replace
 // the standard one without touching anything else.
-HWND CreateCommandButton(HWND parent, const ControlSpec& spec, const RECT& r, DWORD style) {
-    return CreateWindowExW(0, L"BUTTON", spec.caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, r.left,
+HWND CreateCommandButton(HWND parent, const ControlSpec& control, const RECT& r, DWORD style) {
+    return CreateWindowExW(0, L"BUTTON", control.caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, r.left,
                            r.top, r.right - r.left, r.bottom - r.top, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleW(nullptr), nullptr);
 }
 
 RECT MainControls::PixelRect(const TwipsRect& place) const {
@@ -88,10 +88,10 @@ void MainControls::Create(HWND parent) {
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, TwipsToPixels(6000, dpi_));
 
     CreateStatusArea(parent);
-    for (const ControlSpec& spec : MainWindowControls()) {
-        HWND control = CreateControl(parent, spec);
-        windows_[spec.id] = control;
-        if (!spec.tooltip.empty()) AddTooltip(parent, control, spec.tooltip);
+    for (const ControlSpec& control : MainWindowControls()) {
+        HWND window = CreateControl(parent, control);
+        windows_[control.id] = window;
+        if (!control.tooltip.empty()) AddTooltip(parent, window, control.tooltip);
     }
     SendMessageW(windows_[idOptOriginalName], BM_SETCHECK, BST_CHECKED, 0);
     SCROLLINFO scroll{sizeof scroll, SIF_RANGE | SIF_POS | SIF_PAGE, kSpinnerMin, kSpinnerMax, 0,
@@ -99,35 +99,35 @@ void MainControls::Create(HWND parent) {
     SetScrollInfo(windows_[idVScroll1], SB_CTL, &scroll, TRUE);
 }
 
-int MainControls::NeededWidthTwips(const ControlSpec& spec) const {
+int MainControls::NeededWidthTwips(const ControlSpec& control) const {
     WindowDC screen(nullptr);
     Selected font(screen.get(), messageFont_.get());
     RECT text{};
-    DrawTextW(screen.get(), spec.caption, -1, &text, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(screen.get(), control.caption, -1, &text, DT_CALCRECT | DT_SINGLELINE);
     int pixels = text.right;
-    if (spec.kind != ControlKind::Label) pixels += GetSystemMetrics(SM_CXMENUCHECK) + 6;
+    if (control.kind != ControlKind::Label) pixels += GetSystemMetrics(SM_CXMENUCHECK) + 6;
     return MulDiv(pixels, kTwipsPerInch, dpi_);
 }
 
-HWND MainControls::CreateControl(HWND parent, const ControlSpec& spec) {
-    const WindowKind kind = KindOf(spec);
-    TwipsRect place = PlaceInWindow(spec);
-    if (spec.kind == ControlKind::Label || spec.kind == ControlKind::CheckBox ||
-        spec.kind == ControlKind::OptionButton)
-        place.width = FittedWidth(spec, NeededWidthTwips(spec));
+HWND MainControls::CreateControl(HWND parent, const ControlSpec& control) {
+    const WindowKind kind = KindOf(control);
+    TwipsRect place = PlaceInWindow(control);
+    if (control.kind == ControlKind::Label || control.kind == ControlKind::CheckBox ||
+        control.kind == ControlKind::OptionButton)
+        place.width = FittedWidth(control, NeededWidthTwips(control));
     const RECT r = PixelRect(place);
-    HWND control = spec.kind == ControlKind::Button
-                       ? CreateCommandButton(parent, spec, r, kind.style)
-                       : CreateWindowExW(kind.exStyle, kind.className, spec.caption,
+    HWND window = control.kind == ControlKind::Button
+                       ? CreateCommandButton(parent, control, r, kind.style)
+                       : CreateWindowExW(kind.exStyle, kind.className, control.caption,
                                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, r.left, r.top,
                                          r.right - r.left, r.bottom - r.top, parent,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                          GetModuleHandleW(nullptr), nullptr);
-    HFONT font = spec.kind != ControlKind::Button ? messageFont_.get()
-                 : spec.id == idCmdAction         ? boldButtonFont_.get()
+    HFONT font = control.kind != ControlKind::Button ? messageFont_.get()
+                 : control.id == idCmdAction         ? boldButtonFont_.get()
                                                   : buttonFont_.get();
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return window;
 }
 
 void MainControls::CreateStatusArea(HWND parent) {

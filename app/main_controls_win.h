@@ -23,8 +23,8 @@ public:
     HBRUSH ColorStatic(HDC dc, HWND control) const;
 
 private:
-    HWND CreateControl(HWND parent, const ControlSpec& spec);
-    int NeededWidthTwips(const ControlSpec& spec) const;
+    HWND CreateControl(HWND parent, const ControlSpec& control);
+    int NeededWidthTwips(const ControlSpec& control) const;
     void CreateStatusArea(HWND parent);
     void AddTooltip(HWND parent, HWND control, const std::wstring& text);
 

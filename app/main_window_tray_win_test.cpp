@@ -12,15 +12,6 @@
 
 namespace {
 
-// True while the shell holds an icon for the window: a modify that changes
-// nothing succeeds only then.
-bool ShellHoldsIcon(HWND trayWindow) {
-    NOTIFYICONDATAW probe{};
-    probe.cbSize = sizeof probe;
-    probe.hWnd = trayWindow;
-    probe.uID = kTrayIconId;
-    return Shell_NotifyIconW(NIM_MODIFY, &probe);
-}
 
 void Notify(frmMain& form, UINT mouseMessage) {
     PostMessageW(form.Tray().hwnd(), kTrayCallbackMessage, 0, mouseMessage);
