@@ -81,10 +81,14 @@ public:
             v = Number();
         } else {
             const std::wstring word = Word();
-            if (word == L"True") v = true;
-            else if (word == L"False") v = false;
-            else if (word == L"Font") v = Font();
-            else if (word == L"Picture") v = Picture();
+            if (word == L"True")
+                v = true;
+            else if (word == L"False")
+                v = false;
+            else if (word == L"Font")
+                v = Font();
+            else if (word == L"Picture")
+                v = Picture();
         }
         SkipSpaces();
         if (!v || pos_ != text_.size()) return std::nullopt;
@@ -164,7 +168,8 @@ private:
     }
 
     std::optional<double> Decimal() {
-        const std::string s = Ascii([](wchar_t c) { return c == L'-' || c == L'+' || c == L'.' || c == L'e' || std::iswdigit(c); });
+        const std::string s =
+            Ascii([](wchar_t c) { return c == L'-' || c == L'+' || c == L'.' || c == L'e' || std::iswdigit(c); });
         double v = 0;
         auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
         if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
@@ -185,10 +190,14 @@ private:
         f.Weight = std::get<std::int32_t>(*weight);
         while (Expect(L',')) {
             const std::wstring flag = Word();
-            if (flag == L"italic") f.Italic = true;
-            else if (flag == L"underline") f.Underline = true;
-            else if (flag == L"strikethrough") f.Strikethrough = true;
-            else return std::nullopt;
+            if (flag == L"italic")
+                f.Italic = true;
+            else if (flag == L"underline")
+                f.Underline = true;
+            else if (flag == L"strikethrough")
+                f.Strikethrough = true;
+            else
+                return std::nullopt;
         }
         if (!Expect(L')')) return std::nullopt;
         return f;
@@ -198,15 +207,22 @@ private:
         PictureValue p;
         if (!Expect(L'(')) return std::nullopt;
         const std::wstring kind = Word();
-        if (kind == L"icon") p.Kind = PictureKind::Icon;
-        else if (kind == L"cursor") p.Kind = PictureKind::Cursor;
-        else if (kind == L"bitmap") p.Kind = PictureKind::Bitmap;
-        else return std::nullopt;
+        if (kind == L"icon")
+            p.Kind = PictureKind::Icon;
+        else if (kind == L"cursor")
+            p.Kind = PictureKind::Cursor;
+        else if (kind == L"bitmap")
+            p.Kind = PictureKind::Bitmap;
+        else
+            return std::nullopt;
         if (!Expect(L',')) return std::nullopt;
         const std::wstring origin = Word();
-        if (origin == L"file") p.Origin = PictureOrigin::File;
-        else if (origin == L"resource") p.Origin = PictureOrigin::Resource;
-        else return std::nullopt;
+        if (origin == L"file")
+            p.Origin = PictureOrigin::File;
+        else if (origin == L"resource")
+            p.Origin = PictureOrigin::Resource;
+        else
+            return std::nullopt;
         if (!Expect(L',') || Peek() != L'"') return std::nullopt;
         auto name = Text();
         if (!name || !Expect(L')')) return std::nullopt;

@@ -54,7 +54,8 @@ TEST(BagText, IsOneKeyAndValueALineUnderTheControlName) {
 }
 
 TEST(BagText, AcceptsHandWrittenSpacingAndLineEnds) {
-    const auto parsed = ParseBags(L"\xFEFF\r\n  [cmdGo]  \r\nCaption=\"Go\"\r\n\r\n   Mode   =   2  \r\ncFore=0x000000ff\r\n");
+    const auto parsed =
+        ParseBags(L"\xFEFF\r\n  [cmdGo]  \r\nCaption=\"Go\"\r\n\r\n   Mode   =   2  \r\ncFore=0x000000ff\r\n");
     ASSERT_TRUE(parsed);
     ASSERT_EQ(parsed->size(), 1u);
     const PropertyBag& bag = (*parsed)[0].Bag;

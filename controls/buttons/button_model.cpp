@@ -75,7 +75,6 @@ void ButtonModel::SetBackColor(Colour value) {
 void ButtonModel::SetButtonShape(std::int32_t value) {
     if (value < 0 || value > 6) return;
     m_.ButtonShape = value;
-    // Slanted and elliptic faces leave no room for a side-aligned caption.
     m_.CaptionAlign = 2;
     ResizeControl();
     DelayDrawing(false);
@@ -105,8 +104,9 @@ void ButtonModel::SetCaptionAlign(std::int32_t value) {
     const bool hasPicture = m_.PictureWidth + m_.PictureHeight >= 1;
     if (hasPicture && m_.PictureAlign >= 4 && value < 2) {
         if (InDesignMode())
-            host_.ShowMessage(L"When button images are aligned top/bottom center, \nbutton captions can only be center aligned",
-                              kTitle, MessageIcon::Information);
+            host_.ShowMessage(
+                L"When button images are aligned top/bottom center, \nbutton captions can only be center aligned",
+                kTitle, MessageIcon::Information);
         return;
     }
     m_.CaptionAlign = value;
@@ -195,8 +195,10 @@ void ButtonModel::SetHoverBackColor(Colour value) {
     if (value == m_.HoverBackColor) return;
     m_.HoverBackColor = value;
     if (value != m_.BackColor) {
-        if (m_.HoverColorLocks == 0) m_.HoverColorLocks = 1;
-        else if (m_.HoverColorLocks == 2) m_.HoverColorLocks = 3;
+        if (m_.HoverColorLocks == 0)
+            m_.HoverColorLocks = 1;
+        else if (m_.HoverColorLocks == 2)
+            m_.HoverColorLocks = 3;
     }
     ApplyProperty(L"BackColor");
     Notify(L"cBHover");
@@ -221,8 +223,10 @@ void ButtonModel::SetHoverForeColor(Colour value) {
     m_.HoverForeColor = value;
     Notify(L"cFHover");
     if (value != window_.ForeColor) {
-        if (m_.HoverColorLocks == 0) m_.HoverColorLocks = 2;
-        else if (m_.HoverColorLocks == 1) m_.HoverColorLocks = 3;
+        if (m_.HoverColorLocks == 0)
+            m_.HoverColorLocks = 2;
+        else if (m_.HoverColorLocks == 1)
+            m_.HoverColorLocks = 3;
     }
     Notify(L"cFHover");
 }
@@ -240,7 +244,8 @@ void ButtonModel::SetMode(std::int32_t value) {
 
 void ButtonModel::SetMouseIcon(const PictureRef& value) {
     if (auto error = window_.AssignMouseIcon(value)) {
-        if (InDesignMode()) host_.ShowMessage(*error + L"\n\nSelect .ico Or .cur Files Only", L"Notifier", MessageIcon::Critical);
+        if (InDesignMode())
+            host_.ShowMessage(*error + L"\n\nSelect .ico Or .cur Files Only", L"Notifier", MessageIcon::Critical);
         return;
     }
     if (!value) return;
@@ -303,9 +308,10 @@ void ButtonModel::SetShowFocusRect(bool value) {
     if (!(m_.StateFlags & 1)) {
         Refresh();
     } else if (InDesignMode()) {
-        host_.ShowMessage(L"The focus rectangle may appear on default buttons ONLY while in design mode, \n"
-                          L"but will not appear when the form is running.",
-                          kTitle, MessageIcon::Information);
+        host_.ShowMessage(
+            L"The focus rectangle may appear on default buttons ONLY while in design mode, \n"
+            L"but will not appear when the form is running.",
+            kTitle, MessageIcon::Information);
     } else {
         m_.StateFlags &= ~1;
         Refresh();

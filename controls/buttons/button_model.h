@@ -134,14 +134,14 @@ public:
 protected:
     // Supplied by the window class.
     virtual Colour SysColor(int index) const = 0;
-    virtual void ApplyFont() = 0;      // the "Font" request
+    virtual void ApplyFont() = 0;       // the "Font" request
     virtual void MeasurePicture() = 0;  // the "Picture" request
-    virtual void RemakeBuffer() = 0;   // first steps of the resize handling
+    virtual void RemakeBuffer() = 0;    // first steps of the resize handling
     virtual void BuildButtonRegion() = 0;
     virtual void LayoutCaptionAndPicture() = 0;
-    virtual void RedrawButton() = 0;  // not called while drawing is delayed
+    virtual void RedrawButton() = 0;                     // not called while drawing is delayed
     virtual bool OptionToggle(std::int16_t action) = 0;  // -1 leave, 0 uncheck others, 1 join, 2 ask
-    virtual void EnabledChanged() = 0;  // the window object's Enabled was assigned
+    virtual void EnabledChanged() = 0;                   // the window object's Enabled was assigned
 
     void ResizeControl();
     void RecomputeFaceColors();

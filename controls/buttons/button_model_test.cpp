@@ -110,7 +110,7 @@ TEST_F(ButtonModelTest, PictureSizeIsStoredAsPixels) {
 
 TEST_F(ButtonModelTest, CaptionSetsTheAccessKeyAndKeepsItsAmpersands) {
     const std::pair<std::wstring, std::wstring> cases[] = {
-        {L"Save &As", L"A"},  {L"Tom && &Jerry", L"J"}, {L"Done&", L""},
+        {L"Save &As", L"A"},      {L"Tom && &Jerry", L"J"}, {L"Done&", L""},
         {L"Fish && Chips", L"Z"}, {L"Plain", L"Z"},  // no access key: the old one stays
     };
     for (const auto& [caption, key] : cases) {

@@ -35,8 +35,8 @@ TEST_F(PersistenceTest, NewInstanceTakesItsNameAndSavesOnlyWhatDiffers) {
 
     PropertyBag bag;
     button.WriteProperties(bag);
-    EXPECT_EQ(Keys(bag), (std::vector<std::wstring>{L"Caption", L"Font", L"cGradient", L"Mode", L"Value", L"ImgSize",
-                                                    L"cBack"}));
+    EXPECT_EQ(Keys(bag),
+              (std::vector<std::wstring>{L"Caption", L"Font", L"cGradient", L"Mode", L"Value", L"ImgSize", L"cBack"}));
     EXPECT_EQ(bag.ReadText(L"Caption", L""), L"xoButton1");
     EXPECT_EQ(bag.ReadColour(L"cGradient", -1), 0);
     EXPECT_EQ(bag.ReadInteger(L"Mode", -1), 0);

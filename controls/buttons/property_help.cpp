@@ -24,7 +24,8 @@ std::wstring_view PropertyHelp(std::wstring_view property) {
         {L"HoverForeColor",
          L"Color of button caption's text when mouse is hovering over it. Affects the HoverLockColors property."},
         {L"Mode", L"Command button, check box or option button mode"},
-        {L"MouseIcon", L"Icon or cursor used to display when mouse is over the button. MousePointer must be set to Custom."},
+        {L"MouseIcon",
+         L"Icon or cursor used to display when mouse is over the button. MousePointer must be set to Custom."},
         {L"MousePointer", L"Various optional mouse pointers to use when mouse is over the button"},
         {L"Picture", L"The image used to display on the button."},
         {L"PictureAlign", L"Alignment of the button image in relation to the caption and/or button."},
@@ -32,7 +33,8 @@ std::wstring_view PropertyHelp(std::wstring_view property) {
         {L"ResetDefaultColors",
          L"Resets button's back color and text color to Window's standard. The hover properties are also reset."},
         {L"ShowFocusRect",
-         L"Allows or prevents a focus rectangle from being displayed. In design mode, this may always be displayed for button set as Default."},
+         L"Allows or prevents a focus rectangle from being displayed. In design mode, this may always be displayed for "
+         L"button set as Default."},
         {L"Value", L"Applicable to only check box or option button modes: True or False"},
     };
     for (const auto& [name, help] : kHelp)
