@@ -93,11 +93,4 @@ TEST(ShadeColor, StaysInSixteenBitsForEveryAmountTheControlUses) {
     EXPECT_EQ(failures, 0);
 }
 
-TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
-    EXPECT_EQ(RoundHalfEven(112.5), 112);
-    EXPECT_EQ(RoundHalfEven(113.5), 114);
-    EXPECT_EQ(RoundHalfEven(-24.5), -24);
-    EXPECT_EQ(RoundHalfEven(112.50196), 113);
-}
-
 }  // namespace
