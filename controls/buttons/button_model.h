@@ -1,0 +1,157 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "button_host.h"
+#include "colour.h"
+#include "property_bag.h"
+#include "window_object.h"
+
+struct ButtonRect {
+    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const ButtonRect&) const = default;
+};
+
+// The stored state of one button, in declaration order. The drawing surface
+// and its objects belong to the window class.
+struct ButtonMembers {
+    std::wstring Caption;
+    std::int32_t CaptionAlign = 0;
+    std::int32_t CaptionStyle = 0;
+    std::int32_t ButtonStyle = 0;
+    std::uint8_t StateFlags = 0;  // 1 default-button look, 2 left button held, 4 pointer over
+    std::int32_t ButtonShape = 0;
+    std::int32_t LeftSlantX = 0;
+    std::int32_t RightSlantX = 0;
+    ButtonRect CaptionRect;
+    bool ShowFocusRect = false;
+    Colour HoverBackColor = 0;
+    Colour HoverForeColor = 0;
+    std::int32_t HoverColorLocks = 0;
+    std::int32_t GradientMode = 0;
+    Colour GradientColor = 0;
+    std::int32_t Mode = 0;
+    bool Value = false;
+    PictureRef Picture;
+    std::int32_t PictureAlign = 0;
+    std::int16_t PictureSizePixels = 0;
+    ButtonRect PictureRect;
+    std::int32_t PictureWidth = 0;
+    std::int32_t PictureHeight = 0;
+    std::int32_t PictureIsIcon = 0;
+    bool DrawingDelayed = false;
+    Colour BackColor = 0;
+    Colour FaceColor = 0, PushedFaceColor = 0, HoverFaceColor = 0;
+    std::int16_t LastMouseButton = 0;
+    bool Hovering = false;
+    Colour ContainerBackColor = 0;
+    Colour CheckedFaceColor = 0;
+    bool Armed = false;
+    bool operator==(const ButtonMembers&) const = default;
+};
+
+// The character a caption underlines: after its last single ampersand.
+// Empty when that ampersand ends the caption; nothing without one.
+std::optional<std::wstring> AccessKeyOf(std::wstring_view caption);
+
+// The button's property model: every public property with its validation,
+// side effects and notifications, and its persistence. The drawing it
+// triggers goes through the protected operations, which the window class
+// supplies.
+class ButtonModel {
+public:
+    explicit ButtonModel(ButtonHost& host) : host_(host) {}
+    ButtonModel(const ButtonModel&) = delete;
+    ButtonModel& operator=(const ButtonModel&) = delete;
+    virtual ~ButtonModel() = default;
+
+    Colour BackColor() const { return m_.BackColor; }
+    void SetBackColor(Colour value);
+    std::int32_t ButtonShape() const { return m_.ButtonShape; }
+    void SetButtonShape(std::int32_t value);
+    std::int32_t ButtonStyle() const { return m_.ButtonStyle; }
+    void SetButtonStyle(std::int32_t value);
+    const std::wstring& Caption() const { return m_.Caption; }
+    void SetCaption(const std::wstring& value);
+    std::int32_t CaptionAlign() const { return m_.CaptionAlign; }
+    void SetCaptionAlign(std::int32_t value);
+    std::int32_t CaptionStyle() const { return m_.CaptionStyle; }
+    void SetCaptionStyle(std::int32_t value);
+    bool Enabled() const { return window_.Enabled; }
+    void SetEnabled(bool value);
+    const FontValue& Font() const { return window_.Font; }
+    void SetFont(const FontValue& value);
+    std::int32_t FontStyle() const;
+    void SetFontStyle(std::int32_t value);
+    Colour ForeColor() const { return window_.ForeColor; }
+    void SetForeColor(Colour value);
+    Colour GradientColor() const { return m_.GradientColor; }
+    void SetGradientColor(Colour value);
+    std::int32_t GradientMode() const { return m_.GradientMode; }
+    void SetGradientMode(std::int32_t value);
+    Colour HoverBackColor() const { return m_.HoverBackColor; }
+    void SetHoverBackColor(Colour value);
+    std::int32_t HoverColorLocks() const { return m_.HoverColorLocks; }
+    void SetHoverColorLocks(std::int32_t value);
+    Colour HoverForeColor() const { return m_.HoverForeColor; }
+    void SetHoverForeColor(Colour value);
+    std::int32_t Mode() const { return m_.Mode; }
+    void SetMode(std::int32_t value);
+    const PictureRef& MouseIcon() const { return window_.MouseIcon; }
+    void SetMouseIcon(const PictureRef& value);
+    std::int16_t MousePointer() const { return window_.MousePointer; }
+    void SetMousePointer(std::int16_t value);
+    const PictureRef& Picture() const { return m_.Picture; }
+    void SetPicture(const PictureRef& value);
+    std::int32_t PictureAlign() const { return m_.PictureAlign; }
+    void SetPictureAlign(std::int32_t value);
+    std::int32_t PictureSize();  // first use fixes the size at 16 pixels
+    void SetPictureSize(std::int32_t value);
+    bool ResetDefaultColors() const { return false; }
+    void SetResetDefaultColors(bool value);
+    bool ShowFocusRect() const { return m_.ShowFocusRect; }
+    void SetShowFocusRect(bool value);
+    bool Value() const { return m_.Value; }
+    void SetValue(bool value);
+
+    void Refresh();
+    void DelayDrawing(bool delay);
+    void ApplyProperty(std::wstring_view request);
+    Colour ResolveSysColor(Colour colour) const;
+
+    // Host lifecycle.
+    void InitProperties();
+    void ReadProperties(const PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag) const;
+    void AmbientChanged(std::wstring_view name);
+    void Show();
+
+    const ButtonMembers& Members() const { return m_; }
+    const WindowObject& WindowValues() const { return window_; }
+
+protected:
+    // Supplied by the window class.
+    virtual Colour SysColor(int index) const = 0;
+    virtual void ApplyFont() = 0;       // the "Font" request
+    virtual void MeasurePicture() = 0;  // the "Picture" request
+    virtual void RemakeBuffer() = 0;    // first steps of the resize handling
+    virtual void BuildButtonRegion() = 0;
+    virtual void LayoutCaptionAndPicture() = 0;
+    virtual void RedrawButton() = 0;                     // not called while drawing is delayed
+    virtual bool OptionToggle(std::int16_t action) = 0;  // -1 leave, 0 uncheck others, 1 join, 2 ask
+    virtual void EnabledChanged() = 0;                   // the window object's Enabled was assigned
+
+    void ResizeControl();
+    void RecomputeFaceColors();
+
+    ButtonHost& host_;
+    ButtonMembers m_;
+    WindowObject window_;
+
+private:
+    void Notify(const wchar_t* key) { host_.PropertyChanged(key); }
+    bool InDesignMode() const { return !host_.UserMode(); }
+    void AdoptContainer();
+};

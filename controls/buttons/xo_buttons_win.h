@@ -1,0 +1,83 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "button_host.h"
+#include "button_model.h"
+#include "handles_win.h"
+#include "memory_dc_win.h"
+#include "picture_win.h"
+#include "property_bag.h"
+#include "window_win.h"
+
+// The owner-drawn push button: a child window of its own that composes its
+// image in an off-screen surface. The property model is ButtonModel; this
+// class owns the window, the surface and every drawing object.
+class xoButtons_H final : public Window, public ButtonModel {
+public:
+    explicit xoButtons_H(ButtonHost& host) : ButtonModel(host) {}
+    ~xoButtons_H() override;
+
+    // Creates the control's window, hidden; the host then initialises or
+    // reads the properties and shows it.
+    HWND Create(HWND parent, int id, const RECT& bounds);
+
+    HWND hWnd() const { return hwnd(); }
+    HDC hDC() const { return windowDC_ ? windowDC_->get() : nullptr; }
+
+    // kind 0 a solid brush (and with alsoPen a pen of the same colour),
+    // 1 a pen, 2 the text colour of surface. Brushes and pens always go into
+    // BufferDC and replace, and delete, the control's previous one.
+    // select False puts the initial pen and brush back (teardown).
+    void SetDrawingTool(bool select, HDC surface, int kind, Colour colour, bool alsoPen = false, int penWidth = 1,
+                        int penStyle = PS_SOLID);
+
+    // The drawing objects held right now, for checks of ownership.
+    struct DrawingObjects {
+        HDC BufferDC;
+        HBITMAP SavedBitmap, bufferBitmap;
+        HPEN InitialPen, pen;
+        HBRUSH InitialBrush, brush;
+        HFONT InitialFont, font;
+        HANDLE picture;
+    };
+    DrawingObjects CurrentObjects() const;
+
+private:
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool SetPointer();
+    void CreateBuffer();
+    void Terminate();
+
+    Colour SysColor(int index) const override { return static_cast<Colour>(GetSysColor(index)); }
+    void ApplyFont() override;
+    void MeasurePicture() override;
+    void RemakeBuffer() override;
+    void BuildButtonRegion() override {}
+    void LayoutCaptionAndPicture() override {}
+    void RedrawButton() override {}
+    bool OptionToggle(std::int16_t) override { return false; }
+    void EnabledChanged() override;
+
+    std::optional<WindowDC> windowDC_;
+    MemoryDC BufferDC;
+    HBITMAP SavedBitmap = nullptr;
+    HPEN InitialPen = nullptr;
+    HBRUSH InitialBrush = nullptr;
+    Gdi<HRGN> ClipRegion;
+    HFONT InitialFont = nullptr;
+
+    Gdi<HBITMAP> bufferBitmap_;
+    Gdi<HPEN> pen_;
+    Gdi<HBRUSH> brush_;
+    Gdi<HFONT> captionFont_;
+    LoadedPicture picture_;
+    LoadedPicture mouseIcon_;
+};
+
+// Creates a button in parent and gives it its properties: read from bag, or
+// those of a new instance without one. The button is shown.
+std::unique_ptr<xoButtons_H> CreateXoButton(HWND parent, int id, const RECT& bounds, ButtonHost& host,
+                                            const PropertyBag* bag);
