@@ -118,7 +118,8 @@ void TestHttpServer::Release(const std::string& path) {
 
 bool TestHttpServer::Holding(const std::string& path) const {
     std::lock_guard lock(mutex_);
-    return holdingPaths_.contains(path);
+    // Released counts at once, though the sending thread may not have woken yet.
+    return holdingPaths_.contains(path) && !releasedPaths_.contains(path);
 }
 
 int TestHttpServer::Requests(const std::string& path) const {

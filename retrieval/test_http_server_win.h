@@ -48,7 +48,8 @@ public:
 
     void Serve(const std::string& path, TestAnswer answer);
     void Release(const std::string& path);
-    // True while an answer for the path is waiting for Release().
+    // True while an answer for the path waits for Release(); false from the
+    // moment Release() is called.
     bool Holding(const std::string& path) const;
     int Requests(const std::string& path) const;
     int Connections() const;
