@@ -89,5 +89,5 @@ void frmSplash::Paint(HDC dc) {
     Selected font(dc, label1Font_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0xFF, 0xFF, 0xFF));
-    DrawTextW(dc, kLabel1Text, -1, &label, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(dc, kLabel1Text, -1, &label, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
 }
