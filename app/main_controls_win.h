@@ -16,7 +16,6 @@ public:
     HWND statusBar() const { return statusBar_; }
     HWND progressBar() const { return progressBar_; }
     HBRUSH background() const { return background_.get(); }
-    int dpi() const { return dpi_; }
     RECT PixelRect(const TwipsRect& place) const;
 
     // Background and text colour of labels, frames, check and option boxes.
