@@ -87,6 +87,22 @@ TEST_F(TrayTest, TooltipFollowsTheScheduleState) {
     EXPECT_EQ(Tip(form), L"Durnwick - idle");
 }
 
+TEST_F(TrayTest, IconComesBackWithItsTooltipWhenTheShellRestarts) {
+    frmMain& form = Open();
+    QueueAndStart(L"http://127.0.0.1:9/x");
+    // The shell forgets the icon, as a restarted shell has.
+    NOTIFYICONDATAW gone{};
+    gone.cbSize = sizeof gone;
+    gone.hWnd = form.Tray().hwnd();
+    gone.uID = kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
+    ASSERT_FALSE(ShellHoldsIcon(form.Tray().hwnd()));
+
+    SendMessageW(form.hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(ShellHoldsIcon(form.Tray().hwnd()));
+    EXPECT_EQ(Tip(form), L"Durnwick - Downloading in 1 min(s).");
+}
+
 TEST_F(TrayTest, RightButtonReleaseOpensTheTrayMenuAndLeftDoesNot) {
     frmMain& form = Open();
     static std::vector<std::wstring> menus;
