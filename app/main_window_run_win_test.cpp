@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app_test_support_win.h"
+#include "handles_win.h"
 #include "main_window_win.h"
 #include "message_loop_win.h"
 #include "test_http_server_win.h"
@@ -37,12 +38,11 @@ protected:
     size_t FilesInDownloads() const {
         size_t count = 0;
         WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((downloads_ / L"*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return 0;
+        FindHandle search(FindFirstFileW((downloads_ / L"*").c_str(), &found));
+        if (!search) return 0;
         do {
             if (found.cFileName[0] != L'.') ++count;
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
+        } while (FindNextFileW(search.get(), &found));
         return count;
     }
 
@@ -189,9 +189,8 @@ TEST_F(RunTest, DateAndTimeConventionPrefixesEachName) {
     Queue({server_.Url("/report.pdf")});
     StartAndRun();
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((downloads_ / L"[*]report.pdf").c_str(), &found);
-    ASSERT_NE(search, INVALID_HANDLE_VALUE);
-    FindClose(search);
+    FindHandle search(FindFirstFileW((downloads_ / L"[*]report.pdf").c_str(), &found));
+    ASSERT_TRUE(search);
     EXPECT_EQ(std::wstring(found.cFileName).size(), std::wstring(L"[dd_mm_yy-hh_nn_ss]report.pdf").size());
 }
 

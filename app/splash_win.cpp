@@ -71,15 +71,12 @@ void frmSplash::Paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd(), &client);
     if (image1_) {
-        HDC source = CreateCompatibleDC(dc);
-        {
-            Selected picture(source, image1_.get());
-            BITMAP info{};
-            GetObjectW(image1_.get(), sizeof info, &info);
-            SetStretchBltMode(dc, HALFTONE);
-            StretchBlt(dc, 0, 0, client.right, client.bottom, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-        }
-        DeleteDC(source);
+        MemoryDC source(CreateCompatibleDC(dc));
+        Selected picture(source.get(), image1_.get());
+        BITMAP info{};
+        GetObjectW(image1_.get(), sizeof info, &info);
+        SetStretchBltMode(dc, HALFTONE);
+        StretchBlt(dc, 0, 0, client.right, client.bottom, source.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
     } else {
         FillRect(dc, &client, GetSysColorBrush(COLOR_APPWORKSPACE));
     }

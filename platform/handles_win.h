@@ -3,33 +3,59 @@
 
 #include <utility>
 
-// Move-only owner of a GDI object. release() hands the handle to the system
-// (a region given to SetWindowRgn).
-template <typename H>
-class Gdi {
+// Move-only owner of one handle; the traits say how it is freed and which
+// values mean "none" (kernel calls answer INVALID_HANDLE_VALUE, most others
+// null). release() hands the handle over to whoever takes it (a region given
+// to SetWindowRgn).
+template <typename Traits>
+class Owned {
 public:
-    Gdi() = default;
-    explicit Gdi(H h) : h_(h) {}
-    Gdi(Gdi&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
-    Gdi& operator=(Gdi&& other) noexcept {
-        reset(std::exchange(other.h_, nullptr));
+    using Handle = typename Traits::Handle;
+
+    Owned() = default;
+    explicit Owned(Handle h) : h_(Traits::IsNone(h) ? Handle{} : h) {}
+    Owned(Owned&& other) noexcept : h_(std::exchange(other.h_, Handle{})) {}
+    Owned& operator=(Owned&& other) noexcept {
+        reset(std::exchange(other.h_, Handle{}));
         return *this;
     }
-    Gdi(const Gdi&) = delete;
-    Gdi& operator=(const Gdi&) = delete;
-    ~Gdi() { reset(); }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    ~Owned() { reset(); }
 
-    H get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-    H release() { return std::exchange(h_, nullptr); }
-    void reset(H h = nullptr) {
-        if (h_) DeleteObject(h_);
-        h_ = h;
+    Handle get() const { return h_; }
+    explicit operator bool() const { return h_ != Handle{}; }
+    Handle release() { return std::exchange(h_, Handle{}); }
+    void reset(Handle h = Handle{}) {
+        if (h_ != Handle{}) Traits::Free(h_);
+        h_ = Traits::IsNone(h) ? Handle{} : h;
     }
 
 private:
-    H h_ = nullptr;
+    Handle h_{};
 };
+
+template <typename H, auto FreeFunction>
+struct NullIsNone {
+    using Handle = H;
+    static bool IsNone(H h) { return h == nullptr; }
+    static void Free(H h) { FreeFunction(h); }
+};
+
+template <typename H, auto FreeFunction>
+struct InvalidIsNone {
+    using Handle = H;
+    static bool IsNone(H h) { return h == nullptr || h == INVALID_HANDLE_VALUE; }
+    static void Free(H h) { FreeFunction(h); }
+};
+
+template <typename H>
+using Gdi = Owned<NullIsNone<H, DeleteObject>>;
+using MemoryDC = Owned<NullIsNone<HDC, DeleteDC>>;
+using Icon = Owned<NullIsNone<HICON, DestroyIcon>>;
+// Files, events, processes and threads.
+using KernelHandle = Owned<InvalidIsNone<HANDLE, CloseHandle>>;
+using FindHandle = Owned<InvalidIsNone<HANDLE, FindClose>>;
 
 // Selects an object into a DC and puts the previous one back. Declare the
 // owner of the object before the guard so it is deselected before deletion.
@@ -61,27 +87,4 @@ public:
 private:
     HWND hwnd_;
     HDC dc_;
-};
-
-// Kernel handle (file, event, thread) closed on scope exit.
-class KernelHandle {
-public:
-    KernelHandle() = default;
-    explicit KernelHandle(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
-    KernelHandle(KernelHandle&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
-    KernelHandle& operator=(KernelHandle&& other) noexcept {
-        if (h_) CloseHandle(h_);
-        h_ = std::exchange(other.h_, nullptr);
-        return *this;
-    }
-    KernelHandle(const KernelHandle&) = delete;
-    KernelHandle& operator=(const KernelHandle&) = delete;
-    ~KernelHandle() {
-        if (h_) CloseHandle(h_);
-    }
-    HANDLE get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-
-private:
-    HANDLE h_ = nullptr;
 };

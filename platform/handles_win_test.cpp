@@ -40,4 +40,13 @@ TEST(Gdi, MoveTransfersOwnershipAndReleaseGivesItAway) {
     EXPECT_EQ(GdiObjects(), before);
 }
 
+TEST(Owned, KernelFailureValueCountsAsNoHandle) {
+    WIN32_FIND_DATAW found;
+    FindHandle search(FindFirstFileW(L"Z:\\no\\such\\folder\\*", &found));
+    EXPECT_FALSE(search);
+    EXPECT_EQ(search.get(), nullptr);
+    KernelHandle file(CreateFileW(L"Z:\\no\\such\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    EXPECT_FALSE(file);
+}
+
 }  // namespace

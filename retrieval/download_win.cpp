@@ -22,41 +22,7 @@ namespace {
 // memory stays flat whatever the file size.
 constexpr DWORD kChunkBytes = 256 * 1024;
 
-class InternetHandle {
-public:
-    InternetHandle() = default;
-    explicit InternetHandle(HINTERNET h) : h_(h) {}
-    InternetHandle(const InternetHandle&) = delete;
-    InternetHandle& operator=(const InternetHandle&) = delete;
-    InternetHandle& operator=(InternetHandle&& other) noexcept {
-        if (h_) InternetCloseHandle(h_);
-        h_ = std::exchange(other.h_, nullptr);
-        return *this;
-    }
-    ~InternetHandle() {
-        if (h_) InternetCloseHandle(h_);
-    }
-    HINTERNET get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-
-private:
-    HINTERNET h_ = nullptr;
-};
-
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE h) : h_(h) {}
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    ~FindHandle() {
-        if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-    }
-    HANDLE get() const { return h_; }
-    explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE h_;
-};
+using InternetHandle = Owned<NullIsNone<HINTERNET, InternetCloseHandle>>;
 
 // Copies everything the source yields into the file; true when the source
 // ended without an error.

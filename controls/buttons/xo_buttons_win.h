@@ -7,7 +7,6 @@
 #include "button_host.h"
 #include "button_model.h"
 #include "handles_win.h"
-#include "memory_dc_win.h"
 #include "picture_win.h"
 #include "property_bag.h"
 #include "window_win.h"

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "icon_win.h"
+#include "handles_win.h"
 #include "tray_record.h"
 #include "window_win.h"
 
