@@ -1,9 +1,9 @@
-#include "app_test_support_win.h"
+#include "app/app_test_support_win.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "settings_win.h"
+#include "app/settings_win.h"
 
 DialogWatcher* DialogWatcher::active_ = nullptr;
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "files_win.h"
-#include "main_window_win.h"
+#include "app/main_window_win.h"
+#include "platform/files_win.h"
 
 // A dialog that the watcher closed: its title and the texts of its statics.
 struct ClosedDialog {

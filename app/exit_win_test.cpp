@@ -3,15 +3,15 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app_test_support_win.h"
-#include "handles_win.h"
-#include "list_file_win.h"
-#include "main_layout.h"
-#include "message_loop_win.h"
-#include "settings_rules.h"
-#include "settings_win.h"
-#include "test_http_server_win.h"
-#include "tray_record.h"
+#include "app/app_test_support_win.h"
+#include "app/main_layout.h"
+#include "app/settings_rules.h"
+#include "app/settings_win.h"
+#include "controls/systray/tray_record.h"
+#include "platform/handles_win.h"
+#include "platform/message_loop_win.h"
+#include "retrieval/list_file_win.h"
+#include "retrieval/test_http_server_win.h"
 
 namespace {
 

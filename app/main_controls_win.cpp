@@ -1,9 +1,9 @@
-#include "main_controls_win.h"
+#include "app/main_controls_win.h"
 
 #include <commctrl.h>
 
-#include "schedule.h"
-#include "twips.h"
+#include "platform/twips.h"
+#include "retrieval/schedule.h"
 
 namespace {
 

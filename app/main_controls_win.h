@@ -3,8 +3,8 @@
 
 #include <map>
 
-#include "handles_win.h"
-#include "main_layout.h"
+#include "app/main_layout.h"
+#include "platform/handles_win.h"
 
 // Creates the main window's controls from the layout table and owns what
 // they share: fonts, the tooltip window and the window's background brush.

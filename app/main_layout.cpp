@@ -1,9 +1,9 @@
-#include "main_layout.h"
+#include "app/main_layout.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "links.h"
+#include "app/links.h"
 
 namespace {
 

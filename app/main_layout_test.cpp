@@ -1,4 +1,4 @@
-#include "main_layout.h"
+#include "app/main_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "files_win.h"
-#include "message_loop_win.h"
-#include "settings_rules.h"
-#include "startup_win.h"
+#include "app/settings_rules.h"
+#include "app/startup_win.h"
+#include "platform/files_win.h"
+#include "platform/message_loop_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     OleInitialize(nullptr);  // the folder picker needs a single-threaded apartment

@@ -1,14 +1,14 @@
-#include "main_window_win.h"
+#include "app/main_window_win.h"
 
 #include <commctrl.h>
 #include <mmsystem.h>
 
-#include "download_win.h"
-#include "folder_win.h"
-#include "message_loop_win.h"
-#include "naming_win.h"
-#include "queue_text.h"
-#include "schedule.h"
+#include "platform/message_loop_win.h"
+#include "retrieval/download_win.h"
+#include "retrieval/folder_win.h"
+#include "retrieval/naming_win.h"
+#include "retrieval/queue_text.h"
+#include "retrieval/schedule.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "app_test_support_win.h"
-#include "handles_win.h"
-#include "main_window_win.h"
-#include "message_loop_win.h"
-#include "test_http_server_win.h"
+#include "app/app_test_support_win.h"
+#include "app/main_window_win.h"
+#include "platform/handles_win.h"
+#include "platform/message_loop_win.h"
+#include "retrieval/test_http_server_win.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "main_window_win.h"
+#include "app/main_window_win.h"
 
-#include "resources.h"
+#include "app/resources.h"
 
 namespace {
 

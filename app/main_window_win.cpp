@@ -1,15 +1,15 @@
-#include "main_window_win.h"
+#include "app/main_window_win.h"
 
 #include <commctrl.h>
 
-#include "folder_win.h"
-#include "links.h"
-#include "list_file_win.h"
-#include "queue_text.h"
-#include "resources.h"
-#include "schedule.h"
-#include "settings_rules.h"
-#include "twips.h"
+#include "app/links.h"
+#include "app/resources.h"
+#include "app/settings_rules.h"
+#include "platform/twips.h"
+#include "retrieval/folder_win.h"
+#include "retrieval/list_file_win.h"
+#include "retrieval/queue_text.h"
+#include "retrieval/schedule.h"
 
 namespace {
 

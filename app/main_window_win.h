@@ -5,11 +5,11 @@
 #include <functional>
 #include <string>
 
-#include "main_controls_win.h"
-#include "naming.h"
-#include "settings_win.h"
-#include "sys_tray_win.h"
-#include "window_win.h"
+#include "app/main_controls_win.h"
+#include "app/settings_win.h"
+#include "controls/systray/sys_tray_win.h"
+#include "platform/window_win.h"
+#include "retrieval/naming.h"
 
 // Where the main window keeps its files and settings; tests point it elsewhere.
 struct MainWindowEnvironment {

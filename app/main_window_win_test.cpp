@@ -1,4 +1,4 @@
-#include "main_window_win.h"
+#include "app/main_window_win.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "app_test_support_win.h"
-#include "list_file_win.h"
-#include "message_loop_win.h"
-#include "settings_rules.h"
+#include "app/app_test_support_win.h"
+#include "app/settings_rules.h"
+#include "platform/message_loop_win.h"
+#include "retrieval/list_file_win.h"
 
 namespace {
 

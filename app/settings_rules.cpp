@@ -1,10 +1,10 @@
-#include "settings_rules.h"
+#include "app/settings_rules.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cwchar>
 
-#include "schedule.h"
+#include "retrieval/schedule.h"
 
 std::optional<double> ParseNumber(const std::wstring& text) {
     const size_t first = text.find_first_not_of(L' ');

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "naming.h"
+#include "retrieval/naming.h"
 
 // How stored setting texts become control values. The program only ever
 // writes valid values; these rules decide what a hand-edited store loads as.

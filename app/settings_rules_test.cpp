@@ -1,4 +1,4 @@
-#include "settings_rules.h"
+#include "app/settings_rules.h"
 
 #include <gtest/gtest.h>
 

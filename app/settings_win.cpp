@@ -1,4 +1,4 @@
-#include "settings_win.h"
+#include "app/settings_win.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "splash_win.h"
+#include "app/splash_win.h"
 
-#include "resources.h"
-#include "twips.h"
+#include "app/resources.h"
+#include "platform/twips.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <functional>
 
-#include "handles_win.h"
-#include "window_win.h"
+#include "platform/handles_win.h"
+#include "platform/window_win.h"
 
 // The splash window: the product picture for three seconds, then it hands
 // over to the main window and unloads itself.

@@ -1,4 +1,4 @@
-#include "startup_win.h"
+#include "app/startup_win.h"
 
 Startup::Startup(MainWindowEnvironment environment)
     : environment_(std::move(environment)), splash_([this] { ShowMain(); }) {}

@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 
-#include "main_window_win.h"
-#include "splash_win.h"
+#include "app/main_window_win.h"
+#include "app/splash_win.h"
 
 // The program's start: the splash, then the main window it hands over to.
 class Startup {

@@ -1,9 +1,9 @@
-#include "startup_win.h"
+#include "app/startup_win.h"
 
 #include <gtest/gtest.h>
 
-#include "app_test_support_win.h"
-#include "message_loop_win.h"
+#include "app/app_test_support_win.h"
+#include "platform/message_loop_win.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "download_win.h"
-#include "handles_win.h"
+#include "platform/handles_win.h"
+#include "retrieval/download_win.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "files_win.h"
+#include "platform/files_win.h"
 
 #include <shellapi.h>
 
-#include "handles_win.h"
+#include "platform/handles_win.h"
 
 std::wstring ProgramFolder() {
     std::wstring path(MAX_PATH, L'\0');

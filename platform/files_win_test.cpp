@@ -1,8 +1,8 @@
-#include "files_win.h"
+#include "platform/files_win.h"
 
 #include <gtest/gtest.h>
 
-#include "handles_win.h"
+#include "platform/handles_win.h"
 
 namespace {
 

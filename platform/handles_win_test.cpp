@@ -1,4 +1,4 @@
-#include "handles_win.h"
+#include "platform/handles_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "message_loop_win.h"
+#include "platform/message_loop_win.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "window_win.h"
+#include "platform/window_win.h"
 
 Window::~Window() {
     if (hwnd_) {

@@ -1,4 +1,4 @@
-#include "download.h"
+#include "retrieval/download.h"
 
 #include <algorithm>
 #include <cwctype>

@@ -1,4 +1,4 @@
-#include "download_win.h"
+#include "retrieval/download_win.h"
 
 #include <windows.h>
 #include <shlwapi.h>
@@ -12,9 +12,9 @@
 #include <thread>
 #include <vector>
 
-#include "download.h"
-#include "handles_win.h"
-#include "message_loop_win.h"
+#include "platform/handles_win.h"
+#include "platform/message_loop_win.h"
+#include "retrieval/download.h"
 
 namespace {
 

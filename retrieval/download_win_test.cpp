@@ -1,4 +1,4 @@
-#include "download_win.h"
+#include "retrieval/download_win.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "download.h"
-#include "files_win.h"
-#include "handles_win.h"
-#include "naming_win.h"
-#include "test_http_server_win.h"
-#include "window_win.h"
+#include "platform/files_win.h"
+#include "platform/handles_win.h"
+#include "platform/window_win.h"
+#include "retrieval/download.h"
+#include "retrieval/naming_win.h"
+#include "retrieval/test_http_server_win.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "folder_win.h"
+#include "retrieval/folder_win.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "files_win.h"
+#include "platform/files_win.h"
 
 std::wstring BrowseForFolder(HWND owner, const std::wstring& title) {
     BROWSEINFOW info{};

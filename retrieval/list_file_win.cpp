@@ -1,8 +1,8 @@
-#include "list_file_win.h"
+#include "retrieval/list_file_win.h"
 
 #include <windows.h>
 
-#include "text_win.h"
+#include "platform/text_win.h"
 
 namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";

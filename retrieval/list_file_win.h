@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "files_win.h"
+#include "platform/files_win.h"
 
 // "List.txt" in the given folder.
 std::wstring ListFilePath(const std::wstring& folder);

@@ -1,8 +1,8 @@
-#include "list_file_win.h"
+#include "retrieval/list_file_win.h"
 
 #include <gtest/gtest.h>
 
-#include "queue_text.h"
+#include "retrieval/queue_text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "files_win.h"
-#include "naming_win.h"
+#include "platform/files_win.h"
+#include "retrieval/naming_win.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "naming.h"
+#include "retrieval/naming.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "naming_win.h"
+#include "retrieval/naming_win.h"
 
 #include <windows.h>
 
-#include "files_win.h"
+#include "platform/files_win.h"
 
 LocalTime CurrentLocalTime() {
     SYSTEMTIME now;

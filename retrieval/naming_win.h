@@ -1,5 +1,5 @@
 #pragma once
-#include "naming.h"
+#include "retrieval/naming.h"
 
 // The target path against the real clock and the real file system.
 std::optional<std::wstring> TargetPathOnDisk(const std::wstring& entry, NamingConvention convention,

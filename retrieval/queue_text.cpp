@@ -1,4 +1,4 @@
-#include "queue_text.h"
+#include "retrieval/queue_text.h"
 
 std::vector<std::wstring> NonEmptyLines(const std::wstring& text) {
     std::vector<std::wstring> lines;

@@ -1,4 +1,4 @@
-#include "queue_text.h"
+#include "retrieval/queue_text.h"
 
 #include <gtest/gtest.h>
 

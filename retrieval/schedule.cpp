@@ -1,4 +1,4 @@
-#include "schedule.h"
+#include "retrieval/schedule.h"
 
 int IntervalFromSpinner(int spinnerValue) {
     const int interval = kSpinnerMax - spinnerValue;

@@ -1,4 +1,4 @@
-#include "schedule.h"
+#include "retrieval/schedule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "test_http_server_win.h"
+#include "retrieval/test_http_server_win.h"
 
 #include <ws2tcpip.h>
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "property_bag.h"
+#include "controls/buttons/property_bag.h"
 
 // The property bags of a form's controls, one bag per control.
 struct NamedBag {

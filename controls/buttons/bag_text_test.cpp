@@ -1,4 +1,4 @@
-#include "bag_text.h"
+#include "controls/buttons/bag_text.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "colour.h"
+#include "controls/buttons/colour.h"
 
 enum class MessageIcon { Information, Critical };
 

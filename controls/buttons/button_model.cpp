@@ -1,7 +1,7 @@
-#include "button_model.h"
+#include "controls/buttons/button_model.h"
 
-#include "face_colors.h"
-#include "no_case.h"
+#include "controls/buttons/face_colors.h"
+#include "controls/buttons/no_case.h"
 
 namespace {
 

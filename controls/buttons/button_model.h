@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "button_host.h"
-#include "colour.h"
-#include "property_bag.h"
-#include "window_object.h"
+#include "controls/buttons/button_host.h"
+#include "controls/buttons/colour.h"
+#include "controls/buttons/property_bag.h"
+#include "controls/buttons/window_object.h"
 
 struct ButtonRect {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;

@@ -1,11 +1,11 @@
-#include "button_model.h"
+#include "controls/buttons/button_model.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 
-#include "recording_button.h"
+#include "controls/buttons/recording_button.h"
 
 namespace {
 

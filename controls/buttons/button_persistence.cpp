@@ -1,6 +1,6 @@
 #include <string>
 
-#include "button_model.h"
+#include "controls/buttons/button_model.h"
 
 void ButtonModel::AdoptContainer() {
     // The option groups find their container through the Tag.

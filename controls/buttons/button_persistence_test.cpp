@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "bag_text.h"
-#include "button_model.h"
-#include "recording_button.h"
+#include "controls/buttons/bag_text.h"
+#include "controls/buttons/button_model.h"
+#include "controls/buttons/recording_button.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "button_host.h"
+#include "controls/buttons/button_host.h"
 
 // The place of a button on a running form: run mode, the form's button-face
 // back colour, nothing listening for property changes.

@@ -1,4 +1,4 @@
-#include "colour.h"
+#include "controls/buttons/colour.h"
 
 #include <gtest/gtest.h>
 

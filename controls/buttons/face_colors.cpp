@@ -1,4 +1,4 @@
-#include "face_colors.h"
+#include "controls/buttons/face_colors.h"
 
 FaceColors ComputeFaceColors(Colour backColor, Colour hoverBackColor, int buttonStyle) {
     FaceColors c{backColor, backColor, hoverBackColor, 0};

@@ -1,5 +1,5 @@
 #pragma once
-#include "colour.h"
+#include "controls/buttons/colour.h"
 
 // The four face colours a button draws with, always RGB.
 struct FaceColors {

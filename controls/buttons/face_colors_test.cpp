@@ -1,4 +1,4 @@
-#include "face_colors.h"
+#include "controls/buttons/face_colors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "picture_win.h"
+#include "controls/buttons/picture_win.h"
 
 #include <cwchar>
 #include <utility>
 
-#include "files_win.h"
+#include "platform/files_win.h"
 
 std::optional<PictureValue> PictureFromFile(const std::wstring& path) {
     std::string bytes;

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "window_object.h"
+#include "controls/buttons/window_object.h"
 
 // What a picture file holds, told from its header; nothing for anything
 // that is not an icon, a cursor or a bitmap.

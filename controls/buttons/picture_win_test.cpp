@@ -1,8 +1,8 @@
-#include "picture_win.h"
+#include "controls/buttons/picture_win.h"
 
 #include <gtest/gtest.h>
 
-#include "test_pictures_win.h"
+#include "controls/buttons/test_pictures_win.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <variant>
 #include <vector>
 
-#include "colour.h"
-#include "window_object.h"
+#include "controls/buttons/colour.h"
+#include "controls/buttons/window_object.h"
 
 // A colour as a bag value, told apart from a plain integer so that the text
 // form can show it in hexadecimal.

@@ -1,4 +1,4 @@
-#include "property_bag.h"
+#include "controls/buttons/property_bag.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "property_help.h"
+#include "controls/buttons/property_help.h"
 
 #include <utility>
 
-#include "no_case.h"
+#include "controls/buttons/no_case.h"
 
 std::wstring_view PropertyHelp(std::wstring_view property) {
     static constexpr std::pair<std::wstring_view, std::wstring_view> kHelp[] = {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "button_model.h"
+#include "controls/buttons/button_model.h"
 
 using Log = std::vector<std::wstring>;
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "files_win.h"
+#include "platform/files_win.h"
 
 inline std::wstring ExtractTestPicture(const TempFolder& folder, const wchar_t* resource, const wchar_t* fileName) {
     HRSRC info = FindResourceW(nullptr, resource, MAKEINTRESOURCEW(10));  // RT_RCDATA

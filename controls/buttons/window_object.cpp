@@ -1,6 +1,6 @@
-#include "window_object.h"
+#include "controls/buttons/window_object.h"
 
-#include "colour.h"
+#include "controls/buttons/colour.h"
 
 int FontHeightPixels(double points, double twipsPerPixelY) {
     return -static_cast<int>(RoundHalfEven(points * 20 / twipsPerPixelY));

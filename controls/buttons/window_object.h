@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "colour.h"
+#include "controls/buttons/colour.h"
 
 // A caption font as the control's window object keeps it. Bold is the weight
 // seen from the other side: setting it moves the weight.

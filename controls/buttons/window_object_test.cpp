@@ -1,4 +1,4 @@
-#include "window_object.h"
+#include "controls/buttons/window_object.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "xo_buttons_win.h"
+#include "controls/buttons/xo_buttons_win.h"
 
 #include <algorithm>
 

@@ -4,12 +4,12 @@
 #include <memory>
 #include <optional>
 
-#include "button_host.h"
-#include "button_model.h"
-#include "handles_win.h"
-#include "picture_win.h"
-#include "property_bag.h"
-#include "window_win.h"
+#include "controls/buttons/button_host.h"
+#include "controls/buttons/button_model.h"
+#include "controls/buttons/picture_win.h"
+#include "controls/buttons/property_bag.h"
+#include "platform/handles_win.h"
+#include "platform/window_win.h"
 
 // The owner-drawn push button: a child window of its own that composes its
 // image in an off-screen surface. The property model is ButtonModel; this

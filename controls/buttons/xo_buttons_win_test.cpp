@@ -1,14 +1,14 @@
-#include "xo_buttons_win.h"
+#include "controls/buttons/xo_buttons_win.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "bag_text.h"
-#include "button_site_win.h"
-#include "files_win.h"
-#include "test_pictures_win.h"
-#include "text_win.h"
+#include "controls/buttons/bag_text.h"
+#include "controls/buttons/button_site_win.h"
+#include "controls/buttons/test_pictures_win.h"
+#include "platform/files_win.h"
+#include "platform/text_win.h"
 
 namespace {
 

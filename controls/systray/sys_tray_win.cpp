@@ -1,4 +1,4 @@
-#include "sys_tray_win.h"
+#include "controls/systray/sys_tray_win.h"
 
 #include <shellapi.h>
 
@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 
-#include "tray_events.h"
+#include "controls/systray/tray_events.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <functional>
 #include <string>
 
-#include "handles_win.h"
-#include "tray_record.h"
-#include "window_win.h"
+#include "controls/systray/tray_record.h"
+#include "platform/handles_win.h"
+#include "platform/window_win.h"
 
 // What became of a call into the shell.
 enum class TrayResult {

@@ -1,4 +1,4 @@
-#include "sys_tray_win.h"
+#include "controls/systray/sys_tray_win.h"
 
 #include <shellapi.h>
 
@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "files_win.h"
-#include "message_loop_win.h"
+#include "platform/files_win.h"
+#include "platform/message_loop_win.h"
 
 namespace {
 

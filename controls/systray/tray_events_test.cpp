@@ -1,4 +1,4 @@
-#include "tray_events.h"
+#include "controls/systray/tray_events.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tray_record.h"
+#include "controls/systray/tray_record.h"
 
 #include <algorithm>
 
