@@ -31,6 +31,12 @@ void frmMain::StartSchedule() {
         ShowError(L"Please enter a custom file name or chose another option.", MB_ICONERROR);
         return;
     }
+    // A path would put the files outside the chosen folder.
+    if (SelectedConvention() == NamingConvention::Custom && !IsPlainFileName(Text(idTxtCustomName))) {
+        ShowError(L"Please enter a custom file name without \\, / or : (a name, not a path) or choose another option.",
+                  MB_ICONERROR);
+        return;
+    }
     if (!FolderCheck(Text(idTxtPath))) {
         ShowError(L"Destination folder path could not be found. Please define another folder.", MB_ICONERROR);
         return;

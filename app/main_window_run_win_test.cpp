@@ -194,4 +194,33 @@ TEST_F(RunTest, DateAndTimeConventionPrefixesEachName) {
     EXPECT_EQ(std::wstring(found.cFileName).size(), std::wstring(L"[dd_mm_yy-hh_nn_ss]report.pdf").size());
 }
 
+TEST_F(RunTest, PathLikeCustomNamesAreRefusedAtStartAndSkippedInARun) {
+    server_.Serve("/a", TestAnswer::Body("A"));
+    Queue({server_.Url("/a")});
+    Click(*form_, idOptCustom);
+    ASSERT_TRUE(ReplaceFileContent(downloads_ / L"keep.txt", "kept"));
+    DialogWatcher dialogs;
+    for (const wchar_t* name : {L"..\\escape.txt", L"x\\..\\..\\keep.txt", L"sub/a.txt", L"C:a.txt", L"..", L"."}) {
+        SetWindowTextW(form_->Control(idTxtCustomName), name);
+        Click(*form_, idCmdAction);
+        EXPECT_EQ(TextOf(form_->Control(idCmdAction)), L"&START") << std::wstring(name).c_str();
+    }
+    ASSERT_EQ(dialogs.closed().size(), 6u);
+    for (const ClosedDialog& dialog : dialogs.closed()) {
+        EXPECT_EQ(dialog.title, L"Durnwick");
+        EXPECT_NE(dialog.text.find(L"custom file name"), std::wstring::npos);
+    }
+
+    // A name that became a path after START is skipped like a nameless entry.
+    SetWindowTextW(form_->Control(idTxtCustomName), L"data.csv");
+    StartAndRun();
+    EXPECT_EQ(Downloaded(L"data.csv"), "A");
+    SetWindowTextW(form_->Control(idTxtCustomName), L"..\\keep.txt");
+    form_->tmrAutoUpdater_Timer();
+    EXPECT_EQ(server_.Requests("/a"), 1);
+    EXPECT_EQ(Downloaded(L"keep.txt"), "kept");
+    EXPECT_EQ(FilesInDownloads(), 2u);
+    EXPECT_EQ(dialogs.closed().size(), 6u);
+}
+
 }  // namespace

@@ -27,6 +27,8 @@ std::optional<std::wstring> OriginalName(const std::wstring& entry) {
     std::wstring name = text.substr(text.find_last_of(L'/') + 1);
     if (name.find(L'.') == std::wstring::npos) name += L".html";
     std::erase_if(name, [](wchar_t c) { return kCharactersNotInNames.find(c) != std::wstring_view::npos; });
+    // "." and ".." name folders, and the system drops trailing dots.
+    if (name.find_first_not_of(L'.') == std::wstring::npos) return std::nullopt;
     return name;
 }
 
@@ -36,17 +38,22 @@ std::wstring TwoDigits(int value) {
     return digits;
 }
 
-std::wstring CustomPath(const NamingRequest& request) {
+std::optional<std::wstring> CustomPath(const NamingRequest& request) {
     const std::wstring plain = JoinPath(request.folder, request.customName);
     if (!request.exists(plain)) return plain;
     // The smallest free serial, counting on past 1000 so nothing is overwritten.
-    for (long long serial = 1;; ++serial) {
+    for (long long serial = 1; serial <= kLastSerial; ++serial) {
         std::wstring candidate = request.folder + L"\\" + std::to_wstring(serial) + L"_" + request.customName;
         if (!request.exists(candidate)) return candidate;
     }
+    return std::nullopt;
 }
 
 }  // namespace
+
+bool IsPlainFileName(const std::wstring& name) {
+    return !name.empty() && name != L"." && name != L".." && name.find_first_of(L"\\/:") == std::wstring::npos;
+}
 
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
     return CollapseBackslashes(folder + L"\\" + name);
@@ -59,7 +66,7 @@ std::wstring DateTimeStamp(const LocalTime& t) {
 
 std::optional<std::wstring> TargetPath(const NamingRequest& request) {
     if (request.convention == NamingConvention::Custom) {
-        if (request.customName.empty()) return std::nullopt;
+        if (!IsPlainFileName(request.customName)) return std::nullopt;
         return CustomPath(request);
     }
     std::optional<std::wstring> name = OriginalName(request.entry);

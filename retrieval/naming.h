@@ -24,10 +24,19 @@ struct NamingRequest {
     std::function<bool(const std::wstring& path)> exists;
 };
 
+// The highest serial the custom convention tries before it gives up on an
+// entry rather than overwrite a file.
+inline constexpr long long kLastSerial = 99'999;
+
 // The full path an entry is saved under, or nothing when the entry has no
-// name (blank after trimming, or the custom convention with an empty name):
-// the run skips such entries.
+// usable name: blank after trimming, or a name of dots only; under the custom
+// convention an empty name, one that is no plain file name, or every serial
+// taken. The run skips such entries.
 std::optional<std::wstring> TargetPath(const NamingRequest& request);
+
+// A custom name is a file name, not a path: no backslash, slash or colon, and
+// not "." or "..", so that files stay in the chosen folder.
+bool IsPlainFileName(const std::wstring& name);
 
 // "dd_mm_yy-hh_nn_ss"
 std::wstring DateTimeStamp(const LocalTime& time);

@@ -39,8 +39,8 @@ TEST(OriginalName, FollowsTheExampleTable) {
     for (const Case& c : cases) EXPECT_EQ(Path(Request(c.entry)), c.expected) << "entry: " << std::wstring(c.entry).c_str();
 }
 
-TEST(OriginalName, EntryWithoutAnyTextHasNoName) {
-    for (const wchar_t* entry : {L"", L"   ", L"/", L"  /  "})
+TEST(OriginalName, EntryWithoutAnyTextOrOnlyDotsHasNoName) {
+    for (const wchar_t* entry : {L"", L"   ", L"/", L"  /  ", L"http://h/..", L"http://h/.", L"http://h/...", L".."})
         EXPECT_FALSE(TargetPath(Request(entry)).has_value()) << "entry: '" << entry << "'";
     EXPECT_FALSE(TargetPath(Request(L"/", NamingConvention::OriginalDateTime)).has_value());
 }
@@ -88,10 +88,26 @@ TEST(CustomName, SerialCandidatesAreNotCollapsed) {
     EXPECT_EQ(Path(r), L"C:\\\\1_data.csv");
 }
 
-TEST(CustomName, EmptyCustomNameHasNoName) {
-    NamingRequest r = Request(L"http://h/a.txt", NamingConvention::Custom);
-    r.customName.clear();
+TEST(CustomName, EmptyOrPathLikeCustomNameHasNoName) {
+    for (const wchar_t* name : {L"", L".", L"..", L"..\\escape.txt", L"x\\..\\..\\keep.txt", L"sub/a.txt",
+                                L"C:a.txt", L"C:\\a.txt", L"\\\\server\\share\\a.txt", L"a:stream"}) {
+        NamingRequest r = Request(L"http://h/a.txt", NamingConvention::Custom);
+        r.customName = name;
+        // Every candidate "exists", as all do when a path leads back to one existing file.
+        r.exists = [](const std::wstring&) { return true; };
+        EXPECT_FALSE(TargetPath(r).has_value()) << "custom name: '" << std::wstring(name).c_str() << "'";
+        EXPECT_FALSE(IsPlainFileName(name)) << "custom name: '" << std::wstring(name).c_str() << "'";
+    }
+    for (const wchar_t* name : {L"data.csv", L"...x", L".hidden", L"a b.txt", L"x.", L"dat?.csv"})
+        EXPECT_TRUE(IsPlainFileName(name)) << "custom name: '" << std::wstring(name).c_str() << "'";
+}
+
+TEST(CustomName, GivesUpRatherThanOverwriteWhenEverySerialIsTaken) {
+    NamingRequest r = Request(L"x", NamingConvention::Custom);
+    long long asked = 0;
+    r.exists = [&asked](const std::wstring&) { return ++asked > 0; };
     EXPECT_FALSE(TargetPath(r).has_value());
+    EXPECT_EQ(asked, kLastSerial + 1);
 }
 
 }  // namespace
