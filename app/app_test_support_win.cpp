@@ -57,13 +57,18 @@ void CALLBACK DuringRun::Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (active_) active_->step_();
 }
 
-TestEnvironment::TestEnvironment()
-    : settingsApp_(L"DurnwickTest-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount())) {}
+std::wstring TestSettingsKey() {
+    static int made = 0;
+    return L"Software\\Tolvane-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++made);
+}
 
-TestEnvironment::~TestEnvironment() { RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\" + settingsApp_).c_str()); }
+TestEnvironment::TestEnvironment()
+    : settingsKey_(TestSettingsKey()) {}
+
+TestEnvironment::~TestEnvironment() { RegDeleteTreeW(HKEY_CURRENT_USER, settingsKey_.c_str()); }
 
 std::wstring TestEnvironment::Setting(const std::wstring& section, const std::wstring& key) const {
-    return SettingsStore(settingsApp_).Get(section, key, L"<absent>");
+    return SettingsStore(settingsKey_).Get(section, key, L"<absent>");
 }
 
 bool TestEnvironment::HasSetting(const std::wstring& section, const std::wstring& key) const {
@@ -72,7 +77,12 @@ bool TestEnvironment::HasSetting(const std::wstring& section, const std::wstring
 
 void TestEnvironment::StoreSetting(const std::wstring& section, const std::wstring& key,
                                    const std::wstring& value) const {
-    SettingsStore(settingsApp_).Save(section, key, value);
+    SettingsStore(settingsKey_).Save(section, key, value);
+}
+
+void TestEnvironment::StoreNumber(const std::wstring& section, const std::wstring& key, DWORD value) const {
+    RegSetKeyValueW(HKEY_CURRENT_USER, (settingsKey_ + L"\\" + section).c_str(), key.c_str(), REG_DWORD, &value,
+                    sizeof value);
 }
 
 void Click(frmMain& form, ControlId id) { SendMessageW(form.Control(id), BM_CLICK, 0, 0); }

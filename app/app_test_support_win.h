@@ -47,6 +47,9 @@ private:
     UINT_PTR timer_ = 0;
 };
 
+// A settings key of the test's own, never the program's: Software\Tolvane-test-<pid>-<n>.
+std::wstring TestSettingsKey();
+
 // A program folder and a settings key of the test's own, removed afterwards.
 class TestEnvironment {
 public:
@@ -55,15 +58,17 @@ public:
     TestEnvironment& operator=(const TestEnvironment&) = delete;
     ~TestEnvironment();
 
-    MainWindowEnvironment environment() const { return {folder_.path(), settingsApp_, {}}; }
+    MainWindowEnvironment environment() const { return {folder_.path(), settingsKey_, {}}; }
     const TempFolder& folder() const { return folder_; }
     std::wstring Setting(const std::wstring& section, const std::wstring& key) const;
     bool HasSetting(const std::wstring& section, const std::wstring& key) const;
     void StoreSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value) const;
+    // As an administrator's script would: a REG_DWORD.
+    void StoreNumber(const std::wstring& section, const std::wstring& key, DWORD value) const;
 
 private:
     TempFolder folder_;
-    std::wstring settingsApp_;
+    std::wstring settingsKey_;
 };
 
 // What a user does and sees on the main window.

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/app_test_support_win.h"
+#include "app/command_line.h"
 #include "app/main_layout.h"
 #include "app/settings_rules.h"
 #include "app/settings_win.h"
@@ -24,17 +25,17 @@ std::wstring ProgramPath() {
     return path;
 }
 
-// The real program, started from a folder of the test's own with the real
-// settings key, so that its Exit can end a real process.
+// The real program, started from a folder of the test's own with a settings
+// key of the test's own, so that its Exit can end a real process.
 class RunningProgram {
 public:
-    RunningProgram(const TempFolder& folder) {
+    RunningProgram(const TempFolder& folder, const std::wstring& settingsKey) {
         const std::wstring exe = folder / L"durnwick.exe";
         EXPECT_TRUE(CopyFileW(ProgramPath().c_str(), exe.c_str(), FALSE)) << GetLastError();
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info{};
-        std::wstring command = L"\"" + exe + L"\"";
+        std::wstring command = L"\"" + exe + L"\" " + kSettingsKeySwitch + L" \"" + settingsKey + L"\"";
         EXPECT_TRUE(CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                    folder.path().c_str(), &startup, &info));
         process_ = KernelHandle(info.hProcess);
@@ -67,12 +68,13 @@ TEST(Exit, DuringARunEndsTheProgramAtOnceWithNoFurtherDownloadAndNoIconLeft) {
     server.Serve("/2.txt", TestAnswer::Body("two"));
     ASSERT_TRUE(WriteListFile(ListFilePath(programFolder.path()),
                               server.Url("/1.txt") + L"\r\n" + server.Url("/2.txt") + L"\r\n"));
-    const SettingsStore settings(kSettingsApp);
+    const std::wstring settingsKey = TestSettingsKey();
+    const SettingsStore settings(settingsKey);
     settings.Save(kPathsSection, L"SaveTo", downloads.path());
     settings.Save(kOptionsSection, L"AutoDownloadInterval", L"1");
 
     {
-        RunningProgram program(programFolder);
+        RunningProgram program(programFolder, settingsKey);
         ASSERT_TRUE(program.main());
         ASSERT_TRUE(program.tray());
         EXPECT_TRUE(ShellHoldsIcon(program.tray()));
@@ -89,7 +91,7 @@ TEST(Exit, DuringARunEndsTheProgramAtOnceWithNoFurtherDownloadAndNoIconLeft) {
     PumpUntil([] { return false; }, 300);
     EXPECT_EQ(server.Requests("/2.txt"), 0);
     EXPECT_EQ(FileBytes(downloads / L"1.txt"), "<missing>");
-    RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\") + kSettingsApp).c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, settingsKey.c_str());
 }
 
 }  // namespace

@@ -1,7 +1,12 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
+#include <shellapi.h>
 
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
 #include "app/settings_rules.h"
 #include "app/startup_win.h"
 #include "platform/files_win.h"
@@ -12,7 +17,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
 
-    Startup startup({ProgramFolder(), kSettingsApp, [] { PostQuitMessage(0); }});
+    int count = 0;
+    wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
+    const std::vector<std::wstring> arguments(words, words + (words ? count : 0));
+    LocalFree(words);
+
+    Startup startup({ProgramFolder(), SettingsKeyFromArguments(arguments, kSettingsKey), [] { PostQuitMessage(0); }});
+
     startup.Begin();
 
     MSG msg;

@@ -30,7 +30,7 @@ void DrawLine(HDC dc, COLORREF colour, POINT from, POINT to) {
 }  // namespace
 
 frmMain::frmMain(MainWindowEnvironment environment)
-    : environment_(std::move(environment)), settings_(environment_.settingsApp) {}
+    : environment_(std::move(environment)), settings_(environment_.settingsKey) {}
 
 void frmMain::Show() {
     RECT frame{0, 0, 0, 0};

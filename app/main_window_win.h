@@ -14,7 +14,7 @@
 // Where the main window keeps its files and settings; tests point it elsewhere.
 struct MainWindowEnvironment {
     std::wstring programFolder;  // holds "List.txt" and "sound.wav"
-    std::wstring settingsApp;    // the settings store's application key
+    std::wstring settingsKey;    // the settings store's root under HKEY_CURRENT_USER
     std::function<void()> onClosed;
 };
 

@@ -301,4 +301,18 @@ TEST_F(MainWindowTest, HandEditedSettingsLoadAsDecided) {
     EXPECT_TRUE(Ticked(again, idOptOriginalDateTime));
 }
 
+TEST_F(MainWindowTest, NumbersStoredAsDwordsAreReadAsTheirValues) {
+    env_.StoreNumber(kOptionsSection, L"ShowMessages", 0);
+    env_.StoreNumber(kOptionsSection, L"PlaySound", 0);
+    env_.StoreNumber(kOptionsSection, L"AutoDownloadInterval", 5);
+    env_.StoreNumber(kOptionsSection, L"SaveName", 3);
+    frmMain& form = Open();
+    EXPECT_FALSE(Ticked(form, idChkShowMessages));
+    EXPECT_FALSE(Ticked(form, idChkPlaySound));
+    EXPECT_EQ(TextOf(form.Control(idTxtAutoD)), L"5");
+    EXPECT_TRUE(Ticked(form, idOptCustom));
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"ShowMessages"), L"0");
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"PlaySound"), L"0");
+}
+
 }  // namespace

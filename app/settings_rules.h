@@ -7,7 +7,8 @@
 // How stored setting texts become control values. The program only ever
 // writes valid values; these rules decide what a hand-edited store loads as.
 
-inline constexpr wchar_t kSettingsApp[] = L"Tolvane";
+// The program's settings key under HKEY_CURRENT_USER.
+inline constexpr wchar_t kSettingsKey[] = L"Software\\Tolvane";
 inline constexpr wchar_t kPathsSection[] = L"Paths";
 inline constexpr wchar_t kOptionsSection[] = L"Options";
 
