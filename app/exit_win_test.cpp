@@ -67,7 +67,7 @@ TEST(Exit, DuringARunEndsTheProgramAtOnceWithNoFurtherDownloadAndNoIconLeft) {
     server.Serve("/1.txt", TestAnswer::Held("one", 1));
     server.Serve("/2.txt", TestAnswer::Body("two"));
     ASSERT_TRUE(WriteListFile(ListFilePath(programFolder.path()),
-                              server.Url("/1.txt") + L"\r\n" + server.Url("/2.txt") + L"\r\n"));
+                              server.Url("/1.txt") + L"\r\n" + server.Url("/2.txt") + L"\r\n", ListFileEncoding::CodePage));
     const std::wstring settingsKey = TestSettingsKey();
     const SettingsStore settings(settingsKey);
     settings.Save(kPathsSection, L"SaveTo", downloads.path());

@@ -103,13 +103,23 @@ void frmMain::SelectNamingOption(const std::wstring& storedNamingChoice) {
 void frmMain::LoadListFile() {
     const std::wstring path = ListFilePath(environment_.programFolder);
     if (!PathExists(path)) return;
-    std::wstring text;
-    if (const FileResult read = ReadListFile(path, text); !read) {
+    ListFileContent content;
+    if (const FileResult read = ReadListFile(path, content); !read) {
         ReportListFileError(path, read.error);
         return;
     }
-    SetText(idTxtURLs, TrimSpaces(text));
-    cmdAdd_Click();
+    listFileEncoding_ = content.encoding;
+    const std::wstring text = LoadedText(content);
+    SetText(idTxtURLs, text);
+    // The queue comes from the file's text, not back out of the box, which
+    // cannot hold everything a file can.
+    if (!text.empty()) AddLines(NonEmptyLines(text), AllReadable(content));
+    if (!AllReadable(content)) {
+        ShowError(L"The list file \"" + path + L"\" holds " + std::to_wstring(UnreadableLines(content)) +
+                      L" line(s) that cannot be queued: a NUL character or bytes that are no text in its encoding. "
+                      L"The other lines are queued; the file was left as it is.",
+                  MB_ICONWARNING);
+    }
 }
 
 LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -202,7 +212,10 @@ void frmMain::OnCommand(int id, int code) {
 void frmMain::cmdAdd_Click() {
     const std::wstring text = Text(idTxtURLs);
     if (text.empty()) return;
-    const std::vector<std::wstring> lines = NonEmptyLines(text);
+    AddLines(NonEmptyLines(text), true);
+}
+
+void frmMain::AddLines(const std::vector<std::wstring>& lines, bool writeListFile) {
     HWND list = Control(idLstDownload);
     const size_t room = kMaxQueueEntries - std::min(QueueCount(), kMaxQueueEntries);
     const size_t added = std::min(room, lines.size());
@@ -214,8 +227,10 @@ void frmMain::cmdAdd_Click() {
 
     // The file keeps every line of the Add, also those the full queue refused.
     const std::wstring path = ListFilePath(environment_.programFolder);
-    if (const FileResult written = WriteListFile(path, ListFileText(lines)); !written)
-        ReportListFileError(path, written.error);
+    if (writeListFile) {
+        if (const FileResult written = WriteListFile(path, ListFileText(lines), listFileEncoding_); !written)
+            ReportListFileError(path, written.error);
+    }
 
     SetPanel(2, QueuedStatusText(QueueCount()));
     SendMessageW(ProgressBar(), PBM_SETRANGE32, 0, std::max<LPARAM>(QueueCount(), 1));

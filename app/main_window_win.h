@@ -9,6 +9,7 @@
 #include "app/settings_win.h"
 #include "controls/systray/sys_tray_win.h"
 #include "platform/window_win.h"
+#include "retrieval/list_file_win.h"
 #include "retrieval/naming.h"
 
 // Where the main window keeps its files and settings; tests point it elsewhere.
@@ -48,6 +49,7 @@ private:
     void LoadSettings(std::wstring& storedNamingChoice);
     void SelectNamingOption(const std::wstring& storedNamingChoice);
     void LoadListFile();
+    void AddLines(const std::vector<std::wstring>& lines, bool writeListFile);
 
     void cmdAdd_Click();
     void cmdPaste_Click();
@@ -94,6 +96,7 @@ private:
 
     MainWindowEnvironment environment_;
     SettingsStore settings_;
+    ListFileEncoding listFileEncoding_ = ListFileEncoding::CodePage;
     MainControls controls_;
     ctxSysTray stSysTray_;
     const UINT taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");

@@ -10,6 +10,7 @@
 #include "app/settings_rules.h"
 #include "platform/message_loop_win.h"
 #include "retrieval/list_file_win.h"
+#include "retrieval/queue_text.h"
 
 namespace {
 
@@ -299,6 +300,52 @@ TEST_F(MainWindowTest, HandEditedSettingsLoadAsDecided) {
     frmMain& again = Restart();
     EXPECT_EQ(TextOf(again.Control(idTxtAutoD)), L"1");
     EXPECT_TRUE(Ticked(again, idOptOriginalDateTime));
+}
+
+TEST_F(MainWindowTest, UnicodeListFilesLoadEveryEntryAndTheRewriteKeepsThemAll) {
+    const Entries entries = {L"http://a/1", L"http://\u4F8B\u3048.jp/\u30D5\u30A1\u30A4\u30EB.txt",
+                             L"http://\u0434\u043E\u043C.ru/\u2603"};
+    std::wstring text;
+    for (const std::wstring& entry : entries) text += entry + L"\r\n\r\n";
+    // Files as other programs save them; the encoder's own bytes are checked on their own.
+    const struct Case {
+        const char* what;
+        std::string bytes;
+        std::string mark;
+    } cases[] = {
+        {"UTF-16 LE", EncodeListFile(text, ListFileEncoding::Utf16Le), "\xFF\xFE"},
+        {"UTF-16 BE", EncodeListFile(text, ListFileEncoding::Utf16Be), "\xFE\xFF"},
+        {"UTF-8", EncodeListFile(text, ListFileEncoding::Utf8), "\xEF\xBB\xBF"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(ReplaceFileContent(ListFile(), c.bytes));
+        DialogWatcher dialogs;
+        EXPECT_EQ(Queue(Restart()), entries) << c.what;
+        EXPECT_TRUE(dialogs.closed().empty()) << c.what;
+        const std::string rewritten = FileBytes(ListFile());
+        EXPECT_EQ(rewritten.substr(0, c.mark.size()), c.mark) << c.what;
+        EXPECT_EQ(NonEmptyLines(LoadedText(DecodeListFile(rewritten))), entries) << c.what;
+        // And once more, from the rewritten file.
+        EXPECT_EQ(Queue(Restart()), entries) << c.what;
+    }
+    // What the code page can carry goes back to it.
+    std::string ascii = "\xFF\xFE";
+    for (char c : std::string("http://a/1\r\nhttp://b/2\r\n")) ascii += {c, '\0'};
+    ASSERT_TRUE(ReplaceFileContent(ListFile(), ascii));
+    EXPECT_EQ(Queue(Restart()), (Entries{L"http://a/1", L"http://b/2"}));
+    EXPECT_EQ(FileBytes(ListFile()), "http://a/1\r\nhttp://b/2\r\n");
+}
+
+TEST_F(MainWindowTest, AListFileWithANulByteStaysAsItWasAndTheLoadSaysSo) {
+    const std::string bytes("http://a/1\r\nhttp://b\0/2\r\nhttp://c/3\r\n", 35);
+    ASSERT_TRUE(ReplaceFileContent(ListFile(), bytes));
+    DialogWatcher dialogs;
+    frmMain& form = Open();
+    EXPECT_EQ(Queue(form), (Entries{L"http://a/1", L"http://c/3"}));
+    EXPECT_EQ(FileBytes(ListFile()), bytes);
+    ASSERT_EQ(dialogs.closed().size(), 1u);
+    EXPECT_EQ(dialogs.closed()[0].title, L"Durnwick");
+    EXPECT_NE(dialogs.closed()[0].text.find(ListFile()), std::wstring::npos) << dialogs.closed()[0].text;
 }
 
 TEST_F(MainWindowTest, NumbersStoredAsDwordsAreReadAsTheirValues) {

@@ -11,6 +11,16 @@ std::wstring WideFromCodePage(const std::string& bytes, unsigned codePage) {
     return text;
 }
 
+std::optional<std::wstring> StrictWideFromCodePage(const std::string& bytes, unsigned codePage) {
+    if (bytes.empty()) return std::wstring();
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+    if (length == 0) return std::nullopt;
+    std::wstring text(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), size, text.data(), length);
+    return text;
+}
+
 std::string CodePageFromWide(const std::wstring& text, unsigned codePage, bool* lossless) {
     if (lossless) *lossless = true;
     if (text.empty()) return {};

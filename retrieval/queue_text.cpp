@@ -1,15 +1,20 @@
 #include "retrieval/queue_text.h"
 
-std::vector<std::wstring> NonEmptyLines(const std::wstring& text) {
-    std::vector<std::wstring> lines;
+std::vector<std::wstring> SplitAtLineBreaks(const std::wstring& text) {
+    std::vector<std::wstring> pieces;
     size_t start = 0;
     for (;;) {
         const size_t end = text.find(L"\r\n", start);
-        std::wstring piece = text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
-        if (!piece.empty()) lines.push_back(std::move(piece));
-        if (end == std::wstring::npos) return lines;
+        pieces.push_back(text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start));
+        if (end == std::wstring::npos) return pieces;
         start = end + 2;
     }
+}
+
+std::vector<std::wstring> NonEmptyLines(const std::wstring& text) {
+    std::vector<std::wstring> lines = SplitAtLineBreaks(text);
+    std::erase_if(lines, [](const std::wstring& line) { return line.empty(); });
+    return lines;
 }
 
 std::wstring TrimSpaces(const std::wstring& text) {

@@ -5,6 +5,9 @@
 // The queue's list box counts entries in 16 bits.
 constexpr size_t kMaxQueueEntries = 32767;
 
+// The pieces of a text between its CR LF pairs, empty ones included.
+std::vector<std::wstring> SplitAtLineBreaks(const std::wstring& text);
+
 // The non-empty pieces of the entry box's text, split at every CR LF; a lone
 // CR or LF stays inside its piece.
 std::vector<std::wstring> NonEmptyLines(const std::wstring& text);
