@@ -7,6 +7,7 @@
 
 #include "app/main_window_win.h"
 #include "platform/files_win.h"
+#include "retrieval/test_http_server_win.h"
 
 // A dialog that the watcher closed: its title and the texts of its statics.
 struct ClosedDialog {
@@ -58,7 +59,7 @@ public:
     TestEnvironment& operator=(const TestEnvironment&) = delete;
     ~TestEnvironment();
 
-    MainWindowEnvironment environment() const { return {folder_.path(), settingsKey_, {}}; }
+    MainWindowEnvironment environment() const { return {folder_.path(), settingsKey_, {}, kTestTransferLimits}; }
     const TempFolder& folder() const { return folder_; }
     std::wstring Setting(const std::wstring& section, const std::wstring& key) const;
     bool HasSetting(const std::wstring& section, const std::wstring& key) const;

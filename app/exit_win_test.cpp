@@ -60,12 +60,24 @@ private:
 };
 
 
-TEST(Exit, DuringARunEndsTheProgramAtOnceWithNoFurtherDownloadAndNoIconLeft) {
+std::vector<std::wstring> Names(const TempFolder& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    FindHandle search(FindFirstFileW((folder / L"*").c_str(), &found));
+    if (!search) return names;
+    do {
+        if (found.cFileName[0] != L'.') names.push_back(found.cFileName);
+    } while (FindNextFileW(search.get(), &found));
+    return names;
+}
+
+TEST(Exit, DuringAStalledTransferEndsTheProgramAtOnceAndLeavesNothingBehind) {
     TempFolder programFolder;
     TempFolder downloads;
     TestHttpServer server;
-    server.Serve("/1.txt", TestAnswer::Held("one", 1));
+    server.Serve("/1.txt", TestAnswer::BodyStalls(std::string(10'000, 'x'), 100));
     server.Serve("/2.txt", TestAnswer::Body("two"));
+    ASSERT_TRUE(ReplaceFileContent(downloads / L"1.txt", "good file"));
     ASSERT_TRUE(WriteListFile(ListFilePath(programFolder.path()),
                               server.Url("/1.txt") + L"\r\n" + server.Url("/2.txt") + L"\r\n", ListFileEncoding::CodePage));
     const std::wstring settingsKey = TestSettingsKey();
@@ -82,15 +94,18 @@ TEST(Exit, DuringARunEndsTheProgramAtOnceWithNoFurtherDownloadAndNoIconLeft) {
         program.Command(idCmdAction);
         PostMessageW(program.main(), WM_TIMER, kScheduleTimer, 0);
         ASSERT_TRUE(PumpUntil([&] { return server.Holding("/1.txt"); }, 10000));
+        // The transfer has begun writing its temporary file.
+        EXPECT_EQ(Names(downloads).size(), 2u);
 
         PostMessageW(program.main(), WM_COMMAND, kExitCommand, 0);
+        EXPECT_TRUE(program.EndsWithin(1000)) << "the program still runs a second after Exit";
         EXPECT_TRUE(program.EndsWithin(10000));
         EXPECT_FALSE(ShellHoldsIcon(program.tray()));
     }
     server.Release("/1.txt");
-    PumpUntil([] { return false; }, 300);
     EXPECT_EQ(server.Requests("/2.txt"), 0);
-    EXPECT_EQ(FileBytes(downloads / L"1.txt"), "<missing>");
+    EXPECT_EQ(Names(downloads), std::vector<std::wstring>{L"1.txt"});
+    EXPECT_EQ(FileBytes(downloads / L"1.txt"), "good file");
     RegDeleteTreeW(HKEY_CURRENT_USER, settingsKey.c_str());
 }
 

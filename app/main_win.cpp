@@ -22,7 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::vector<std::wstring> arguments(words, words + (words ? count : 0));
     LocalFree(words);
 
-    Startup startup({ProgramFolder(), SettingsKeyFromArguments(arguments, kSettingsKey), [] { PostQuitMessage(0); }});
+    Startup startup({ProgramFolder(), SettingsKeyFromArguments(arguments, kSettingsKey), [] { PostQuitMessage(0); }, {}});
 
     startup.Begin();
 

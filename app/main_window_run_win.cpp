@@ -89,7 +89,7 @@ void frmMain::DownloadQueue() {
             std::function<std::wstring()> nextFree;
             if (convention == NamingConvention::Custom)
                 nextFree = [=] { return TargetPathOnDisk(entry, convention, customName, folder).value_or(L""); };
-            DownloadFile(entry, *target, nextFree);
+            downloader_.Download(entry, *target, nextFree);
             DropFromInternetCache(entry);
         }
         SendMessageW(ProgressBar(), PBM_SETPOS, i + 1, 0);

@@ -194,6 +194,73 @@ TEST_F(RunTest, DateAndTimeConventionPrefixesEachName) {
     EXPECT_EQ(std::wstring(found.cFileName).size(), std::wstring(L"[dd_mm_yy-hh_nn_ss]report.pdf").size());
 }
 
+TEST_F(RunTest, EveryFaultFailsOnlyItsOwnEntryAndTheRunGoesOn) {
+    TestAnswer notModified = TestAnswer::Body("");
+    notModified.status = 304;
+    TestAnswer chunkedCut = TestAnswer::Chunked(std::string(1000, 'c'));
+    chunkedCut.pieceBytes = 100;
+    chunkedCut.cutAfter = 500;
+    TestAnswer longLengthCut = TestAnswer::CutShort(std::string(100, 'l'), 50);
+    longLengthCut.contentLength = std::string(60, '0') + "100";
+    const std::pair<const char*, TestAnswer> faults[] = {
+        {"/silent.txt", TestAnswer::Silent()},
+        {"/stalled-head.txt", TestAnswer::HeadStalls(20)},
+        {"/stalled-body.txt", TestAnswer::BodyStalls(std::string(10'000, 'b'), 100)},
+        {"/trickle.txt", TestAnswer::Slowly(std::string(100'000, 't'), 1, 30)},
+        {"/loop.txt", TestAnswer::Redirect(302, "/loop.txt")},
+        {"/to-file.txt", TestAnswer::Redirect(302, "file:///C:/windows/win.ini")},
+        {"/not-modified.txt", notModified},
+        {"/chunked-cut.txt", chunkedCut},
+        {"/long-length-cut.txt", longLengthCut},
+    };
+    std::vector<std::wstring> entries;
+    for (const auto& [path, answer] : faults) {
+        server_.Serve(path, answer);
+        entries.push_back(server_.Url(path));
+        const std::wstring name(path + 1, path + strlen(path));
+        ASSERT_TRUE(ReplaceFileContent(downloads_ / name, "good file"));
+    }
+    server_.Serve("/last.txt", TestAnswer::Body("arrived"));
+    entries.push_back(server_.Url("/last.txt"));
+    Queue(entries);
+
+    StartAndRun();
+
+    for (const auto& [path, answer] : faults) {
+        const std::wstring name(path + 1, path + strlen(path));
+        EXPECT_EQ(Downloaded(name), "good file") << path;
+    }
+    EXPECT_EQ(Downloaded(L"last.txt"), "arrived");
+    EXPECT_EQ(FilesInDownloads(), std::size(faults) + 1);
+    EXPECT_EQ(Progress(*form_), static_cast<int>(entries.size()));
+    EXPECT_TRUE(form_->ScheduleTimerEnabled());
+}
+
+TEST_F(RunTest, StopThenStartDuringAStalledTransferLeavesAScheduleThatRunsAgain) {
+    server_.Serve("/stalled.txt", TestAnswer::BodyStalls(std::string(10'000, 's'), 100));
+    server_.Serve("/next.txt", TestAnswer::Body("next"));
+    Queue({server_.Url("/stalled.txt"), server_.Url("/next.txt")});
+
+    bool clicked = false;
+    DuringRun watch([&] {
+        if (!clicked && server_.Holding("/stalled.txt")) {
+            clicked = true;
+            Click(*form_, idCmdAction);
+            Click(*form_, idCmdAction);
+        }
+    });
+    StartAndRun();
+
+    ASSERT_TRUE(clicked);
+    EXPECT_FALSE(form_->RunActive());
+    EXPECT_TRUE(form_->ScheduleTimerEnabled());
+    EXPECT_EQ(TextOf(form_->Control(idCmdAction)), L"&STOP");
+    EXPECT_EQ(Downloaded(L"next.txt"), "next");
+    // The next tick of the re-armed schedule starts the next run.
+    form_->tmrAutoUpdater_Timer();
+    EXPECT_EQ(server_.Requests("/next.txt"), 2);
+}
+
 TEST_F(RunTest, PathLikeCustomNamesAreRefusedAtStartAndSkippedInARun) {
     server_.Serve("/a", TestAnswer::Body("A"));
     Queue({server_.Url("/a")});

@@ -56,6 +56,8 @@ void frmMain::stSysTray_DblClick() {
 
 void frmMain::exito_Click() {
     stSysTray_.RemoveIconFromSystray();
+    // The transfer in flight ends with the process, and its temporary file with it.
+    downloader_.Cancel();
     ExitProcess(0);
 }
 

@@ -30,7 +30,9 @@ void DrawLine(HDC dc, COLORREF colour, POINT from, POINT to) {
 }  // namespace
 
 frmMain::frmMain(MainWindowEnvironment environment)
-    : environment_(std::move(environment)), settings_(environment_.settingsKey) {}
+    : environment_(std::move(environment)),
+      settings_(environment_.settingsKey),
+      downloader_(environment_.transferLimits) {}
 
 void frmMain::Show() {
     RECT frame{0, 0, 0, 0};

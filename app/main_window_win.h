@@ -9,6 +9,7 @@
 #include "app/settings_win.h"
 #include "controls/systray/sys_tray_win.h"
 #include "platform/window_win.h"
+#include "retrieval/download_win.h"
 #include "retrieval/list_file_win.h"
 #include "retrieval/naming.h"
 
@@ -17,6 +18,7 @@ struct MainWindowEnvironment {
     std::wstring programFolder;  // holds "List.txt" and "sound.wav"
     std::wstring settingsKey;    // the settings store's root under HKEY_CURRENT_USER
     std::function<void()> onClosed;
+    TransferLimits transferLimits;  // tests make them short
 };
 
 // The main window: the queue, folder, naming, schedule and run.
@@ -96,6 +98,8 @@ private:
 
     MainWindowEnvironment environment_;
     SettingsStore settings_;
+    // Joined when the window object goes; Exit and closing cancel it first.
+    Downloader downloader_;
     ListFileEncoding listFileEncoding_ = ListFileEncoding::CodePage;
     MainControls controls_;
     ctxSysTray stSysTray_;

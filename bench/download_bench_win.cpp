@@ -1,5 +1,5 @@
 // Times a list of addresses fetched into a folder, either through
-// DownloadFile or through the barest WinINet loop, and reports the best of
+// Downloader or through the barest WinINet loop, and reports the best of
 // several rounds and the process's peak working set.
 //
 //   download_bench file|bare <address list> <output folder> <rounds>
@@ -83,6 +83,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring folder = argv[3];
     const int rounds = std::max(1, _wtoi(argv[4]));
     BareLoop loop;
+    Downloader downloader;
     double best = 1e300;
     int failures = 0;
     for (int round = 0; round < rounds; ++round) {
@@ -90,7 +91,7 @@ int wmain(int argc, wchar_t** argv) {
         QueryPerformanceCounter(&start);
         for (const std::wstring& address : addresses) {
             const std::wstring target = TargetFor(folder, address);
-            if (!(bare ? loop.Fetch(address, target) : DownloadFile(address, target))) ++failures;
+            if (!(bare ? loop.Fetch(address, target) : downloader.Download(address, target).Succeeded())) ++failures;
         }
         QueryPerformanceCounter(&end);
         best = std::min(best, Seconds(start, end));

@@ -57,11 +57,12 @@ FileResult ReplaceFileContent(const std::wstring& path, const std::string& bytes
     return {};
 }
 
-std::wstring SystemErrorText(DWORD error) {
+std::wstring SystemErrorText(DWORD error, HMODULE messages) {
     wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-        0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS |
+                                            (messages ? FORMAT_MESSAGE_FROM_HMODULE : 0),
+                                        messages, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::wstring text = length ? std::wstring(buffer, length) : L"Error " + std::to_wstring(error);
     LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) text.pop_back();

@@ -34,10 +34,42 @@ AddressScheme SchemeOf(std::wstring_view address) {
     return AddressScheme::Unsupported;
 }
 
-bool TransferSucceeded(const TransferReport& report) {
-    if (!report.reachedEnd) return false;
-    if (report.status && *report.status >= 400) return false;
-    return !report.announcedLength || *report.announcedLength == report.received;
+namespace {
+
+std::wstring WithStatus(std::wstring text, const std::optional<unsigned>& status) {
+    if (status) text += L", HTTP " + std::to_wstring(*status);
+    return text;
+}
+
+}  // namespace
+
+std::wstring OutcomeText(const DownloadOutcome& outcome) {
+    switch (outcome.failure) {
+    case DownloadFailure::None: return WithStatus(L"OK", outcome.status);
+    case DownloadFailure::UnsupportedAddress: return L"not an http, https, ftp or file address";
+    case DownloadFailure::CannotWrite: return L"cannot write the file: " + outcome.errorText;
+    case DownloadFailure::Network: return outcome.errorText.empty() ? L"network error" : outcome.errorText;
+    case DownloadFailure::TooSlow: return L"timed out: the data came too slowly";
+    case DownloadFailure::HttpStatus: return WithStatus(L"failed", outcome.status);
+    case DownloadFailure::RedirectNotFollowed: return WithStatus(L"redirect not followed", outcome.status);
+    case DownloadFailure::TooManyRedirects: return WithStatus(L"too many redirects", outcome.status);
+    case DownloadFailure::Incomplete: return WithStatus(L"incomplete body", outcome.status);
+    case DownloadFailure::Cancelled: return L"cancelled";
+    }
+    return L"failed";
+}
+
+DownloadFailure TransferVerdict(const TransferReport& report) {
+    if (report.status && IsRedirectStatus(*report.status)) return DownloadFailure::RedirectNotFollowed;
+    if (report.status && (*report.status < 200 || *report.status > 299)) return DownloadFailure::HttpStatus;
+    if (!report.reachedEnd) return DownloadFailure::Incomplete;
+    if (report.chunked) {
+        if (!report.connectionKept && !report.serverClosesConnection) return DownloadFailure::Incomplete;
+        return DownloadFailure::None;
+    }
+    if (!report.announcedLength) return DownloadFailure::None;
+    const std::optional<std::uint64_t> length = ParseContentLength(*report.announcedLength);
+    return length == report.received ? DownloadFailure::None : DownloadFailure::Incomplete;
 }
 
 std::optional<std::uint64_t> ParseContentLength(std::wstring_view value) {
@@ -51,6 +83,27 @@ std::optional<std::uint64_t> ParseContentLength(std::wstring_view value) {
         length = length * 10 + digit;
     }
     return length;
+}
+
+bool IsRedirectStatus(unsigned status) {
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+bool FollowsRedirect(unsigned status, std::wstring_view absoluteLocation) {
+    const AddressScheme scheme = SchemeOf(absoluteLocation);
+    return IsRedirectStatus(status) && (scheme == AddressScheme::Http || scheme == AddressScheme::Https);
+}
+
+TrickleWatch::TrickleWatch(unsigned periodMs, std::uint64_t minimumBytes, std::uint64_t nowMs)
+    : periodMs_(periodMs), minimumBytes_(minimumBytes), periodStartMs_(nowMs) {}
+
+bool TrickleWatch::Arrived(std::uint64_t bytes, std::uint64_t nowMs) {
+    bytesInPeriod_ += bytes;
+    if (nowMs - periodStartMs_ < periodMs_) return true;
+    if (bytesInPeriod_ < minimumBytes_) return false;
+    periodStartMs_ = nowMs;
+    bytesInPeriod_ = 0;
+    return true;
 }
 
 std::wstring TemporaryName(std::uint32_t processId, std::uint32_t serial) {

@@ -32,39 +32,76 @@ TEST(TrimAddress, DropsOnlyTheBlanksAround) {
     EXPECT_EQ(TrimAddress(L"   "), L"");
 }
 
-TEST(TransferSucceeded, NeedsTheWholeBodyAndNoErrorStatus) {
+TEST(TransferVerdict, OnlyAWholeTwoHundredAnswerSucceeds) {
+    using F = DownloadFailure;
+    const auto report = [](std::optional<unsigned> status, std::optional<std::wstring> length, std::uint64_t received,
+                           bool reachedEnd) {
+        TransferReport r;
+        r.status = status;
+        r.announcedLength = std::move(length);
+        r.received = received;
+        r.reachedEnd = reachedEnd;
+        return r;
+    };
     struct Case {
         const char* what;
         TransferReport report;
-        bool expected;
+        F expected;
     } cases[] = {
-        {"complete with length", {200, 10, 10, true}, true},
-        {"complete without length", {200, std::nullopt, 123, true}, true},
-        {"empty body announced empty", {200, 0, 0, true}, true},
-        {"redirect-range status", {304, std::nullopt, 0, true}, true},
-        {"highest success-range status", {399, 5, 5, true}, true},
-        {"not found", {404, 9, 9, true}, false},
-        {"first error status", {400, 0, 0, true}, false},
-        {"server error", {500, std::nullopt, 0, true}, false},
-        {"body cut short", {200, 10, 9, true}, false},
-        {"more than announced", {200, 10, 11, true}, false},
-        {"read error midway", {200, 10, 4, false}, false},
-        {"read error with no length", {200, std::nullopt, 4, false}, false},
-        {"file copied", {std::nullopt, 7, 7, true}, true},
-        {"file shrank while copied", {std::nullopt, 7, 6, true}, false},
-        {"ftp complete", {std::nullopt, std::nullopt, 1 << 20, true}, true},
+        {"complete with length", report(200, L"10", 10, true), F::None},
+        {"complete without length", report(200, std::nullopt, 123, true), F::None},
+        {"empty body announced empty", report(200, L"0", 0, true), F::None},
+        {"other success status", report(206, L"5", 5, true), F::None},
+        {"not modified", report(304, L"0", 0, true), F::HttpStatus},
+        {"redirect that reached the end", report(302, L"18", 18, true), F::RedirectNotFollowed},
+        {"permanent redirect", report(308, std::nullopt, 0, true), F::RedirectNotFollowed},
+        {"multiple choices", report(300, std::nullopt, 0, true), F::HttpStatus},
+        {"informational", report(199, std::nullopt, 0, true), F::HttpStatus},
+        {"not found", report(404, L"9", 9, true), F::HttpStatus},
+        {"server error", report(500, std::nullopt, 0, true), F::HttpStatus},
+        {"body cut short", report(200, L"10", 9, true), F::Incomplete},
+        {"more than announced", report(200, L"10", 11, true), F::Incomplete},
+        {"long length text, body cut", report(200, std::wstring(60, L'0') + L"100", 50, true), F::Incomplete},
+        {"long length text, body whole", report(200, std::wstring(60, L'0') + L"100", 100, true), F::None},
+        {"length past 64 bits", report(200, L"18446744073709551716", 50, true), F::Incomplete},
+        {"length that is no number", report(200, L"ten", 10, true), F::Incomplete},
+        {"read error midway", report(200, L"10", 4, false), F::Incomplete},
+        {"read error with no length", report(200, std::nullopt, 4, false), F::Incomplete},
+        {"file copied", report(std::nullopt, L"7", 7, true), F::None},
+        {"file shrank while copied", report(std::nullopt, L"7", 6, true), F::Incomplete},
+        {"ftp complete", report(std::nullopt, std::nullopt, 1 << 20, true), F::None},
     };
-    for (const Case& c : cases) EXPECT_EQ(TransferSucceeded(c.report), c.expected) << c.what;
+    for (const Case& c : cases) EXPECT_EQ(TransferVerdict(c.report), c.expected) << c.what;
 }
 
-TEST(ParseContentLength, AcceptsOnlyPlainDecimalNumbers) {
+TEST(TransferVerdict, ChunkedBodyIsWholeOnlyWhenTheFinalChunkCameOrTheServerCloses) {
+    TransferReport r;
+    r.status = 200;
+    r.chunked = true;
+    r.received = 500;
+    r.reachedEnd = true;
+    // A stray Content-Length does not count beside chunked framing.
+    r.announcedLength = L"9999";
+    r.connectionKept = true;
+    EXPECT_EQ(TransferVerdict(r), DownloadFailure::None);
+    r.connectionKept = false;
+    EXPECT_EQ(TransferVerdict(r), DownloadFailure::Incomplete);
+    r.serverClosesConnection = true;
+    EXPECT_EQ(TransferVerdict(r), DownloadFailure::None);
+    r.reachedEnd = false;
+    EXPECT_EQ(TransferVerdict(r), DownloadFailure::Incomplete);
+}
+
+TEST(ParseContentLength, ReadsAnyPlainDecimalThatFitsSixtyFourBits) {
     struct Case {
-        const wchar_t* value;
+        std::wstring value;
         std::optional<std::uint64_t> expected;
     } cases[] = {
         {L"0", 0},
         {L"209715200", 209715200},
         {L" 42 ", 42},
+        {std::wstring(200, L'0') + L"42", 42},
+        {L"4294967296", 4294967296ull},
         {L"18446744073709551615", UINT64_MAX},
         {L"18446744073709551616", std::nullopt},
         {L"99999999999999999999", std::nullopt},
@@ -76,8 +113,67 @@ TEST(ParseContentLength, AcceptsOnlyPlainDecimalNumbers) {
         {L"1 2", std::nullopt},
         {L"0x10", std::nullopt},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ParseContentLength(c.value), c.expected) << "value: '" << std::wstring(c.value).c_str() << "'";
+    for (const Case& c : cases) {
+        EXPECT_EQ(ParseContentLength(c.value), c.expected) << "value: '" << std::string(c.value.begin(), c.value.end())
+                                                           << "'";
+    }
+}
+
+TEST(FollowsRedirect, OnlyRedirectStatusesToWebAddresses) {
+    struct Case {
+        unsigned status;
+        const wchar_t* location;
+        bool expected;
+    } cases[] = {
+        {301, L"http://h/new", true},
+        {302, L"https://h/new", true},
+        {303, L"http://h/see-other", true},
+        {307, L"HTTP://H/temp", true},
+        {308, L"http://h/perm", true},
+        {302, L"file:///C:/windows/win.ini", false},
+        {302, L"ftp://h/pub/file", false},
+        {302, L"gopher://h/", false},
+        {301, L"", false},
+        {304, L"http://h/same", false},
+        {300, L"http://h/choice", false},
+        {200, L"http://h/ok", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FollowsRedirect(c.status, c.location), c.expected)
+            << c.status << " to '" << std::wstring(c.location).c_str() << "'";
+    }
+}
+
+TEST(TrickleWatch, FailsAPeriodWithTooFewBytesAndForgivesEarlierOnes) {
+    TrickleWatch watch(1000, 100, 5000);
+    EXPECT_TRUE(watch.Arrived(1, 5100));
+    EXPECT_TRUE(watch.Arrived(50, 5900));  // the period is not over yet
+    EXPECT_TRUE(watch.Arrived(60, 6000));  // 111 bytes in the first period
+    EXPECT_TRUE(watch.Arrived(10, 6500));
+    EXPECT_FALSE(watch.Arrived(10, 7000));  // 20 bytes in the second
+}
+
+TEST(TrickleWatch, AFastBodyNeverFails) {
+    TrickleWatch watch(1000, 100, 0);
+    for (std::uint64_t now = 0; now < 10'000; now += 10) ASSERT_TRUE(watch.Arrived(65536, now)) << now;
+}
+
+TEST(OutcomeText, SaysWhatHappenedWithTheStatusWhereThereIsOne) {
+    const auto outcome = [](DownloadFailure failure, std::optional<unsigned> status, std::wstring error = {}) {
+        DownloadOutcome o;
+        o.failure = failure;
+        o.status = status;
+        o.errorText = std::move(error);
+        return o;
+    };
+    EXPECT_EQ(OutcomeText(outcome(DownloadFailure::None, 200)), L"OK, HTTP 200");
+    EXPECT_EQ(OutcomeText(outcome(DownloadFailure::None, std::nullopt)), L"OK");
+    EXPECT_EQ(OutcomeText(outcome(DownloadFailure::HttpStatus, 404)), L"failed, HTTP 404");
+    EXPECT_EQ(OutcomeText(outcome(DownloadFailure::RedirectNotFollowed, 302)), L"redirect not followed, HTTP 302");
+    EXPECT_EQ(OutcomeText(outcome(DownloadFailure::Network, std::nullopt, L"The operation timed out")),
+              L"The operation timed out");
+    EXPECT_EQ(OutcomeText(outcome(DownloadFailure::CannotWrite, std::nullopt, L"Access denied.")),
+              L"cannot write the file: Access denied.");
 }
 
 TEST(TemporaryName, IsRecognisedAndNothingElseIs) {

@@ -1,173 +1,240 @@
 #include "retrieval/download_win.h"
 
-#include <windows.h>
 #include <shlwapi.h>
-#include <wininet.h>
 
+#include <algorithm>
 #include <atomic>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
-#include <set>
-#include <thread>
-#include <vector>
+#include <cwctype>
 
-#include "platform/handles_win.h"
+#include "platform/files_win.h"
 #include "platform/message_loop_win.h"
-#include "retrieval/download.h"
 
 namespace {
 
 // Big enough that per-call costs vanish on large files, small enough that
 // memory stays flat whatever the file size.
 constexpr DWORD kChunkBytes = 256 * 1024;
+constexpr wchar_t kUserAgent[] = L"Durnwick/2.0";
 
 using InternetHandle = Owned<NullIsNone<HINTERNET, InternetCloseHandle>>;
 
-// Copies everything the source yields into the file; true when the source
-// ended without an error.
-template <typename Read>
-bool StreamToFile(Read read, HANDLE out, std::vector<char>& buffer, std::uint64_t& received) {
+std::wstring ErrorText(DWORD error) {
+    if (error >= INTERNET_ERROR_BASE && error <= INTERNET_ERROR_LAST)
+        return SystemErrorText(error, GetModuleHandleW(L"wininet.dll"));
+    return SystemErrorText(error);
+}
+
+bool ContainsNoCase(std::wstring text, std::wstring_view word) {
+    std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return std::towlower(c); });
+    return text.find(word) != std::wstring::npos;
+}
+
+void ApplyLimits(HINTERNET handle, const TransferLimits& limits) {
+    DWORD connectMs = limits.connectMs;
+    DWORD stallMs = limits.stallMs;
+    InternetSetOptionW(handle, INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs, sizeof connectMs);
+    InternetSetOptionW(handle, INTERNET_OPTION_SEND_TIMEOUT, &stallMs, sizeof stallMs);
+    InternetSetOptionW(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, &stallMs, sizeof stallMs);
+}
+
+// Whether WinINet closed a request's connection when the request was
+// released: it keeps the connection only after the final chunk of a chunked
+// body, which its reads do not report otherwise.
+struct ConnectionWatch {
+    std::atomic<bool> closed = false;
+};
+
+void CALLBACK OnInternetStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID, DWORD) {
+    if (context && (status == INTERNET_STATUS_CLOSING_CONNECTION || status == INTERNET_STATUS_CONNECTION_CLOSED))
+        reinterpret_cast<ConnectionWatch*>(context)->closed = true;
+}
+
+std::optional<std::wstring> HeaderText(HINTERNET request, DWORD query) {
+    DWORD bytes = 0;
+    if (HttpQueryInfoW(request, query, nullptr, &bytes, nullptr) || GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+        return std::nullopt;
+    std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
+    if (!HttpQueryInfoW(request, query, text.data(), &bytes, nullptr)) return std::nullopt;
+    text.resize(bytes / sizeof(wchar_t));
+    return text;
+}
+
+std::wstring CombineUrl(const std::wstring& base, const std::wstring& relative) {
+    std::wstring combined(base.size() + relative.size() + INTERNET_MAX_URL_LENGTH, L'\0');
+    DWORD length = static_cast<DWORD>(combined.size());
+    if (!InternetCombineUrlW(base.c_str(), relative.c_str(), combined.data(), &length, 0)) return {};
+    combined.resize(length);
+    return combined;
+}
+
+struct UrlParts {
+    std::wstring host;
+    std::wstring user;
+    std::wstring password;
+    std::wstring pathAndQuery;
+    INTERNET_PORT port = 0;
+    bool secure = false;
+};
+
+std::optional<UrlParts> CrackUrl(const std::wstring& url) {
+    URL_COMPONENTSW parts{};
+    parts.dwStructSize = sizeof parts;
+    // Non-zero lengths without buffers: point into the address.
+    parts.dwHostNameLength = parts.dwUserNameLength = parts.dwPasswordLength = 1;
+    parts.dwUrlPathLength = parts.dwExtraInfoLength = 1;
+    if (!InternetCrackUrlW(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts)) return std::nullopt;
+    const auto piece = [](const wchar_t* text, DWORD length) { return text ? std::wstring(text, length) : L""; };
+    UrlParts result;
+    result.host = piece(parts.lpszHostName, parts.dwHostNameLength);
+    result.user = piece(parts.lpszUserName, parts.dwUserNameLength);
+    result.password = piece(parts.lpszPassword, parts.dwPasswordLength);
+    result.pathAndQuery = piece(parts.lpszUrlPath, parts.dwUrlPathLength) +
+                          piece(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+    if (result.pathAndQuery.empty()) result.pathAndQuery = L"/";
+    result.port = parts.nPort;
+    result.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
+    return result;
+}
+
+// Copies the body into the file until the source says "no more". Waits for
+// at least one byte before each read, so that a trickle comes back here often
+// enough to be caught. Returns the failure that stopped it early, if any.
+DownloadFailure StreamBody(HINTERNET source, HANDLE out, std::vector<char>& buffer, const TransferLimits& limits,
+                           TransferReport& report, DWORD& error) {
+    TrickleWatch trickle(limits.stallMs, limits.minimumBytesPerStall, GetTickCount64());
     for (;;) {
+        DWORD available = 0;
+        if (!InternetQueryDataAvailable(source, &available, 0, 0)) {
+            error = GetLastError();
+            return DownloadFailure::Network;
+        }
         DWORD got = 0;
-        if (!read(buffer.data(), static_cast<DWORD>(buffer.size()), got)) return false;
-        if (got == 0) return true;
+        const DWORD wanted = std::clamp<DWORD>(available, 1, static_cast<DWORD>(buffer.size()));
+        if (!InternetReadFile(source, buffer.data(), wanted, &got)) {
+            error = GetLastError();
+            return DownloadFailure::Network;
+        }
+        if (got == 0) {
+            report.reachedEnd = true;
+            return DownloadFailure::None;
+        }
         DWORD written = 0;
-        if (!WriteFile(out, buffer.data(), got, &written, nullptr) || written != got) return false;
-        received += got;
+        if (!WriteFile(out, buffer.data(), got, &written, nullptr) || written != got) {
+            error = GetLastError();
+            return DownloadFailure::CannotWrite;
+        }
+        report.received += got;
+        if (!trickle.Arrived(got, GetTickCount64())) return DownloadFailure::TooSlow;
     }
 }
 
 // WinINet has no file: scheme, so a local or network file is copied.
-TransferReport CopyLocalFile(const std::wstring& address, HANDLE out, std::vector<char>& buffer) {
+DownloadOutcome CopyLocalFile(const std::wstring& address, HANDLE out, std::vector<char>& buffer) {
+    DownloadOutcome outcome;
     std::wstring path(address.size() + MAX_PATH, L'\0');
     DWORD length = static_cast<DWORD>(path.size());
-    if (FAILED(PathCreateFromUrlW(address.c_str(), path.data(), &length, 0))) return {};
+    if (FAILED(PathCreateFromUrlW(address.c_str(), path.data(), &length, 0))) {
+        outcome.failure = DownloadFailure::Network;
+        outcome.errorText = SystemErrorText(ERROR_BAD_PATHNAME);
+        return outcome;
+    }
     path.resize(length);
     KernelHandle source(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     LARGE_INTEGER size{};
-    if (!source || !GetFileSizeEx(source.get(), &size)) return {};
-    TransferReport report;
-    report.announcedLength = size.QuadPart;
-    report.reachedEnd = StreamToFile(
-        [&](char* data, DWORD wanted, DWORD& got) { return ReadFile(source.get(), data, wanted, &got, nullptr); },
-        out, buffer, report.received);
-    return report;
-}
-
-TransferReport FetchUrl(HINTERNET session, const std::wstring& address, AddressScheme scheme, HANDLE out,
-                        std::vector<char>& buffer) {
-    // Always the server's current file, and nothing left in the cache: the
-    // same addresses are fetched again on every run.
-    constexpr DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_KEEP_CONNECTION |
-                            INTERNET_FLAG_NO_UI | INTERNET_FLAG_IGNORE_REDIRECT_TO_HTTPS;
-    TransferReport report;
-    InternetHandle request(InternetOpenUrlW(session, address.c_str(), nullptr, 0, flags, 0));
-    if (!request) return report;
-    if (scheme == AddressScheme::Http || scheme == AddressScheme::Https) {
-        DWORD status = 0;
-        DWORD size = sizeof(status);
-        if (!HttpQueryInfoW(request.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr))
-            return report;
-        report.status = status;
-        if (status >= 400) return report;
-        wchar_t length[32];
-        size = sizeof(length);
-        if (HttpQueryInfoW(request.get(), HTTP_QUERY_CONTENT_LENGTH, length, &size, nullptr))
-            report.announcedLength = ParseContentLength(length);
+    if (!source || !GetFileSizeEx(source.get(), &size)) {
+        outcome.failure = DownloadFailure::Network;
+        outcome.errorText = SystemErrorText(GetLastError());
+        return outcome;
     }
-    report.reachedEnd = StreamToFile(
-        [&](char* data, DWORD wanted, DWORD& got) { return InternetReadFile(request.get(), data, wanted, &got); },
-        out, buffer, report.received);
-    return report;
-}
-
-struct Job {
-    std::wstring address;
-    AddressScheme scheme = AddressScheme::Unsupported;
-    HANDLE out = nullptr;
-    KernelHandle done;
-    bool succeeded = false;
-};
-
-// Handles the calling thread's messages until `done` is signalled.
-void WaitHandlingMessages(HANDLE done) {
+    TransferReport report;
+    report.announcedLength = std::to_wstring(size.QuadPart);
     for (;;) {
-        // A quitting thread has nothing left to show; pumping would only spin
-        // on the pending WM_QUIT.
-        MSG quit;
-        if (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) break;
-        if (MsgWaitForMultipleObjectsEx(1, &done, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) != WAIT_OBJECT_0 + 1)
+        DWORD got = 0;
+        DWORD written = 0;
+        if (!ReadFile(source.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
+            outcome.failure = DownloadFailure::Network;
+            outcome.errorText = SystemErrorText(GetLastError());
             break;
-        DoEvents();
+        }
+        if (got == 0) {
+            report.reachedEnd = true;
+            outcome.failure = TransferVerdict(report);
+            break;
+        }
+        if (!WriteFile(out, buffer.data(), got, &written, nullptr) || written != got) {
+            outcome.failure = DownloadFailure::CannotWrite;
+            outcome.errorText = SystemErrorText(GetLastError());
+            break;
+        }
+        report.received += got;
     }
-    WaitForSingleObject(done, INFINITE);
+    outcome.bytes = report.received;
+    return outcome;
 }
 
-// One thread and one internet session for the life of the process, so that
-// neither a thread start nor a new connection is paid per file.
-class TransferWorker {
+// The transfer's own file beside the target, deleted unless moved into place.
+class TemporaryFile {
 public:
-    TransferWorker() : thread_([this] { Serve(); }) {}
-    TransferWorker(const TransferWorker&) = delete;
-    TransferWorker& operator=(const TransferWorker&) = delete;
-    ~TransferWorker() {
-        {
-            std::lock_guard lock(mutex_);
-            stopping_ = true;
+    explicit TemporaryFile(const std::wstring& target) {
+        static std::atomic<std::uint32_t> serial;
+        // A name can be taken by the file of an earlier process that had our
+        // id and that the sweep could not delete: try the next serial.
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            std::wstring path = SiblingPath(target, TemporaryName(GetCurrentProcessId(), serial++));
+            // Without delete sharing, so that another instance's sweep leaves it
+            // alone; with delete access, so that Cancel can doom it.
+            file_ = KernelHandle(CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+            if (file_) {
+                path_ = std::move(path);
+                return;
+            }
+            error_ = GetLastError();
+            if (error_ != ERROR_FILE_EXISTS && error_ != ERROR_ALREADY_EXISTS) return;
         }
-        wake_.notify_one();
-        thread_.join();
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() { Discard(); }
+
+    HANDLE handle() const { return file_.get(); }
+    DWORD error() const { return error_; }
+    explicit operator bool() const { return static_cast<bool>(file_); }
+
+    // The file goes when its handle closes, whoever closes it and however the
+    // process ends.
+    void DeleteWhenClosed() {
+        FILE_DISPOSITION_INFO doomed{TRUE};
+        if (file_) SetFileInformationByHandle(file_.get(), FileDispositionInfo, &doomed, sizeof doomed);
     }
 
-    bool Run(Job& job) {
-        {
-            std::lock_guard lock(mutex_);
-            jobs_.push_back(&job);
+    void Discard() {
+        file_ = KernelHandle();
+        if (!path_.empty()) DeleteFileW(path_.c_str());
+        path_.clear();
+    }
+
+    bool MoveTo(const std::wstring& target, const std::function<std::wstring()>& nextFreePath) {
+        file_ = KernelHandle();
+        std::wstring destination = target;
+        const DWORD flags = nextFreePath ? 0 : MOVEFILE_REPLACE_EXISTING;
+        while (!MoveFileExW(path_.c_str(), destination.c_str(), flags)) {
+            error_ = GetLastError();
+            if (!nextFreePath || (error_ != ERROR_ALREADY_EXISTS && error_ != ERROR_FILE_EXISTS)) return false;
+            std::wstring next = nextFreePath();
+            if (next.empty() || next == destination) return false;
+            destination = std::move(next);
         }
-        wake_.notify_one();
-        WaitHandlingMessages(job.done.get());
-        return job.succeeded;
+        path_.clear();
+        return true;
     }
 
 private:
-    void Serve() {
-        InternetHandle session;
-        std::vector<char> buffer(kChunkBytes);
-        for (;;) {
-            Job* job = nullptr;
-            {
-                std::unique_lock lock(mutex_);
-                wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
-                if (jobs_.empty()) return;
-                job = jobs_.front();
-                jobs_.pop_front();
-            }
-            job->succeeded = TransferSucceeded(Transfer(session, *job, buffer));
-            SetEvent(job->done.get());
-        }
-    }
-
-    static TransferReport Transfer(InternetHandle& session, const Job& job, std::vector<char>& buffer) {
-        if (job.scheme == AddressScheme::File) return CopyLocalFile(job.address, job.out, buffer);
-        if (!session)
-            session = InternetHandle(InternetOpenW(L"Durnwick/2.0", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-        if (!session) return {};
-        return FetchUrl(session.get(), job.address, job.scheme, job.out, buffer);
-    }
-
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<Job*> jobs_;
-    bool stopping_ = false;
-    std::thread thread_;  // last, so it starts once everything it uses exists
+    KernelHandle file_;
+    std::wstring path_;
+    DWORD error_ = 0;
 };
-
-TransferWorker& Worker() {
-    static TransferWorker worker;
-    return worker;
-}
 
 // Removes what transfers of killed processes left beside the target. A
 // temporary file still being written is open without delete sharing, so
@@ -183,84 +250,276 @@ void SweepStaleTemporaries(const std::wstring& target) {
     } while (FindNextFileW(find.get(), &found));
 }
 
-// Leftovers come only from killed processes, so sweeping a folder the first
-// time this process writes there finds them all; sweeping before every file
-// would list the whole folder once per file.
-void SweepStaleTemporariesOnce(const std::wstring& target) {
-    static std::mutex mutex;
-    static std::set<std::wstring> sweptFolders;
-    std::wstring folder = SiblingPath(target, L"");
-    CharLowerBuffW(folder.data(), static_cast<DWORD>(folder.size()));
-    {
-        std::lock_guard lock(mutex);
-        if (!sweptFolders.insert(std::move(folder)).second) return;
+// Handles the calling thread's messages until `done` or `cancelled` is
+// signalled; true for done.
+bool WaitHandlingMessages(HANDLE done, HANDLE cancelled) {
+    const HANDLE handles[] = {done, cancelled};
+    for (;;) {
+        // A quitting thread has nothing left to show; pumping would only spin
+        // on the pending WM_QUIT.
+        MSG quit;
+        if (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) break;
+        const DWORD woke = MsgWaitForMultipleObjectsEx(2, handles, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (woke == WAIT_OBJECT_0) return true;
+        if (woke != WAIT_OBJECT_0 + 2) return false;
+        DoEvents();
     }
-    SweepStaleTemporaries(target);
+    return WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0;
 }
-
-// The transfer's own file beside the target, deleted unless moved into place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const std::wstring& target) {
-        static std::atomic<std::uint32_t> serial;
-        // A name can be taken by the file of an earlier process that had our
-        // id and that the sweep could not delete: try the next serial.
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            std::wstring path = SiblingPath(target, TemporaryName(GetCurrentProcessId(), serial++));
-            file_ = KernelHandle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-            if (file_) {
-                path_ = std::move(path);
-                return;
-            }
-            const DWORD error = GetLastError();
-            if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return;
-        }
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        file_ = KernelHandle();
-        if (!path_.empty()) DeleteFileW(path_.c_str());
-    }
-
-    HANDLE handle() const { return file_.get(); }
-    explicit operator bool() const { return static_cast<bool>(file_); }
-
-    bool MoveTo(const std::wstring& target, const std::function<std::wstring()>& nextFreePath) {
-        file_ = KernelHandle();
-        std::wstring destination = target;
-        const DWORD flags = nextFreePath ? 0 : MOVEFILE_REPLACE_EXISTING;
-        while (!MoveFileExW(path_.c_str(), destination.c_str(), flags)) {
-            const DWORD error = GetLastError();
-            if (!nextFreePath || (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)) return false;
-            std::wstring next = nextFreePath();
-            if (next.empty() || next == destination) return false;
-            destination = std::move(next);
-        }
-        path_.clear();
-        return true;
-    }
-
-private:
-    KernelHandle file_;
-    std::wstring path_;
-};
 
 }  // namespace
 
-bool DownloadFile(const std::wstring& address, const std::wstring& targetPath,
-                  const std::function<std::wstring()>& nextFreePath) {
-    Job job;
-    job.address = TrimAddress(address);
-    job.scheme = SchemeOf(job.address);
-    if (job.scheme == AddressScheme::Unsupported) return false;
+struct Downloader::Job {
+    Job(std::wstring address, AddressScheme scheme, const std::wstring& target)
+        : address(std::move(address)), scheme(scheme), temporary(target),
+          done(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+
+    const std::wstring address;
+    const AddressScheme scheme;
+    TemporaryFile temporary;  // written by the worker, then moved or discarded by the waiter
+    KernelHandle done;
+    DownloadOutcome outcome;
+    // Contexts of the job's requests for status callbacks, which may come
+    // until a request is released.
+    std::vector<std::unique_ptr<ConnectionWatch>> watches;
+};
+
+// A request that Cancel may close from the waiting thread: whoever takes it
+// out of the in-flight slot closes it, so it is closed exactly once.
+class Downloader::TrackedRequest {
+public:
+    TrackedRequest(Downloader& owner, HINTERNET request) : owner_(owner), request_(request) {
+        std::lock_guard lock(owner_.mutex_);
+        if (owner_.cancelled_) {
+            InternetCloseHandle(request_);
+            request_ = nullptr;
+        } else {
+            owner_.inFlight_ = request_;
+        }
+    }
+    TrackedRequest(const TrackedRequest&) = delete;
+    TrackedRequest& operator=(const TrackedRequest&) = delete;
+    ~TrackedRequest() { Close(); }
+
+    HINTERNET get() const { return request_; }
+    explicit operator bool() const { return request_ != nullptr; }
+
+    void Close() {
+        std::lock_guard lock(owner_.mutex_);
+        if (request_ && owner_.inFlight_ == request_) {
+            InternetCloseHandle(request_);
+            owner_.inFlight_ = nullptr;
+        }
+        request_ = nullptr;
+    }
+
+private:
+    Downloader& owner_;
+    HINTERNET request_;
+};
+
+Downloader::Downloader(TransferLimits limits)
+    : limits_(limits), cancelledEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), worker_([this] { Serve(); }) {}
+
+Downloader::~Downloader() {
+    Cancel();
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_one();
+    worker_.join();
+}
+
+void Downloader::Cancel() {
+    std::lock_guard lock(mutex_);
+    cancelled_ = true;
+    SetEvent(cancelledEvent_.get());
+    if (inFlight_) {
+        InternetCloseHandle(inFlight_);
+        inFlight_ = nullptr;
+    }
+    if (current_) current_->temporary.DeleteWhenClosed();
+}
+
+bool Downloader::IsCancelled() {
+    std::lock_guard lock(mutex_);
+    return cancelled_;
+}
+
+DownloadOutcome Downloader::Download(const std::wstring& address, const std::wstring& targetPath,
+                                     const std::function<std::wstring()>& nextFreePath) {
+    const ULONGLONG start = GetTickCount64();
+    const auto finish = [&](DownloadOutcome outcome) {
+        outcome.elapsedMs = GetTickCount64() - start;
+        return outcome;
+    };
+    std::wstring trimmed = TrimAddress(address);
+    const AddressScheme scheme = SchemeOf(trimmed);
+    if (scheme == AddressScheme::Unsupported) return finish(Failed(DownloadFailure::UnsupportedAddress));
+    if (IsCancelled()) return finish(Failed(DownloadFailure::Cancelled));
     SweepStaleTemporariesOnce(targetPath);
-    TemporaryFile temporary(targetPath);
-    job.done = KernelHandle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    if (!temporary || !job.done) return false;
-    job.out = temporary.handle();
-    return Worker().Run(job) && temporary.MoveTo(targetPath, nextFreePath);
+    auto job = std::make_shared<Job>(std::move(trimmed), scheme, targetPath);
+    if (!job->temporary) return finish(Failed(DownloadFailure::CannotWrite, job->temporary.error()));
+    if (!job->done) return finish(Failed(DownloadFailure::CannotWrite, GetLastError()));
+    {
+        std::lock_guard lock(mutex_);
+        if (cancelled_) return finish(Failed(DownloadFailure::Cancelled));
+        next_ = job;
+        current_ = job;
+    }
+    wake_.notify_one();
+    const bool done = WaitHandlingMessages(job->done.get(), cancelledEvent_.get());
+    {
+        std::lock_guard lock(mutex_);
+        current_.reset();
+        // A transfer the platform has not let go of yet stays with the worker,
+        // whose last reference closes its doomed file.
+        if (!done || cancelled_) return finish(Failed(DownloadFailure::Cancelled));
+    }
+    DownloadOutcome outcome = job->outcome;
+    if (!outcome.Succeeded()) {
+        job->temporary.Discard();
+    } else if (!job->temporary.MoveTo(targetPath, nextFreePath)) {
+        outcome.failure = DownloadFailure::CannotWrite;
+        outcome.errorText = SystemErrorText(job->temporary.error());
+        job->temporary.Discard();
+    }
+    return finish(outcome);
+}
+
+void Downloader::Serve() {
+    HINTERNET session = nullptr;
+    std::vector<char> buffer(kChunkBytes);
+    for (;;) {
+        std::shared_ptr<Job> job;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return stopping_ || next_; });
+            if (!next_) break;
+            job = std::move(next_);
+        }
+        job->outcome = Transfer(session, *job, buffer);
+        SetEvent(job->done.get());
+    }
+    if (session) InternetCloseHandle(session);
+}
+
+DownloadOutcome Downloader::Failed(DownloadFailure failure, DWORD error) const {
+    DownloadOutcome outcome;
+    outcome.failure = failure;
+    if (error) outcome.errorText = ErrorText(error);
+    return outcome;
+}
+
+DownloadOutcome Downloader::Transfer(HINTERNET& session, Job& job, std::vector<char>& buffer) {
+    if (job.scheme == AddressScheme::File) return CopyLocalFile(job.address, job.temporary.handle(), buffer);
+    if (!session) {
+        session = InternetOpenW(kUserAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+        if (!session) return Failed(DownloadFailure::Network, GetLastError());
+        ApplyLimits(session, limits_);
+        InternetSetStatusCallbackW(session, OnInternetStatus);
+    }
+    return job.scheme == AddressScheme::Ftp ? FetchFtp(session, job, buffer) : FetchHttp(session, job, buffer);
+}
+
+DownloadOutcome Downloader::FetchHttp(HINTERNET session, Job& job, std::vector<char>& buffer) {
+    // Always the server's current file, and nothing left in the cache: the
+    // same addresses are fetched again on every run. Redirects are followed
+    // here, so that they can be counted and checked.
+    constexpr DWORD kFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_KEEP_CONNECTION |
+                             INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_AUTO_REDIRECT;
+    const wchar_t* acceptAnything[] = {L"*/*", nullptr};
+    std::wstring url = job.address;
+    for (int redirects = 0;; ++redirects) {
+        const std::optional<UrlParts> parts = CrackUrl(url);
+        if (!parts) return Failed(DownloadFailure::Network, GetLastError());
+        InternetHandle connection(InternetConnectW(session, parts->host.c_str(), parts->port,
+                                                   parts->user.empty() ? nullptr : parts->user.c_str(),
+                                                   parts->password.empty() ? nullptr : parts->password.c_str(),
+                                                   INTERNET_SERVICE_HTTP, 0, 0));
+        if (!connection) return Failed(DownloadFailure::Network, GetLastError());
+        ApplyLimits(connection.get(), limits_);
+        ConnectionWatch* watch = job.watches.emplace_back(std::make_unique<ConnectionWatch>()).get();
+        TrackedRequest request(*this, HttpOpenRequestW(connection.get(), L"GET", parts->pathAndQuery.c_str(), nullptr,
+                                                       nullptr, acceptAnything,
+                                                       kFlags | (parts->secure ? INTERNET_FLAG_SECURE : 0),
+                                                       reinterpret_cast<DWORD_PTR>(watch)));
+        if (!request) return Failed(IsCancelled() ? DownloadFailure::Cancelled : DownloadFailure::Network, GetLastError());
+        ApplyLimits(request.get(), limits_);
+        if (!HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0)) {
+            const DWORD error = GetLastError();
+            return Failed(IsCancelled() ? DownloadFailure::Cancelled : DownloadFailure::Network, error);
+        }
+        DWORD status = 0;
+        DWORD size = sizeof(status);
+        if (!HttpQueryInfoW(request.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr))
+            return Failed(DownloadFailure::Network, GetLastError());
+
+        if (IsRedirectStatus(status)) {
+            const std::optional<std::wstring> location = HeaderText(request.get(), HTTP_QUERY_LOCATION);
+            const std::wstring next = location ? CombineUrl(url, *location) : L"";
+            DownloadOutcome outcome;
+            outcome.status = status;
+            if (!FollowsRedirect(status, next)) {
+                outcome.failure = DownloadFailure::RedirectNotFollowed;
+                return outcome;
+            }
+            if (redirects == limits_.maxRedirects) {
+                outcome.failure = DownloadFailure::TooManyRedirects;
+                return outcome;
+            }
+            url = next;
+            continue;
+        }
+
+        TransferReport report;
+        report.status = status;
+        DownloadOutcome outcome;
+        outcome.status = status;
+        if (status >= 200 && status <= 299) {
+            report.announcedLength = HeaderText(request.get(), HTTP_QUERY_CONTENT_LENGTH);
+            report.chunked = ContainsNoCase(HeaderText(request.get(), HTTP_QUERY_TRANSFER_ENCODING).value_or(L""),
+                                            L"chunked");
+            report.serverClosesConnection =
+                ContainsNoCase(HeaderText(request.get(), HTTP_QUERY_CONNECTION).value_or(L""), L"close");
+            DWORD error = 0;
+            outcome.failure = StreamBody(request.get(), job.temporary.handle(), buffer, limits_, report, error);
+            if (error) outcome.errorText = ErrorText(error);
+        }
+        outcome.bytes = report.received;
+        request.Close();
+        if (IsCancelled()) outcome.failure = DownloadFailure::Cancelled;
+        if (outcome.failure != DownloadFailure::None) return outcome;
+        report.connectionKept = !watch->closed;
+        outcome.failure = TransferVerdict(report);
+        return outcome;
+    }
+}
+
+DownloadOutcome Downloader::FetchFtp(HINTERNET session, Job& job, std::vector<char>& buffer) {
+    constexpr DWORD kFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PASSIVE;
+    TrackedRequest request(*this, InternetOpenUrlW(session, job.address.c_str(), nullptr, 0, kFlags, 0));
+    if (!request) return Failed(IsCancelled() ? DownloadFailure::Cancelled : DownloadFailure::Network, GetLastError());
+    TransferReport report;
+    DWORD error = 0;
+    DownloadOutcome outcome;
+    outcome.failure = StreamBody(request.get(), job.temporary.handle(), buffer, limits_, report, error);
+    if (error) outcome.errorText = ErrorText(error);
+    outcome.bytes = report.received;
+    request.Close();
+    if (IsCancelled()) outcome.failure = DownloadFailure::Cancelled;
+    if (outcome.failure == DownloadFailure::None) outcome.failure = TransferVerdict(report);
+    return outcome;
+}
+
+// Leftovers come only from killed processes, so sweeping a folder the first
+// time this downloader writes there finds them all; sweeping before every
+// file would list the whole folder once per file.
+void Downloader::SweepStaleTemporariesOnce(const std::wstring& target) {
+    std::wstring folder = SiblingPath(target, L"");
+    CharLowerBuffW(folder.data(), static_cast<DWORD>(folder.size()));
+    if (sweptFolders_.insert(std::move(folder)).second) SweepStaleTemporaries(target);
 }
 
 void DropFromInternetCache(const std::wstring& address) { DeleteUrlCacheEntryW(address.c_str()); }

@@ -80,7 +80,13 @@ private:
     std::function<bool()> tick_;
 };
 
-TEST(DownloadFile, WritesExactlyTheServedBytes) {
+bool Fetch(const std::wstring& address, const std::wstring& target,
+           const std::function<std::wstring()>& nextFreePath = {}) {
+    Downloader downloader;
+    return downloader.Download(address, target, nextFreePath).Succeeded();
+}
+
+TEST(Downloader, WritesExactlyTheServedBytes) {
     TestHttpServer server;
     struct Case {
         const char* path;
@@ -95,13 +101,13 @@ TEST(DownloadFile, WritesExactlyTheServedBytes) {
     for (const Case& c : cases) {
         server.Serve(c.path, TestAnswer::Body(c.body));
         TempFolder folder;
-        EXPECT_TRUE(DownloadFile(c.padding + server.Url(c.path) + c.padding, folder / L"out")) << c.path;
+        EXPECT_TRUE(Fetch(c.padding + server.Url(c.path) + c.padding, folder / L"out")) << c.path;
         EXPECT_TRUE(SameBytes(Content(folder / L"out"), c.body)) << c.path;
         EXPECT_EQ(Narrow(Listing(folder)), "out ") << c.path;
     }
 }
 
-TEST(DownloadFile, FailureLeavesTheTargetAsItWasAndNoTemporaryFile) {
+TEST(Downloader, FailureLeavesTheTargetAsItWasAndNoTemporaryFile) {
     TestHttpServer server;
     server.Serve("/server-error", TestAnswer::Status(500));
     server.Serve("/cut", TestAnswer::CutShort(Bytes(600'000), 300'000));
@@ -128,32 +134,32 @@ TEST(DownloadFile, FailureLeavesTheTargetAsItWasAndNoTemporaryFile) {
             if (existing) {
                 ASSERT_TRUE(ReplaceFileContent(target, "old content"));
             }
-            EXPECT_FALSE(DownloadFile(c.address, target)) << c.what;
+            EXPECT_FALSE(Fetch(c.address, target)) << c.what;
             EXPECT_EQ(Narrow(Listing(folder)), existing ? "data.bin " : "") << c.what;
             EXPECT_EQ(Content(target), existing ? "old content" : "<no file>") << c.what;
         }
     }
 }
 
-TEST(DownloadFile, FetchesNothingWhenTheFolderCannotBeWritten) {
+TEST(Downloader, FetchesNothingWhenTheFolderCannotBeWritten) {
     TestHttpServer server;
     server.Serve("/a.txt", TestAnswer::Body("a"));
     TempFolder folder;
-    EXPECT_FALSE(DownloadFile(server.Url("/a.txt"), folder / L"no such folder\\a.txt"));
+    EXPECT_FALSE(Fetch(server.Url("/a.txt"), folder / L"no such folder\\a.txt"));
     EXPECT_EQ(server.Requests("/a.txt"), 0);
 }
 
-TEST(DownloadFile, ReplacesAnExistingTarget) {
+TEST(Downloader, ReplacesAnExistingTarget) {
     TestHttpServer server;
     server.Serve("/data.csv", TestAnswer::Body("new"));
     TempFolder folder;
     ASSERT_TRUE(ReplaceFileContent(folder / L"data.csv", "old"));
-    EXPECT_TRUE(DownloadFile(server.Url("/data.csv"), folder / L"data.csv"));
+    EXPECT_TRUE(Fetch(server.Url("/data.csv"), folder / L"data.csv"));
     EXPECT_EQ(Content(folder / L"data.csv"), "new");
     EXPECT_EQ(Narrow(Listing(folder)), "data.csv ");
 }
 
-TEST(DownloadFile, NeverReplacingTakesTheNextFreeSerialForFilesThatAppearedMeanwhile) {
+TEST(Downloader, NeverReplacingTakesTheNextFreeSerialForFilesThatAppearedMeanwhile) {
     TestHttpServer server;
     server.Serve("/data.csv", TestAnswer::Held("new", 1));
     TempFolder folder;
@@ -172,19 +178,19 @@ TEST(DownloadFile, NeverReplacingTakesTheNextFreeSerialForFilesThatAppearedMeanw
         server.Release("/data.csv");
         return false;
     });
-    EXPECT_TRUE(DownloadFile(url, nextFreePath(), nextFreePath));
+    EXPECT_TRUE(Fetch(url, nextFreePath(), nextFreePath));
     EXPECT_EQ(Content(folder / L"data.csv"), "theirs");
     EXPECT_EQ(Content(folder / L"1_data.csv"), "theirs too");
     EXPECT_EQ(Content(folder / L"2_data.csv"), "new");
     EXPECT_EQ(asked, 2);
 
     // A name still free is used without asking.
-    EXPECT_TRUE(DownloadFile(url, folder / L"3_data.csv", nextFreePath));
+    EXPECT_TRUE(Fetch(url, folder / L"3_data.csv", nextFreePath));
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(Narrow(Listing(folder)), "1_data.csv 2_data.csv 3_data.csv data.csv ");
 }
 
-TEST(DownloadFile, SweepsLeftoversOfKilledTransfersButNotRunningOnes) {
+TEST(Downloader, SweepsLeftoversOfKilledTransfersButNotRunningOnes) {
     TestHttpServer server;
     server.Serve("/a.txt", TestAnswer::Body("a"));
     TempFolder folder;
@@ -195,13 +201,13 @@ TEST(DownloadFile, SweepsLeftoversOfKilledTransfersButNotRunningOnes) {
     KernelHandle open(CreateFileW(running.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(open);
-    EXPECT_TRUE(DownloadFile(server.Url("/a.txt"), folder / L"a.txt"));
+    EXPECT_TRUE(Fetch(server.Url("/a.txt"), folder / L"a.txt"));
     // Closed first: a pending deletion would only show now.
     open = KernelHandle();
     EXPECT_EQ(Narrow(Listing(folder)), "a.txt ~durnwick-999998-1.part ~durnwick-notes.part ");
 }
 
-TEST(DownloadFile, HandlesWindowMessagesWhileTheTransferRuns) {
+TEST(Downloader, HandlesWindowMessagesWhileTheTransferRuns) {
     TestHttpServer server;
     const std::string body = Bytes(300'000);
     server.Serve("/held.bin", TestAnswer::Held(body, 1000));
@@ -214,20 +220,20 @@ TEST(DownloadFile, HandlesWindowMessagesWhileTheTransferRuns) {
     });
     TempFolder folder;
     const DWORD start = GetTickCount();
-    EXPECT_TRUE(DownloadFile(server.Url("/held.bin"), folder / L"held.bin"));
+    EXPECT_TRUE(Fetch(server.Url("/held.bin"), folder / L"held.bin"));
     EXPECT_TRUE(tickedDuringTransfer) << "no timer message was handled during the transfer";
     EXPECT_LT(GetTickCount() - start, TestHttpServer::kHoldLimitMs);
     EXPECT_TRUE(SameBytes(Content(folder / L"held.bin"), body));
 }
 
-TEST(DownloadFile, KeepsHandlingMessagesThroughASlowBody) {
+TEST(Downloader, KeepsHandlingMessagesThroughASlowBody) {
     TestHttpServer server;
     const std::string body = Bytes(50'000);
     server.Serve("/slow.bin", TestAnswer::Slowly(body, 5'000, 25));
     int ticks = 0;
     Ticker ticker([&] { return ++ticks > 0; });
     TempFolder folder;
-    EXPECT_TRUE(DownloadFile(server.Url("/slow.bin"), folder / L"slow.bin"));
+    EXPECT_TRUE(Fetch(server.Url("/slow.bin"), folder / L"slow.bin"));
     // Nine pauses of 25 ms leave room for several 10 ms ticks.
     EXPECT_GE(ticks, 3);
     EXPECT_TRUE(SameBytes(Content(folder / L"slow.bin"), body));
@@ -240,7 +246,7 @@ ULONGLONG ThreadCpuMs() {
     return (ticks(kernel) + ticks(user)) / 10'000;
 }
 
-TEST(DownloadFile, QuitDuringATransferNeitherSpinsNorGetsLost) {
+TEST(Downloader, QuitDuringATransferNeitherSpinsNorGetsLost) {
     TestHttpServer server;
     // Ten pieces with 25 ms between them.
     server.Serve("/slow.txt", TestAnswer::Slowly("0123456789", 1, 25));
@@ -252,7 +258,7 @@ TEST(DownloadFile, QuitDuringATransferNeitherSpinsNorGetsLost) {
     });
     TempFolder folder;
     const ULONGLONG cpuBefore = ThreadCpuMs();
-    EXPECT_TRUE(DownloadFile(server.Url("/slow.txt"), folder / L"slow.txt"));
+    EXPECT_TRUE(Fetch(server.Url("/slow.txt"), folder / L"slow.txt"));
     const ULONGLONG cpuSpent = ThreadCpuMs() - cpuBefore;
     ASSERT_TRUE(posted);
     EXPECT_LT(cpuSpent, 30u) << cpuSpent << " ms of processor time: the wait spun on the pending quit";
@@ -262,7 +268,7 @@ TEST(DownloadFile, QuitDuringATransferNeitherSpinsNorGetsLost) {
     EXPECT_EQ(quit.wParam, 3u);
 }
 
-TEST(DownloadFile, CopiesFileAddresses) {
+TEST(Downloader, CopiesFileAddresses) {
     TempFolder sources;
     TempFolder folder;
     const std::string bytes = Bytes(700'000);
@@ -270,18 +276,19 @@ TEST(DownloadFile, CopiesFileAddresses) {
     ASSERT_TRUE(ReplaceFileContent(source, bytes));
     const std::wstring url = FileUrl(source);
     ASSERT_EQ(SchemeOf(url), AddressScheme::File);
-    EXPECT_TRUE(DownloadFile(url, folder / L"copy.bin"));
+    EXPECT_TRUE(Fetch(url, folder / L"copy.bin"));
     EXPECT_TRUE(SameBytes(Content(folder / L"copy.bin"), bytes));
     EXPECT_TRUE(SameBytes(Content(source), bytes));
     EXPECT_EQ(Narrow(Listing(folder)), "copy.bin ");
 }
 
-TEST(DownloadFile, ReusesOneConnectionForConsecutiveFiles) {
+TEST(Downloader, ReusesOneConnectionForConsecutiveFiles) {
     TestHttpServer server;
     TempFolder folder;
+    Downloader downloader;
     for (const char* path : {"/1", "/2", "/3", "/4", "/5"}) {
         server.Serve(path, TestAnswer::Body(path));
-        EXPECT_TRUE(DownloadFile(server.Url(path), folder / L"f"));
+        EXPECT_TRUE(downloader.Download(server.Url(path), folder / L"f").Succeeded());
     }
     EXPECT_EQ(server.Connections(), 1);
 }
@@ -291,12 +298,12 @@ bool InInternetCache(const std::wstring& url) {
     return !GetUrlCacheEntryInfoW(url.c_str(), nullptr, &size) && GetLastError() == ERROR_INSUFFICIENT_BUFFER;
 }
 
-TEST(DownloadFile, LeavesNothingInTheInternetCacheAndDropRemovesEntries) {
+TEST(Downloader, LeavesNothingInTheInternetCacheAndDropRemovesEntries) {
     TestHttpServer server;
     server.Serve("/cached.txt", TestAnswer::Body("x"));
     TempFolder folder;
     const std::wstring url = server.Url("/cached.txt");
-    ASSERT_TRUE(DownloadFile(url, folder / L"cached.txt"));
+    ASSERT_TRUE(Fetch(url, folder / L"cached.txt"));
     EXPECT_FALSE(InInternetCache(url));
 
     // An entry some other client left behind.
@@ -307,6 +314,158 @@ TEST(DownloadFile, LeavesNothingInTheInternetCacheAndDropRemovesEntries) {
     ASSERT_TRUE(InInternetCache(url));
     DropFromInternetCache(url);
     EXPECT_FALSE(InInternetCache(url));
+}
+
+// Room for a busy machine: a case that hangs takes far longer.
+constexpr std::uint64_t kSlackMs = 5000;
+
+const char* FailureName(DownloadFailure failure) {
+    switch (failure) {
+    case DownloadFailure::None: return "none";
+    case DownloadFailure::UnsupportedAddress: return "unsupported address";
+    case DownloadFailure::CannotWrite: return "cannot write";
+    case DownloadFailure::Network: return "network";
+    case DownloadFailure::TooSlow: return "too slow";
+    case DownloadFailure::HttpStatus: return "http status";
+    case DownloadFailure::RedirectNotFollowed: return "redirect not followed";
+    case DownloadFailure::TooManyRedirects: return "too many redirects";
+    case DownloadFailure::Incomplete: return "incomplete";
+    case DownloadFailure::Cancelled: return "cancelled";
+    }
+    return "?";
+}
+
+TestAnswer CutChunked(std::string body, size_t sent) {
+    TestAnswer a = TestAnswer::Chunked(std::move(body));
+    a.pieceBytes = 100;
+    a.cutAfter = sent;
+    return a;
+}
+
+TestAnswer LengthText(std::string text, std::string body, size_t sent) {
+    TestAnswer a = TestAnswer::CutShort(std::move(body), sent);
+    a.contentLength = std::move(text);
+    return a;
+}
+
+TEST(Downloader, NoBadAnswerEverReplacesAGoodFileAndNoneHangs) {
+    TestHttpServer server;
+    TestAnswer notModified = TestAnswer::Body("");
+    notModified.status = 304;
+    const struct Case {
+        const char* path;
+        TestAnswer answer;
+        DownloadFailure expected;
+    } cases[] = {
+        {"/silent", TestAnswer::Silent(), DownloadFailure::Network},
+        {"/stalled-head", TestAnswer::HeadStalls(20), DownloadFailure::Network},
+        {"/stalled-body", TestAnswer::BodyStalls(Bytes(10'000), 100), DownloadFailure::Network},
+        {"/trickle", TestAnswer::Slowly(Bytes(100'000), 1, 30), DownloadFailure::TooSlow},
+        {"/loop", TestAnswer::Redirect(302, "/loop"), DownloadFailure::TooManyRedirects},
+        {"/to-file", TestAnswer::Redirect(302, "file:///C:/windows/win.ini"), DownloadFailure::RedirectNotFollowed},
+        {"/to-gopher", TestAnswer::Redirect(307, "gopher://127.0.0.1/x"), DownloadFailure::RedirectNotFollowed},
+        {"/nowhere", TestAnswer::Redirect(301, ""), DownloadFailure::RedirectNotFollowed},
+        {"/not-modified", notModified, DownloadFailure::HttpStatus},
+        {"/chunked-cut", CutChunked(Bytes(1000), 500), DownloadFailure::Incomplete},
+        {"/chunked-cut-to-nothing", CutChunked(Bytes(1000), 0), DownloadFailure::Incomplete},
+        {"/long-length-cut", LengthText(std::string(60, '0') + "100", Bytes(100), 50), DownloadFailure::Incomplete},
+        {"/huge-length-cut", LengthText("18446744073709551716", Bytes(100), 50), DownloadFailure::Incomplete},
+    };
+    for (const Case& c : cases) server.Serve(c.path, c.answer);
+    Downloader downloader(kTestTransferLimits);
+    for (const Case& c : cases) {
+        TempFolder folder;
+        const std::wstring target = folder / L"data.bin";
+        ASSERT_TRUE(ReplaceFileContent(target, "good file"));
+        const DownloadOutcome outcome = downloader.Download(server.Url(c.path), target);
+        EXPECT_STREQ(FailureName(outcome.failure), FailureName(c.expected)) << c.path;
+        EXPECT_LT(outcome.elapsedMs, kTestTransferLimits.stallMs + kSlackMs) << c.path;
+        EXPECT_EQ(Content(target), "good file") << c.path;
+        EXPECT_EQ(Narrow(Listing(folder)), "data.bin ") << c.path;
+    }
+    EXPECT_EQ(server.Requests("/loop"), kMaxRedirects + 1);
+    // And the downloader still works after all of that.
+    server.Serve("/fine", TestAnswer::Body("fine"));
+    TempFolder folder;
+    EXPECT_TRUE(downloader.Download(server.Url("/fine"), folder / L"fine.txt").Succeeded());
+}
+
+TEST(Downloader, FollowsRedirectChainsAndTakesWholeBodiesInAnyFraming) {
+    TestHttpServer server;
+    const std::string body = Bytes(300'000);
+    server.Serve("/start", TestAnswer::Redirect(301, "/second"));
+    const std::wstring third = server.Url("/third");
+    server.Serve("/second", TestAnswer::Redirect(302, std::string(third.begin(), third.end())));
+    server.Serve("/third", TestAnswer::Redirect(307, "final.bin"));
+    server.Serve("/final.bin", TestAnswer::Body(body));
+    TestAnswer chunked = TestAnswer::Chunked(body);
+    chunked.pieceBytes = 7000;
+    server.Serve("/chunked", chunked);
+    Downloader downloader(kTestTransferLimits);
+    for (const char* path : {"/start", "/chunked"}) {
+        TempFolder folder;
+        const DownloadOutcome outcome = downloader.Download(server.Url(path), folder / L"out.bin");
+        EXPECT_TRUE(outcome.Succeeded()) << path << ": " << FailureName(outcome.failure);
+        EXPECT_EQ(outcome.status, 200u) << path;
+        EXPECT_EQ(outcome.bytes, body.size()) << path;
+        EXPECT_TRUE(SameBytes(Content(folder / L"out.bin"), body)) << path;
+    }
+    EXPECT_EQ(server.Requests("/final.bin"), 1);
+}
+
+TEST(Downloader, ExactlyTheRedirectLimitIsFollowed) {
+    TestHttpServer server;
+    for (int hop = 0; hop < kMaxRedirects; ++hop)
+        server.Serve("/hop" + std::to_string(hop), TestAnswer::Redirect(302, "/hop" + std::to_string(hop + 1)));
+    server.Serve("/hop" + std::to_string(kMaxRedirects), TestAnswer::Body("arrived"));
+    TempFolder folder;
+    Downloader downloader(kTestTransferLimits);
+    EXPECT_TRUE(downloader.Download(server.Url("/hop0"), folder / L"out.txt").Succeeded());
+    EXPECT_EQ(Content(folder / L"out.txt"), "arrived");
+}
+
+TEST(Downloader, CancelEndsAStalledTransferAtOnceAndItsTemporaryFileGoes) {
+    TestHttpServer server;
+    server.Serve("/stalled", TestAnswer::BodyStalls(Bytes(10'000), 100));
+    server.Serve("/later", TestAnswer::Body("later"));
+    TempFolder folder;
+    ASSERT_TRUE(ReplaceFileContent(folder / L"data.bin", "good file"));
+    // A stall this long would end the transfer by itself only well after Cancel.
+    TransferLimits patient = kTestTransferLimits;
+    patient.stallMs = 4000;
+    {
+        Downloader downloader(patient);
+        Ticker ticker([&] {
+            if (!server.Holding("/stalled")) return true;
+            downloader.Cancel();
+            return false;
+        });
+        const DownloadOutcome outcome = downloader.Download(server.Url("/stalled"), folder / L"data.bin");
+        EXPECT_STREQ(FailureName(outcome.failure), "cancelled");
+        EXPECT_LT(outcome.elapsedMs, patient.stallMs);
+        EXPECT_STREQ(FailureName(downloader.Download(server.Url("/later"), folder / L"later.txt").failure),
+                     "cancelled");
+    }
+    EXPECT_EQ(server.Requests("/later"), 0);
+    EXPECT_EQ(Content(folder / L"data.bin"), "good file");
+    EXPECT_EQ(Narrow(Listing(folder)), "data.bin ");
+}
+
+TEST(Downloader, OutcomeCarriesStatusBytesAndTheSystemsWords) {
+    TestHttpServer server;
+    server.Serve("/a.txt", TestAnswer::Body("12345"));
+    TempFolder folder;
+    Downloader downloader(kTestTransferLimits);
+    DownloadOutcome outcome = downloader.Download(server.Url("/a.txt"), folder / L"a.txt");
+    EXPECT_EQ(OutcomeText(outcome), L"OK, HTTP 200");
+    EXPECT_EQ(outcome.bytes, 5u);
+    outcome = downloader.Download(server.Url("/missing"), folder / L"b.txt");
+    EXPECT_EQ(OutcomeText(outcome), L"failed, HTTP 404");
+    outcome = downloader.Download(server.UnreachableUrl("/x"), folder / L"c.txt");
+    EXPECT_STREQ(FailureName(outcome.failure), "network");
+    EXPECT_FALSE(outcome.errorText.empty());
+    outcome = downloader.Download(L"mailto:someone@example.com", folder / L"d.txt");
+    EXPECT_STREQ(FailureName(outcome.failure), "unsupported address");
 }
 
 }  // namespace

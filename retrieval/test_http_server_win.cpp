@@ -9,10 +9,16 @@ namespace {
 
 // How often blocked waits look at the stop flag.
 constexpr long kPollMs = 20;
+// A stalled answer gives up after this long, so nothing outlives a broken test for good.
+constexpr DWORD kStallLimitMs = 60000;
 
 const char* Reason(int status) {
     switch (status) {
         case 200: return "OK";
+        case 301: return "Moved Permanently";
+        case 302: return "Found";
+        case 304: return "Not Modified";
+        case 307: return "Temporary Redirect";
         case 404: return "Not Found";
         case 500: return "Internal Server Error";
         default: return "Other";
@@ -79,6 +85,34 @@ TestAnswer TestAnswer::Held(std::string body, size_t sentFirst) {
     return a;
 }
 
+TestAnswer TestAnswer::Silent() { return HeadStalls(0); }
+
+TestAnswer TestAnswer::HeadStalls(size_t sentFirst) {
+    TestAnswer a = Body("never sent");
+    a.headStallsAfter = sentFirst;
+    return a;
+}
+
+TestAnswer TestAnswer::BodyStalls(std::string body, size_t sentFirst) {
+    TestAnswer a = Body(std::move(body));
+    a.pieceBytes = sentFirst;
+    a.bodyStalls = true;
+    return a;
+}
+
+TestAnswer TestAnswer::Redirect(int status, const std::string& location) {
+    TestAnswer a = Body("<html>moved</html>");
+    a.status = status;
+    if (!location.empty()) a.headers.push_back("Location: " + location);
+    return a;
+}
+
+TestAnswer TestAnswer::Chunked(std::string body) {
+    TestAnswer a = Body(std::move(body));
+    a.chunked = true;
+    return a;
+}
+
 TestHttpServer::TestHttpServer() {
     WSADATA data;
     WSAStartup(MAKEWORD(2, 2), &data);
@@ -89,7 +123,11 @@ TestHttpServer::TestHttpServer() {
 }
 
 TestHttpServer::~TestHttpServer() {
-    stopping_ = true;
+    {
+        // Under the lock, so a waiter cannot miss the wake-up below.
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
     acceptor_.join();
     {
         std::lock_guard lock(mutex_);
@@ -200,24 +238,52 @@ bool TestHttpServer::Answer(SOCKET client, const std::string& path) {
         ++requests_[path];
         if (const auto found = answers_.find(path); found != answers_.end()) answer = found->second;
     }
-    const std::string head = "HTTP/1.1 " + std::to_string(answer.status) + " " + Reason(answer.status) +
-                             "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
-                             std::to_string(answer.body.size()) + "\r\n\r\n";
-    if (!SendAll(client, head.data(), head.size())) return false;
-    const size_t end = std::min(answer.cutAfter, answer.body.size());
-    const size_t piece = answer.pieceBytes ? answer.pieceBytes : answer.body.size();
-    for (size_t offset = 0; offset < end; offset += piece) {
-        if (!SendAll(client, answer.body.data() + offset, std::min(piece, end - offset))) return false;
-        if (offset == 0 && answer.held) WaitForRelease(path);
-        else if (answer.pauseMs && offset + piece < end) Sleep(answer.pauseMs);
+    std::string head = "HTTP/1.1 " + std::to_string(answer.status) + " " + Reason(answer.status) +
+                       "\r\nContent-Type: application/octet-stream\r\n";
+    for (const std::string& header : answer.headers) head += header + "\r\n";
+    if (answer.chunked)
+        head += "Transfer-Encoding: chunked\r\n";
+    else
+        head += "Content-Length: " + answer.contentLength.value_or(std::to_string(answer.body.size())) + "\r\n";
+    head += "\r\n";
+    if (answer.headStallsAfter) {
+        SendAll(client, head.data(), std::min(*answer.headStallsAfter, head.size()));
+        WaitForRelease(path, kStallLimitMs);
+        return false;
     }
-    return end == answer.body.size();
+    return SendAll(client, head.data(), head.size()) && SendBody(client, path, answer);
 }
 
-void TestHttpServer::WaitForRelease(const std::string& path) {
+// True when the whole body went out and the connection can serve the next request.
+bool TestHttpServer::SendBody(SOCKET client, const std::string& path, const TestAnswer& answer) {
+    const size_t end = std::min(answer.cutAfter, answer.body.size());
+    const size_t piece = answer.pieceBytes ? answer.pieceBytes : std::max<size_t>(answer.body.size(), 1);
+    for (size_t offset = 0; offset < end; offset += piece) {
+        const size_t size = std::min(piece, end - offset);
+        std::string bytes = answer.body.substr(offset, size);
+        if (answer.chunked) {
+            char length[20];
+            snprintf(length, sizeof length, "%zx\r\n", size);
+            bytes = length + bytes + "\r\n";
+        }
+        if (!SendAll(client, bytes.data(), bytes.size())) return false;
+        if (offset == 0 && answer.bodyStalls) {
+            WaitForRelease(path, kStallLimitMs);
+            return false;
+        }
+        if (offset == 0 && answer.held)
+            WaitForRelease(path, kHoldLimitMs);
+        else if (answer.pauseMs && offset + piece < end)
+            Sleep(answer.pauseMs);
+    }
+    if (end < answer.body.size()) return false;
+    return !answer.chunked || SendAll(client, "0\r\n\r\n", 5);
+}
+
+void TestHttpServer::WaitForRelease(const std::string& path, DWORD limitMs) {
     std::unique_lock lock(mutex_);
     const auto holding = holdingPaths_.insert(path);
-    released_.wait_for(lock, std::chrono::milliseconds(kHoldLimitMs),
+    released_.wait_for(lock, std::chrono::milliseconds(limitMs),
                        [&] { return stopping_ || releasedPaths_.contains(path); });
     holdingPaths_.erase(holding);
 }

@@ -6,17 +6,29 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "retrieval/download.h"
+
+// Transfer limits short enough for tests: every stalled answer of the server
+// below ends by one of these.
+inline constexpr TransferLimits kTestTransferLimits{1000, 400, 64, kMaxRedirects};
 // How the test server answers one path.
 struct TestAnswer {
     int status = 200;
     std::string body;
+    // Extra header lines, such as "Location: /next".
+    std::vector<std::string> headers;
+    // The Content-Length header's text; by default the body's size.
+    std::optional<std::string> contentLength;
+    // Chunked framing instead of a Content-Length.
+    bool chunked = false;
     // Body bytes sent before the connection is dropped; the header still
-    // announces the whole body.
+    // announces the whole body, and a chunked body lacks its final chunk.
     size_t cutAfter = std::string::npos;
     // The body goes out in pieces of this size (0: at once), with a pause
     // between pieces.
@@ -24,12 +36,22 @@ struct TestAnswer {
     DWORD pauseMs = 0;
     // After the first piece the rest waits for Release() (at most kHoldLimitMs).
     bool held = false;
+    // Bytes of the head sent before the answer stalls until the server stops
+    // (0: the request is read and nothing is sent).
+    std::optional<size_t> headStallsAfter;
+    // After the first piece of the body nothing more is sent until the server stops.
+    bool bodyStalls = false;
 
     static TestAnswer Body(std::string body);
     static TestAnswer Status(int status);
     static TestAnswer CutShort(std::string body, size_t sent);
     static TestAnswer Slowly(std::string body, size_t pieceBytes, DWORD pauseMs);
     static TestAnswer Held(std::string body, size_t sentFirst);
+    static TestAnswer Silent();
+    static TestAnswer HeadStalls(size_t sentFirst);
+    static TestAnswer BodyStalls(std::string body, size_t sentFirst);
+    static TestAnswer Redirect(int status, const std::string& location);
+    static TestAnswer Chunked(std::string body);
 };
 
 // A small HTTP/1.1 server on a free loopback port, running in threads of the
@@ -48,8 +70,8 @@ public:
 
     void Serve(const std::string& path, TestAnswer answer);
     void Release(const std::string& path);
-    // True while an answer for the path waits for Release(); false from the
-    // moment Release() is called.
+    // True while an answer for the path waits for Release() or stalls; false
+    // from the moment Release() is called.
     bool Holding(const std::string& path) const;
     int Requests(const std::string& path) const;
     int Connections() const;
@@ -62,8 +84,9 @@ private:
     void AcceptConnections();
     void Converse(SOCKET client);
     bool Answer(SOCKET client, const std::string& path);
+    bool SendBody(SOCKET client, const std::string& path, const TestAnswer& answer);
     bool WaitUntilReadable(SOCKET s);
-    void WaitForRelease(const std::string& path);
+    void WaitForRelease(const std::string& path, DWORD limitMs);
 
     std::atomic<bool> stopping_ = false;
     SOCKET listener_ = INVALID_SOCKET;
