@@ -4,10 +4,10 @@
 #include <mmsystem.h>
 
 #include "platform/message_loop_win.h"
-#include "retrieval/download_win.h"
 #include "retrieval/folder_win.h"
 #include "retrieval/naming_win.h"
 #include "retrieval/queue_text.h"
+#include "retrieval/run_log_win.h"
 #include "retrieval/schedule.h"
 
 namespace {
@@ -75,23 +75,11 @@ void frmMain::DownloadQueue() {
     runActive_ = true;
     SetScheduleTimer(false);
     const size_t count = QueueCount();
+    size_t failed = 0;
     for (size_t i = 0; i < count; ++i) {
         DoEvents();
         SetPanel(2, DownloadingFileText(i + 1, count));
-        const std::wstring entry = QueueEntry(i);
-        const NamingConvention convention = SelectedConvention();
-        const std::wstring customName = Text(idTxtCustomName);
-        const std::wstring folder = Text(idTxtPath);
-        const std::optional<std::wstring> target = TargetPathOnDisk(entry, convention, customName, folder);
-        DoEvents();
-        if (target) {
-            // A custom-named file never replaces one that appeared meanwhile.
-            std::function<std::wstring()> nextFree;
-            if (convention == NamingConvention::Custom)
-                nextFree = [=] { return TargetPathOnDisk(entry, convention, customName, folder).value_or(L""); };
-            downloader_.Download(entry, *target, nextFree);
-            DropFromInternetCache(entry);
-        }
+        if (!DownloadEntry(QueueEntry(i))) ++failed;
         SendMessageW(ProgressBar(), PBM_SETPOS, i + 1, 0);
         if (stopRequested_) {
             SetPanel(1, L"idle");
@@ -99,18 +87,47 @@ void frmMain::DownloadQueue() {
             SendMessageW(ProgressBar(), PBM_SETPOS, 0, 0);
             SetScheduleTimer(false);
             EnableWindow(Control(idVScroll1), TRUE);
+            TrimRunLog(RunLogPath(environment_.programFolder));
             runActive_ = false;
             return;
         }
     }
-    CompleteRun();
+    TrimRunLog(RunLogPath(environment_.programFolder));
+    CompleteRun(failed, count);
     runActive_ = false;
 }
 
-void frmMain::CompleteRun() {
+// Names, downloads and logs one entry; false when it did not arrive.
+bool frmMain::DownloadEntry(const std::wstring& entry) {
+    const NamingConvention convention = SelectedConvention();
+    const std::wstring customName = Text(idTxtCustomName);
+    const std::wstring folder = Text(idTxtPath);
+    const std::optional<std::wstring> target = TargetPathOnDisk(entry, convention, customName, folder);
+    DoEvents();
+    if (!target) {
+        LogEntry(entry, L"skipped: no usable file name", 0, 0);
+        return false;
+    }
+    // A custom-named file never replaces one that appeared meanwhile.
+    std::function<std::wstring()> nextFree;
+    if (convention == NamingConvention::Custom)
+        nextFree = [=] { return TargetPathOnDisk(entry, convention, customName, folder).value_or(L""); };
+    const DownloadOutcome outcome = downloader_.Download(entry, *target, nextFree);
+    DropFromInternetCache(entry);
+    LogEntry(entry, OutcomeText(outcome), outcome.bytes, outcome.elapsedMs);
+    return outcome.Succeeded();
+}
+
+void frmMain::LogEntry(const std::wstring& entry, const std::wstring& result, std::uint64_t bytes,
+                       std::uint64_t elapsedMs) {
+    // The run stays silent: a log that cannot be written is not worth a message.
+    AppendToRunLog(RunLogPath(environment_.programFolder), {CurrentLocalTime(), entry, result, bytes, elapsedMs});
+}
+
+void frmMain::CompleteRun(size_t failed, size_t count) {
     SetPanel(1, CountdownText(Text(idTxtAutoD)));
     SetPanel(2, QueuedStatusText(QueueCount()));
-    if (IsTicked(idChkShowMessages)) ShowCompletionBalloon();
+    if (IsTicked(idChkShowMessages)) ShowCompletionBalloon(failed, count);
     if (IsTicked(idChkPlaySound)) {
         const std::wstring sound = environment_.programFolder + L"\\sound.wav";
         PlaySoundW(sound.c_str(), nullptr, SND_ASYNC | SND_FILENAME);

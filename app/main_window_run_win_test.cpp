@@ -4,6 +4,8 @@
 
 #include "app/app_test_support_win.h"
 #include "app/main_window_win.h"
+#include "controls/systray/tray_record.h"
+#include "retrieval/run_log_win.h"
 #include "platform/handles_win.h"
 #include "platform/message_loop_win.h"
 #include "retrieval/test_http_server_win.h"
@@ -35,6 +37,13 @@ protected:
         form_->tmrAutoUpdater_Timer();
     }
     std::string Downloaded(const std::wstring& name) const { return FileBytes(downloads_ / name); }
+    std::vector<std::wstring> SplitLog() const {
+        std::vector<std::wstring> lines;
+        const std::wstring log = ReadRunLog(RunLogPath(env_.folder().path()));
+        for (size_t start = 0, end; (end = log.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
+            lines.push_back(log.substr(start, end - start));
+        return lines;
+    }
     size_t FilesInDownloads() const {
         size_t count = 0;
         WIN32_FIND_DATAW found;
@@ -259,6 +268,57 @@ TEST_F(RunTest, StopThenStartDuringAStalledTransferLeavesAScheduleThatRunsAgain)
     // The next tick of the re-armed schedule starts the next run.
     form_->tmrAutoUpdater_Timer();
     EXPECT_EQ(server_.Requests("/next.txt"), 2);
+}
+
+TEST_F(RunTest, AMixedRunSaysHowManyFailedAndLogsWhy) {
+    server_.Serve("/ok.txt", TestAnswer::Body("12345"));
+    server_.Serve("/gone.txt", TestAnswer::Status(404));
+    Queue({server_.Url("/ok.txt"), server_.Url("/gone.txt"), server_.UnreachableUrl("/far.txt"), L"   "});
+    DialogWatcher dialogs;
+    StartAndRun();
+
+    EXPECT_TRUE(dialogs.closed().empty());
+    const std::wstring balloon = FieldText(form_->Tray().Record().szInfo);
+    EXPECT_EQ(balloon.rfind(L"Download complete in: ", 0), 0u) << balloon;
+    EXPECT_NE(balloon.find(L"\n3 of 4 downloads failed"), std::wstring::npos) << balloon;
+
+    const std::vector<std::wstring> lines = SplitLog();
+    ASSERT_EQ(lines.size(), 4u);
+    const std::vector<std::vector<std::wstring>> expected = {
+        {server_.Url("/ok.txt"), L"OK, HTTP 200", L"5 bytes"},
+        {server_.Url("/gone.txt"), L"failed, HTTP 404"},
+        {server_.UnreachableUrl("/far.txt")},
+        {L"   ", L"skipped: no usable file name", L"0 bytes"},
+    };
+    for (size_t i = 0; i < lines.size(); ++i) {
+        for (const std::wstring& field : expected[i])
+            EXPECT_NE(lines[i].find(L"\t" + field + L"\t"), std::wstring::npos) << "line " << i << " lacks a field";
+    }
+    // The unreachable entry says why in the system's words, not just "failed".
+    EXPECT_GT(lines[2].size(), lines[3].size());
+
+    // A run where everything arrives keeps the balloon as it was.
+    SetWindowTextW(form_->Control(idTxtURLs), server_.Url("/ok.txt").c_str());
+    Click(*form_, idCmdAction);
+    Click(*form_, idCmdClear);
+    Click(*form_, idCmdAdd);
+    Click(*form_, idCmdAction);
+    form_->tmrAutoUpdater_Timer();
+    EXPECT_EQ(FieldText(form_->Tray().Record().szInfo).find(L"\n"), std::wstring::npos);
+    EXPECT_EQ(SplitLog().size(), 5u);
+}
+
+TEST_F(RunTest, TheLogKeepsItsLastThousandLines) {
+    const std::wstring log = RunLogPath(env_.folder().path());
+    for (int i = 0; i < 1005; ++i)
+        ASSERT_TRUE(AppendToRunLog(log, {{2026, 1, 1, 0, 0, 0}, L"old " + std::to_wstring(i), L"OK", 0, 0}));
+    server_.Serve("/a.txt", TestAnswer::Body("a"));
+    Queue({server_.Url("/a.txt")});
+    StartAndRun();
+    const std::vector<std::wstring> lines = SplitLog();
+    ASSERT_EQ(lines.size(), kRunLogLines);
+    EXPECT_NE(lines.front().find(L"\told 6\t"), std::wstring::npos) << std::string(lines.front().begin(), lines.front().end());
+    EXPECT_NE(lines.back().find(server_.Url("/a.txt")), std::wstring::npos);
 }
 
 TEST_F(RunTest, PathLikeCustomNamesAreRefusedAtStartAndSkippedInARun) {

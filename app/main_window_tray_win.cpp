@@ -1,6 +1,7 @@
 #include "app/main_window_win.h"
 
 #include "app/resources.h"
+#include "retrieval/run_log.h"
 
 namespace {
 
@@ -72,6 +73,8 @@ void frmMain::RefreshTrayTip() {
     if (stSysTray_.IconInTray()) stSysTray_.UpdateIcon(kTrayTipPrefix + PanelText(1));
 }
 
-void frmMain::ShowCompletionBalloon() {
-    stSysTray_.Popup(L"Download complete in: " + GeneralDateNow(), kBalloonTitle, kInformationBalloon);
+void frmMain::ShowCompletionBalloon(size_t failed, size_t count) {
+    std::wstring message = L"Download complete in: " + GeneralDateNow();
+    if (failed > 0) message += L"\n" + FailureSummary(failed, count);
+    stSysTray_.Popup(message, kBalloonTitle, kInformationBalloon);
 }

@@ -79,8 +79,10 @@ private:
     void StartSchedule();
     void StopSchedule();
     void DownloadQueue();
-    void CompleteRun();
-    void ShowCompletionBalloon();
+    bool DownloadEntry(const std::wstring& entry);
+    void LogEntry(const std::wstring& entry, const std::wstring& result, std::uint64_t bytes, std::uint64_t elapsedMs);
+    void CompleteRun(size_t failed, size_t count);
+    void ShowCompletionBalloon(size_t failed, size_t count);
     void SetScheduleTimer(bool enabled);
 
     void SetPanel(int panel, const std::wstring& text);

@@ -57,6 +57,15 @@ FileResult ReplaceFileContent(const std::wstring& path, const std::string& bytes
     return {};
 }
 
+FileResult AppendToFile(const std::wstring& path, const std::string& bytes) {
+    KernelHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return {GetLastError()};
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return {GetLastError()};
+    return {written == bytes.size() ? 0 : static_cast<DWORD>(ERROR_WRITE_FAULT)};
+}
+
 std::wstring SystemErrorText(DWORD error, HMODULE messages) {
     wchar_t* buffer = nullptr;
     const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |

@@ -24,6 +24,9 @@ FileResult ReadWholeFile(const std::wstring& path, std::string& bytes);
 // and moves that over the old one, so a failed write leaves the old intact.
 FileResult ReplaceFileContent(const std::wstring& path, const std::string& bytes);
 
+// Appends bytes at the end of the file, creating it when missing.
+FileResult AppendToFile(const std::wstring& path, const std::string& bytes);
+
 // The system's description of an error code, without the trailing line break;
 // codes of a module with its own messages (wininet.dll) are looked up there.
 std::wstring SystemErrorText(DWORD error, HMODULE messages = nullptr);
