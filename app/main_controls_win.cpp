@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/twips.h"
+#include "platform/wine_fonts_win.h"
 #include "retrieval/schedule.h"
 
 namespace {
@@ -23,6 +26,9 @@ Gdi<HFONT> MessageFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    const std::wstring face = InstalledFace(metrics.lfMessageFont.lfFaceName);
+    face.copy(metrics.lfMessageFont.lfFaceName, LF_FACESIZE - 1);
+    metrics.lfMessageFont.lfFaceName[std::min<size_t>(face.size(), LF_FACESIZE - 1)] = L'\0';
     return Gdi<HFONT>(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
@@ -78,6 +84,7 @@ void MainControls::Create(HWND parent) {
         WindowDC screen(nullptr);
         dpi_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
     }
+    ProvideWineTahoma();
     messageFont_ = MessageFont();
     buttonFont_ = MakeFont(L"Tahoma", kButtonFontPoints, FW_NORMAL, dpi_);
     boldButtonFont_ = MakeFont(L"Tahoma", kButtonFontPoints, FW_BOLD, dpi_);

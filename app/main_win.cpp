@@ -11,9 +11,11 @@
 #include "app/startup_win.h"
 #include "platform/files_win.h"
 #include "platform/message_loop_win.h"
+#include "platform/wine_fonts_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     OleInitialize(nullptr);  // the folder picker needs a single-threaded apartment
+    ProvideWineTahoma();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
 
@@ -23,7 +25,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     LocalFree(words);
 
     Startup startup({ProgramFolder(), SettingsKeyFromArguments(arguments, kSettingsKey), [] { PostQuitMessage(0); }, {}});
-
     startup.Begin();
 
     MSG msg;

@@ -362,4 +362,25 @@ TEST_F(MainWindowTest, NumbersStoredAsDwordsAreReadAsTheirValues) {
     EXPECT_EQ(env_.Setting(kOptionsSection, L"PlaySound"), L"0");
 }
 
+// Also run in a Wine prefix without Tahoma, where GDI falls back to another face.
+TEST(EveryByteListFile, StartsAndShowsItsText) {
+    TestEnvironment env;
+    std::string bytes;
+    for (int b = 1; b <= 0xFF; ++b) bytes += static_cast<char>(b);
+    bytes += "\r\nhttp://a/\x98\r\n\x98\r\n";
+    ASSERT_TRUE(ReplaceFileContent(ListFilePath(env.folder().path()), bytes));
+    DialogWatcher dialogs;
+    frmMain form(env.environment());
+    form.Show();
+    RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    DoEvents();
+
+    const ListFileContent content = DecodeListFile(bytes);
+    const std::wstring text = LoadedText(content);
+    EXPECT_EQ(TextOf(form.Control(idTxtURLs)), text);
+    EXPECT_EQ(Queue(form), NonEmptyLines(text));
+    EXPECT_EQ(Queue(form).size(), AllReadable(content) ? 3u : 2u);
+    EXPECT_EQ(dialogs.closed().size(), AllReadable(content) ? 0u : 1u);
+}
+
 }  // namespace
