@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "controls/buttons/button_codes.h"
 #include "controls/buttons/button_host.h"
 #include "controls/buttons/colour.h"
 #include "controls/buttons/property_bag.h"
@@ -21,7 +22,7 @@ struct ButtonMembers {
     std::int32_t CaptionAlign = 0;
     std::int32_t CaptionStyle = 0;
     std::int32_t ButtonStyle = 0;
-    std::uint8_t StateFlags = 0;  // 1 default-button look, 2 left button held, 4 pointer over
+    std::uint8_t StateFlags = 0;  // kDefaultLook, kHeld, kPointerOver
     std::int32_t ButtonShape = 0;
     std::int32_t LeftSlantX = 0;
     std::int32_t RightSlantX = 0;
@@ -140,7 +141,7 @@ protected:
     virtual void BuildButtonRegion() = 0;
     virtual void LayoutCaptionAndPicture() = 0;
     virtual void RedrawButton() = 0;                     // not called while drawing is delayed
-    virtual bool OptionToggle(std::int16_t action) = 0;  // -1 leave, 0 uncheck others, 1 join, 2 ask
+    virtual bool OptionToggle(GroupAction action) = 0;
     virtual void EnabledChanged() = 0;                   // the window object's Enabled was assigned
 
     void ResizeControl();

@@ -103,7 +103,7 @@ TEST_F(PersistenceTest, HoverBackKeyIsOneKeyWhateverItsCase) {
         PropertyBag saved;
         loaded.WriteProperties(saved);
         const auto keys = Keys(saved);
-        EXPECT_NE(std::find(keys.begin(), keys.end(), L"cBhover"), keys.end());
+        EXPECT_EQ(std::count(keys.begin(), keys.end(), L"cBHover"), 1);
     }
 }
 

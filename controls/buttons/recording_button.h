@@ -62,8 +62,8 @@ protected:
     void BuildButtonRegion() override { log_.push_back(L"region"); }
     void LayoutCaptionAndPicture() override { log_.push_back(L"layout"); }
     void RedrawButton() override { log_.push_back(L"redraw"); }
-    bool OptionToggle(std::int16_t action) override {
-        log_.push_back(L"toggle " + std::to_wstring(action));
+    bool OptionToggle(GroupAction action) override {
+        log_.push_back(L"toggle " + std::to_wstring(static_cast<int>(action)));
         return false;
     }
     void EnabledChanged() override { log_.push_back(L"enabled"); }

@@ -96,7 +96,7 @@ void xoButtons_H::CreateBuffer() {
     SavedBitmap = static_cast<HBITMAP>(SelectObject(BufferDC.get(), bufferBitmap_.get()));
 }
 
-void xoButtons_H::SetDrawingTool(bool select, HDC surface, int kind, Colour colour, bool alsoPen, int penWidth,
+void xoButtons_H::SetDrawingTool(bool select, HDC surface, DrawingTool kind, Colour colour, bool alsoPen, int penWidth,
                                  int penStyle) {
     const HDC dc = BufferDC.get();
     if (!select) {
@@ -115,7 +115,7 @@ void xoButtons_H::SetDrawingTool(bool select, HDC surface, int kind, Colour colo
         pen_ = std::move(pen);
     };
     switch (kind) {
-    case 0: {
+    case DrawingTool::Brush: {
         Gdi<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(colour)));
         if (brush) {
             SelectObject(dc, brush.get());
@@ -124,8 +124,8 @@ void xoButtons_H::SetDrawingTool(bool select, HDC surface, int kind, Colour colo
         if (alsoPen) selectPen();
         break;
     }
-    case 1: selectPen(); break;
-    case 2: SetTextColor(surface, static_cast<COLORREF>(ResolveSysColor(colour))); break;
+    case DrawingTool::Pen: selectPen(); break;
+    case DrawingTool::TextColour: SetTextColor(surface, static_cast<COLORREF>(ResolveSysColor(colour))); break;
     default: break;
     }
 }
@@ -184,7 +184,7 @@ void xoButtons_H::MeasurePicture() {
 void xoButtons_H::Terminate() {
     ClipRegion.reset();
     if (BufferDC) {
-        SetDrawingTool(false, nullptr, 0, 0);
+        SetDrawingTool(false, nullptr, DrawingTool::Brush, 0);
         if (InitialFont) SelectObject(BufferDC.get(), InitialFont);
         captionFont_.reset();
         InitialFont = nullptr;

@@ -26,11 +26,11 @@ public:
     HWND hWnd() const { return hwnd(); }
     HDC hDC() const { return windowDC_ ? windowDC_->get() : nullptr; }
 
-    // kind 0 a solid brush (and with alsoPen a pen of the same colour),
-    // 1 a pen, 2 the text colour of surface. Brushes and pens always go into
+    // A solid brush (and with alsoPen a pen of the same colour), a pen, or
+    // the text colour of surface. Brushes and pens always go into
     // BufferDC and replace, and delete, the control's previous one.
     // select False puts the initial pen and brush back (teardown).
-    void SetDrawingTool(bool select, HDC surface, int kind, Colour colour, bool alsoPen = false, int penWidth = 1,
+    void SetDrawingTool(bool select, HDC surface, DrawingTool kind, Colour colour, bool alsoPen = false, int penWidth = 1,
                         int penStyle = PS_SOLID);
 
     // The drawing objects held right now, for checks of ownership.
@@ -57,7 +57,7 @@ private:
     void BuildButtonRegion() override {}
     void LayoutCaptionAndPicture() override {}
     void RedrawButton() override {}
-    bool OptionToggle(std::int16_t) override { return false; }
+    bool OptionToggle(GroupAction) override { return false; }
     void EnabledChanged() override;
 
     std::optional<WindowDC> windowDC_;

@@ -120,25 +120,28 @@ COLORREF BrushColour(HGDIOBJ brush) {
 TEST_F(XoButtonTest, SetDrawingToolHoldsOnePenAndOneBrushOfItsOwn) {
     auto button = Create();
     struct Call {
-        int kind;
+        DrawingTool kind;
         COLORREF colour;
         bool alsoPen;
         bool newBrush, newPen;
     };
     const Call calls[] = {
-        {0, RGB(255, 0, 0), false, true, false}, {1, RGB(0, 255, 0), false, false, true},
-        {0, RGB(0, 0, 255), true, true, true},   {1, RGB(9, 9, 9), true, false, true},
-        {7, RGB(1, 1, 1), true, false, false},   {0, RGB(255, 255, 255), false, true, false},
+        {DrawingTool::Brush, RGB(255, 0, 0), false, true, false},
+        {DrawingTool::Pen, RGB(0, 255, 0), false, false, true},
+        {DrawingTool::Brush, RGB(0, 0, 255), true, true, true},
+        {DrawingTool::Pen, RGB(9, 9, 9), true, false, true},
+        {static_cast<DrawingTool>(7), RGB(1, 1, 1), true, false, false},  // an unknown kind does nothing
+        {DrawingTool::Brush, RGB(255, 255, 255), false, true, false},
     };
     for (const Call& call : calls) {
         const auto before = button->CurrentObjects();
         button->SetDrawingTool(true, nullptr, call.kind, static_cast<Colour>(call.colour), call.alsoPen, 2, PS_SOLID);
         const auto after = button->CurrentObjects();
         const HDC dc = after.BufferDC;
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), after.pen) << "kind " << call.kind;
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), after.brush) << "kind " << call.kind;
-        EXPECT_EQ(after.brush != before.brush, call.newBrush) << "kind " << call.kind;
-        EXPECT_EQ(after.pen != before.pen, call.newPen) << "kind " << call.kind;
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), after.pen) << "kind " << static_cast<int>(call.kind);
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), after.brush) << "kind " << static_cast<int>(call.kind);
+        EXPECT_EQ(after.brush != before.brush, call.newBrush) << "kind " << static_cast<int>(call.kind);
+        EXPECT_EQ(after.pen != before.pen, call.newPen) << "kind " << static_cast<int>(call.kind);
         if (call.newBrush) {
             EXPECT_FALSE(Alive(before.brush)) << "replaced brush deleted";
             EXPECT_EQ(BrushColour(after.brush), call.colour);
@@ -150,11 +153,11 @@ TEST_F(XoButtonTest, SetDrawingToolHoldsOnePenAndOneBrushOfItsOwn) {
     }
 
     const auto objects = button->CurrentObjects();
-    button->SetDrawingTool(true, objects.BufferDC, 2, kButtonText);
+    button->SetDrawingTool(true, objects.BufferDC, DrawingTool::TextColour, kButtonText);
     EXPECT_EQ(GetTextColor(objects.BufferDC), GetSysColor(COLOR_BTNTEXT));
     EXPECT_EQ(button->CurrentObjects().pen, objects.pen);
 
-    button->SetDrawingTool(false, nullptr, 0, 0);
+    button->SetDrawingTool(false, nullptr, DrawingTool::Brush, 0);
     EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_PEN), objects.InitialPen);
     EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_BRUSH), objects.InitialBrush);
     EXPECT_FALSE(Alive(objects.pen));
@@ -262,7 +265,7 @@ TEST_F(XoButtonTest, DestroyingTheButtonReleasesEveryObject) {
         auto button = CreateXoButton(owner.hwnd(), 7, {0, 0, 80, 24}, ownerSite, nullptr);
         button->SetFont(FontValue{L"Tahoma", 10});
         button->SetPicture(PictureFromFile(pictures.bitmap));
-        button->SetDrawingTool(true, nullptr, 0, RGB(1, 2, 3), true);
+        button->SetDrawingTool(true, nullptr, DrawingTool::Brush, RGB(1, 2, 3), true);
         const auto objects = button->CurrentObjects();
         const HGDIOBJ drawing[] = {objects.BufferDC, objects.bufferBitmap, objects.pen, objects.brush, objects.font};
         for (HGDIOBJ h : drawing) ASSERT_TRUE(Alive(h));
