@@ -18,6 +18,8 @@ constexpr double kLabel1Points = 9.75;
 
 frmSplash::frmSplash(std::function<void()> showMain) : showMain_(std::move(showMain)) {}
 
+frmSplash::~frmSplash() { DestroyOwnWindow(); }
+
 void frmSplash::Show() {
     {
         WindowDC screen(nullptr);
@@ -38,7 +40,16 @@ void frmSplash::Show() {
     wcscpy(font.lfFaceName, L"MS Sans Serif");
     label1Font_.reset(CreateFontIndirectW(&font));
 
-    CreateOwnWindow(kSplashClass, kSplashCaption, kSplashStyle, 0, x, y, width, height, nullptr);
+    WindowSpec spec;
+    spec.className = kSplashClass;
+    spec.title = kSplashCaption;
+    spec.style = kSplashStyle;
+    spec.bounds = {x, y, x + width, y + height};
+    if (!CreateOwnWindow(spec)) {
+        // The splash is decoration: without it the program starts at once.
+        showMain_();
+        return;
+    }
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
     SetTimer(hwnd(), idTimer1, kTimer1IntervalMs, nullptr);

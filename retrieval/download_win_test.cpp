@@ -65,9 +65,13 @@ std::wstring FileUrl(const std::wstring& path) {
 class Ticker : public Window {
 public:
     explicit Ticker(std::function<bool()> tick) : tick_(std::move(tick)) {
-        CreateOwnWindow(L"DurnwickDownloadTestTicker", L"", 0, 0, 0, 0, 0, 0, HWND_MESSAGE);
+        WindowSpec spec;
+        spec.className = L"DurnwickDownloadTestTicker";
+        spec.parent = HWND_MESSAGE;
+        EXPECT_TRUE(CreateOwnWindow(spec));
         SetTimer(hwnd(), 1, 10, nullptr);
     }
+    ~Ticker() override { DestroyOwnWindow(); }
 
 protected:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {

@@ -16,15 +16,19 @@ const wchar_t* StandardPointer(int number) {
 }  // namespace
 
 xoButtons_H::~xoButtons_H() {
-    if (hwnd()) DestroyWindow(hwnd());
+    DestroyOwnWindow();
     Terminate();
 }
 
-HWND xoButtons_H::Create(HWND parent, int id, const RECT& bounds) {
-    HWND hwnd = CreateOwnWindow(L"xoButtons_H", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, 0, bounds.left,
-                                bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent);
-    if (hwnd) SetWindowLongPtrW(hwnd, GWLP_ID, id);
-    return hwnd;
+bool xoButtons_H::Create(HWND parent, int id, const RECT& bounds) {
+    WindowSpec spec;
+    spec.className = L"xoButtons_H";
+    spec.classStyle = CS_DBLCLKS;
+    spec.style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
+    spec.bounds = bounds;
+    spec.parent = parent;
+    spec.childId = id;
+    return CreateOwnWindow(spec);
 }
 
 LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

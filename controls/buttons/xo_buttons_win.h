@@ -21,7 +21,7 @@ public:
 
     // Creates the control's window, hidden; the host then initialises or
     // reads the properties and shows it.
-    HWND Create(HWND parent, int id, const RECT& bounds);
+    [[nodiscard]] bool Create(HWND parent, int id, const RECT& bounds);
 
     HWND hWnd() const { return hwnd(); }
     HDC hDC() const { return windowDC_ ? windowDC_->get() : nullptr; }

@@ -20,9 +20,14 @@ bool Alive(HGDIOBJ h) { return GetObjectType(h) != 0; }
 class TestForm final : public Window {
 public:
     TestForm() {
-        CreateOwnWindow(L"DurnwickButtonTestForm", L"Buttons", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0, 400, 300,
-                        nullptr);
+        WindowSpec spec;
+        spec.className = L"DurnwickButtonTestForm";
+        spec.title = L"Buttons";
+        spec.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+        spec.bounds = {0, 0, 400, 300};
+        EXPECT_TRUE(CreateOwnWindow(spec));
     }
+    ~TestForm() override { DestroyOwnWindow(); }
 };
 
 class DesignHost final : public ButtonHost {

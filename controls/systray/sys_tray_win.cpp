@@ -50,11 +50,21 @@ int ShiftState() {
 
 }  // namespace
 
-ctxSysTray::ctxSysTray() { CreateOwnWindow(L"DurnwickTrayControl", L"", 0, 0, 0, 0, 0, 0, HWND_MESSAGE); }
+ctxSysTray::ctxSysTray() {
+    WindowSpec spec;
+    spec.className = L"DurnwickTrayControl";
+    spec.parent = HWND_MESSAGE;
+    // Without its window the control sends records the shell refuses: no
+    // icon, and nothing worse.
+    (void)CreateOwnWindow(spec);
+}
 
-// Runs before the window goes, so the icon never outlives it; if the owner
+// The icon goes before the window, so it never outlives it; if the owner
 // already removed it, the shell refuses this second delete and that is fine.
-ctxSysTray::~ctxSysTray() { RemoveIconFromSystray(); }
+ctxSysTray::~ctxSysTray() {
+    RemoveIconFromSystray();
+    DestroyOwnWindow();
+}
 
 TrayResult ctxSysTray::AddIconToSystray(const std::wstring& toolTip) {
     const auto operation = FillForAdd(record_, Self(), Handle(trayIcon_), toolTip, kShellRecordSize);
