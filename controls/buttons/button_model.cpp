@@ -349,3 +349,10 @@ void ButtonModel::Show() {
         Refresh();
     }
 }
+
+void ButtonModel::ShowInteractionState(const InteractionState& state) {
+    m_.StateFlags = state.StateFlags;
+    m_.Hovering = state.Hovering;
+    m_.Armed = state.Armed;
+    Refresh();
+}

@@ -129,6 +129,16 @@ public:
     void AmbientChanged(std::wstring_view name);
     void Show();
 
+    // Holds the button in a look that otherwise needs the mouse or the
+    // keyboard (pressed in, hot, held outside, armed), for the gallery and
+    // the tests; a running form never calls it.
+    struct InteractionState {
+        std::uint8_t StateFlags = 0;
+        bool Hovering = false;
+        bool Armed = false;
+    };
+    void ShowInteractionState(const InteractionState& state);
+
     const ButtonMembers& Members() const { return m_; }
     const WindowObject& WindowValues() const { return window_; }
 
