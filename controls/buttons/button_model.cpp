@@ -2,7 +2,7 @@
 
 #include "controls/buttons/button_keys.h"
 #include "controls/buttons/face_colors.h"
-#include "controls/buttons/no_case.h"
+#include "platform/text.h"
 
 namespace {
 

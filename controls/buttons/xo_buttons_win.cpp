@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/screen_win.h"
+#include "platform/twips.h"
+
 namespace {
 
 // Standard pointers by number; 0 keeps the class cursor, 99 is MouseIcon.
@@ -137,10 +140,7 @@ void xoButtons_H::SetDrawingTool(bool select, HDC surface, DrawingTool kind, Col
 void xoButtons_H::ApplyFont() {
     const FontValue& font = Font();
     LOGFONTW lf{};
-    {
-        WindowDC screen(nullptr);
-        lf.lfHeight = FontHeightPixels(font.Size, 1440.0 / GetDeviceCaps(screen.get(), LOGPIXELSY));
-    }
+    lf.lfHeight = FontHeightPixels(font.Size, TwipsPerPixel(ScreenDpi()));
     lf.lfWeight = font.Weight;
     lf.lfItalic = font.Italic;
     lf.lfUnderline = font.Underline;

@@ -8,6 +8,7 @@
 #include "controls/buttons/button_site_win.h"
 #include "controls/buttons/test_pictures_win.h"
 #include "platform/files_win.h"
+#include "platform/screen_win.h"
 #include "platform/text_win.h"
 
 namespace {
@@ -179,7 +180,7 @@ TEST_F(XoButtonTest, CaptionFontFollowsTheFontProperty) {
     EXPECT_TRUE(Alive(objects.InitialFont));
 
     const LOGFONTW lf = SelectedFont(objects.BufferDC);
-    const int dpi = GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY);
+    const int dpi = ScreenDpi();
     EXPECT_EQ(lf.lfHeight, -(12 * dpi + 36) / 72);
     EXPECT_EQ(lf.lfWeight, 700);
     EXPECT_TRUE(lf.lfItalic);
