@@ -2,14 +2,13 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "platform/files_win.h"
-#include "platform/handles_win.h"
 #include "platform/message_loop_win.h"
+#include "platform/test_program_win.h"
 #include "platform/text_win.h"
 
 namespace {
@@ -22,56 +21,19 @@ constexpr int kScreenHeight = 1024;
 constexpr std::size_t kGalleryButtons = 142;
 const std::string kDot = "\xC2\xB7";  // U+00B7 in UTF-8
 
-std::wstring GalleryPath() {
-    std::wstring path = L"Z:" GALLERY_EXE;
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
-}
-
-// The gallery program, started with the given arguments, closed or ended
-// when the test is done with it.
+// The gallery program, with its window once shown.
 class RunningGallery {
 public:
-    explicit RunningGallery(const std::wstring& arguments) {
-        const std::wstring exe = GalleryPath();
-        std::wstring command = L"\"" + exe + L"\" " + arguments;
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-            return;
-        process_ = KernelHandle(info.hProcess);
-        CloseHandle(info.hThread);
-        PumpUntil([&] { return (window_ = FindOwnWindow(info.dwProcessId)) && IsWindowVisible(window_); },
-                  kStartTimeoutMs);
-    }
-    RunningGallery(const RunningGallery&) = delete;
-    RunningGallery& operator=(const RunningGallery&) = delete;
-    ~RunningGallery() {
-        if (process_ && !EndsWithin(0)) TerminateProcess(process_.get(), 1);
-    }
+    explicit RunningGallery(const std::wstring& arguments)
+        : program_(BuiltFilePath(GALLERY_EXE), arguments),
+          window_(program_.WaitForWindow(L"DurnwickButtonGallery", kStartTimeoutMs)) {}
 
+    const StartedProgram& program() const { return program_; }
     HWND window() const { return window_; }
-    bool EndsWithin(DWORD ms) const { return WaitForSingleObject(process_.get(), ms) == WAIT_OBJECT_0; }
-    DWORD ExitCode() const {
-        DWORD code = 0;
-        GetExitCodeProcess(process_.get(), &code);
-        return code;
-    }
 
 private:
-    static HWND FindOwnWindow(DWORD processId) {
-        HWND window = nullptr;
-        while ((window = FindWindowExW(nullptr, window, L"DurnwickButtonGallery", L"Button gallery"))) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == processId) return window;
-        }
-        return nullptr;
-    }
-
-    KernelHandle process_;
-    HWND window_ = nullptr;
+    StartedProgram program_;
+    HWND window_;
 };
 
 nlohmann::json ReadState(const std::wstring& path) {
@@ -140,6 +102,9 @@ nlohmann::json GalleryState::state_;
 
 TEST_F(GalleryState, DescribesEveryButtonAtThePlaceOfItsRealWindowWithinTheScreen) {
     ASSERT_TRUE(gallery_->window());
+    wchar_t title[32]{};
+    GetWindowTextW(gallery_->window(), title, static_cast<int>(std::size(title)));
+    EXPECT_STREQ(title, L"Button gallery");
     ASSERT_TRUE(state_.is_array()) << "no state file, or not JSON";
     EXPECT_EQ(state_.size(), kGalleryButtons);
     const std::map<std::wstring, HWND> windows = ButtonWindows(gallery_->window());
@@ -251,8 +216,8 @@ TEST(Gallery, ClosingItsWindowEndsTheProgramCleanly) {
     RunningGallery gallery(L"");
     ASSERT_TRUE(gallery.window());
     PostMessageW(gallery.window(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(gallery.EndsWithin(kStartTimeoutMs));
-    EXPECT_EQ(gallery.ExitCode(), 0u);
+    ASSERT_TRUE(gallery.program().EndsWithin(kStartTimeoutMs));
+    EXPECT_EQ(gallery.program().ExitCode(), 0u);
 }
 
 }  // namespace
