@@ -11,6 +11,8 @@ constexpr std::int32_t kMargin = 4;
 constexpr std::int32_t kFitBorder = 6;
 // An embossed or engraved caption needs a pixel more on each side.
 constexpr std::int32_t kEffectRoom = 2;
+// A caption above or below a picture sits this much lower.
+constexpr std::int32_t kDropBesidePicture = 2;
 // The largest picture that reserves room beside the caption.
 constexpr std::int16_t kLargestReserving = 32;
 constexpr std::int16_t kStretched = 40;
@@ -116,7 +118,7 @@ ButtonLayout LayoutCaptionAndPicture(const ButtonMembers& m, std::int32_t w, std
         const std::int32_t e = (h - (th + (top ? pad.top : pad.bottom))) / 2;
         picture.left = face.left + (face.avail - P) / 2;
         picture.top = top ? e : e + th + kMargin;
-        caption = Moved(caption, {0, e + 2 + (top ? pad.top : 0)});
+        caption = Moved(caption, {0, e + kDropBesidePicture + (top ? pad.top : 0)});
     } else {
         caption = Moved(caption, {0, (h - th) / 2});
         picture.top = (h - P) / 2;

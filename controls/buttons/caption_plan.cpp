@@ -40,7 +40,8 @@ CaptionPlan PlanCaption(const ButtonMembers& m, const WindowObject& window, Colo
         }
         return plan;
     }
-    if (IsSysColor(textColor) || m.GradientMode != 0) {
+    // A negative textColor asks for the etched look.
+    if (textColor < 0 || m.GradientMode != 0) {
         plan.passes.push_back({kEtchedHighlight, {1, 1}});
         plan.singlePass = false;
     } else {
