@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "controls/buttons/picture_fit.h"
 
 namespace {
@@ -138,8 +140,9 @@ ButtonMembers MembersOf(const Case& c) {
 }
 
 std::string Text(const ButtonRect& r) {
-    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
-           std::to_string(r.bottom) + ")";
+    char text[64];
+    std::snprintf(text, sizeof text, "(%d, %d, %d, %d)", r.left, r.top, r.right, r.bottom);
+    return text;
 }
 
 TEST(LayoutCaptionAndPicture, PlacesCaptionAndPictureByShapeAlignmentAndSize) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "controls/buttons/picture_win.h"
 #include "controls/buttons/test_pictures_win.h"
 #include "controls/buttons/test_surface_win.h"
@@ -35,7 +37,11 @@ ButtonMembers PictureMembers(int width, int height, bool icon) {
 
 ButtonRect RectAt(int width, int height) { return {kAt, kAt, kAt + width, kAt + height}; }
 
-std::string Point(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
+std::string Point(int x, int y) {
+    char text[32];
+    std::snprintf(text, sizeof text, "(%d, %d)", x, y);
+    return text;
+}
 
 // Checks that the picture shows pixel for pixel at (kAt, kAt): where rows
 // hold a see-through letter, the face; elsewhere the letter's colour.
