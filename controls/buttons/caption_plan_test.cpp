@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <cstdio>
 
 namespace {
 
@@ -16,80 +16,44 @@ constexpr Colour kGrey = 0x404040;
 
 struct Case {
     const char* name;
-    std::function<void(ButtonMembers&, WindowObject&)> setUp;
-    Colour textColor;
-    bool singlePass;
-    std::vector<TextPass> passes;
-    bool singlePassAfter;
+    bool enabled = true;
+    std::int32_t captionStyle = kFlatCaption, buttonStyle = 0, gradientMode = 0;
+    bool hovering = false;
+    std::uint8_t stateFlags = 0;
+    const wchar_t* caption = L"I";
+    Colour textColor = kRendererText;
+    bool singlePass = true;
+    std::vector<TextPass> passes{};
+    bool singlePassAfter = true;
 };
 
 const Case kCases[] = {
-    {"flat caption in ForeColor", [](ButtonMembers&, WindowObject&) {}, kRendererText, true, {{kFore, {0, 0}}}, true},
-    {"hovering takes HoverForeColor", [](ButtonMembers& m, WindowObject&) { m.Hovering = true; }, kRendererText, true,
-     {{kHoverFore, {0, 0}}}, true},
-    {"held down under the pointer while hovering keeps ForeColor",
-     [](ButtonMembers& m, WindowObject&) {
-         m.Hovering = true;
-         m.StateFlags = kPressedIn;
-     },
-     kRendererText, true, {{kFore, {0, 0}}}, true},
-    {"held down but not under the pointer keeps the hover colour",
-     [](ButtonMembers& m, WindowObject&) {
-         m.Hovering = true;
-         m.StateFlags = kHeld;
-     },
-     kRendererText, true, {{kHoverFore, {0, 0}}}, true},
-    {"ButtonStyle 7 takes the renderer's colour", [](ButtonMembers& m, WindowObject&) { m.ButtonStyle = 7; },
-     kRendererText, true, {{kRendererText, {0, 0}}}, true},
-    {"ButtonStyle 7 under a gradient takes ForeColor",
-     [](ButtonMembers& m, WindowObject&) {
-         m.ButtonStyle = 7;
-         m.GradientMode = 3;
-     },
-     kRendererText, true, {{kFore, {0, 0}}}, true},
-    {"ButtonStyle 7 hovering takes HoverForeColor",
-     [](ButtonMembers& m, WindowObject&) {
-         m.ButtonStyle = 7;
-         m.Hovering = true;
-     },
-     kRendererText, true, {{kHoverFore, {0, 0}}}, true},
-    {"embossed: darker left, lighter right and two down, the text one down",
-     [](ButtonMembers& m, WindowObject&) { m.CaptionStyle = kEmbossed; }, kRendererText, true,
-     {{kDarker, {-1, 0}}, {kLighter, {1, 2}}, {kFore, {0, 1}}}, true},
-    {"engraved: the shades swap", [](ButtonMembers& m, WindowObject&) { m.CaptionStyle = kEngraved; }, kRendererText,
-     true, {{kLighter, {-1, 0}}, {kDarker, {1, 2}}, {kFore, {0, 1}}}, true},
-    {"engraved and hovering: the main pass takes the hover colour",
-     [](ButtonMembers& m, WindowObject&) {
-         m.CaptionStyle = kEngraved;
-         m.Hovering = true;
-     },
-     kRendererText, true, {{kLighter, {-1, 0}}, {kDarker, {1, 2}}, {kHoverFore, {0, 1}}}, true},
-    {"disabled with a negative colour: etched, white down-right under grey",
-     [](ButtonMembers&, WindowObject& w) { w.Enabled = false; }, -1, true,
-     {{0xFFFFFF, {1, 1}}, {0x808080, {0, 0}}}, false},
-    {"disabled with a colour and one pass: flat in that colour",
-     [](ButtonMembers&, WindowObject& w) { w.Enabled = false; }, kGrey, true, {{kGrey, {0, 0}}}, true},
-    {"disabled under a gradient: always etched",
-     [](ButtonMembers& m, WindowObject& w) {
-         w.Enabled = false;
-         m.GradientMode = 1;
-     },
-     kGrey, true, {{0xFFFFFF, {1, 1}}, {0x808080, {0, 0}}}, false},
-    {"disabled with a colour and two passes: grey one up-left of it",
-     [](ButtonMembers&, WindowObject& w) { w.Enabled = false; }, kGrey, false,
-     {{kGrey, {0, 0}}, {0x808080, {-1, -1}}}, false},
-    {"disabled ignores the caption style",
-     [](ButtonMembers& m, WindowObject& w) {
-         w.Enabled = false;
-         m.CaptionStyle = kEmbossed;
-     },
-     -1, true, {{0xFFFFFF, {1, 1}}, {0x808080, {0, 0}}}, false},
-    {"an empty caption draws no text and leaves singlePass",
-     [](ButtonMembers& m, WindowObject& w) {
-         w.Enabled = false;
-         m.Caption.clear();
-     },
-     -1, true, {}, true},
+    {.name = "flat caption in ForeColor", .passes = {{kFore, {0, 0}}}},
+    {.name = "hovering takes HoverForeColor", .hovering = true, .passes = {{kHoverFore, {0, 0}}}},
+    {.name = "held down under the pointer while hovering keeps ForeColor", .hovering = true,
+     .stateFlags = kPressedIn, .passes = {{kFore, {0, 0}}}},
+    {.name = "held down but not under the pointer keeps the hover colour", .hovering = true, .stateFlags = kHeld,
+     .passes = {{kHoverFore, {0, 0}}}},
+    {.name = "ButtonStyle 7 takes the renderer's colour", .buttonStyle = 7, .passes = {{kRendererText, {0, 0}}}},
+    {.name = "ButtonStyle 7 under a gradient takes ForeColor", .buttonStyle = 7, .gradientMode = 3,
+     .passes = {{kFore, {0, 0}}}},
+    {.name = "ButtonStyle 7 hovering takes HoverForeColor", .buttonStyle = 7, .hovering = true,
+     .passes = {{kHoverFore, {0, 0}}}},
+    {.name = "embossed: darker left, lighter right and two down, the text one down", .captionStyle = kEmbossed,
+     .passes = {{kDarker, {-1, 0}}, {kLighter, {1, 2}}, {kFore, {0, 1}}}},
+    {.name = "engraved and hovering: the shades swap, the text takes the hover colour", .captionStyle = kEngraved,
+     .hovering = true, .passes = {{kLighter, {-1, 0}}, {kDarker, {1, 2}}, {kHoverFore, {0, 1}}}},
+    {.name = "disabled with a negative colour: etched, white down-right under grey", .enabled = false,
+     .captionStyle = kEmbossed, .textColor = -1, .passes = {{0xFFFFFF, {1, 1}}, {0x808080, {0, 0}}},
+     .singlePassAfter = false},
+    {.name = "disabled with a colour and one pass: flat in that colour", .enabled = false, .textColor = kGrey,
+     .passes = {{kGrey, {0, 0}}}},
+    {.name = "disabled under a gradient: always etched", .enabled = false, .gradientMode = 1, .textColor = kGrey,
+     .passes = {{0xFFFFFF, {1, 1}}, {0x808080, {0, 0}}}, .singlePassAfter = false},
+    {.name = "disabled with a colour and two passes: grey one up-left of it", .enabled = false, .textColor = kGrey,
+     .singlePass = false, .passes = {{kGrey, {0, 0}}, {0x808080, {-1, -1}}}, .singlePassAfter = false},
+    {.name = "an empty caption draws no text and leaves singlePass", .enabled = false, .caption = L"",
+     .textColor = -1},
 };
 
 std::string Text(const std::vector<TextPass>& passes) {
@@ -106,11 +70,16 @@ std::string Text(const std::vector<TextPass>& passes) {
 TEST(PlanCaption, ChoosesTheTextPassesByStateAndStyle) {
     for (const Case& c : kCases) {
         ButtonMembers m;
-        m.Caption = L"I";
+        m.Caption = c.caption;
+        m.CaptionStyle = c.captionStyle;
+        m.ButtonStyle = c.buttonStyle;
+        m.GradientMode = c.gradientMode;
+        m.Hovering = c.hovering;
+        m.StateFlags = c.stateFlags;
         m.HoverForeColor = kHoverFore;
         WindowObject window;
         window.ForeColor = kFore;
-        c.setUp(m, window);
+        window.Enabled = c.enabled;
         const CaptionPlan plan = PlanCaption(m, window, kFace, c.textColor, false, c.singlePass);
         EXPECT_EQ(Text(plan.passes), Text(c.passes)) << c.name;
         EXPECT_EQ(plan.singlePass, c.singlePassAfter) << c.name;
