@@ -342,6 +342,31 @@ TEST_F(ButtonModelTest, MouseIconTakesOnlyIconsAndCursors) {
     EXPECT_TRUE(log.empty());
 }
 
+TEST_F(ButtonModelTest, PictureThatCannotBeLoadedIsRefusedAndTheOldOneKept) {
+    const PictureValue broken{PictureKind::Bitmap, PictureOrigin::File, kUnloadablePicture};
+    button.SetPicture(kIcon);
+    log.clear();
+    button.SetPicture(broken);
+    EXPECT_EQ(button.Picture(), kIcon);
+    EXPECT_EQ(m().PictureWidth, 32);
+    EXPECT_TRUE(log.empty()) << "refused silently at run time";
+
+    DesignMode();
+    button.SetPicture(broken);
+    EXPECT_EQ(button.Picture(), kIcon);
+    EXPECT_EQ(log, (Log{L"message"}));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, L"Invalid picture");
+    EXPECT_EQ(host.messages[0].title, L"Notifier");
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
+
+    log.clear();
+    button.SetPicture(std::nullopt);
+    EXPECT_FALSE(button.Picture());
+    EXPECT_EQ(m().PictureWidth, 0);
+    EXPECT_EQ(log, (Log{L"picture", L"layout", L"redraw", L"notify Image"}));
+}
+
 TEST_F(ButtonModelTest, ValueIsRefusedForCommandButtonsAndModeManagesTheGroup) {
     DesignMode();
     button.SetValue(true);

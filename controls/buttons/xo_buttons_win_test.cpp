@@ -217,8 +217,11 @@ TEST_F(XoButtonTest, PictureIsMeasuredFromItsFileOrResource) {
         EXPECT_EQ(button->Members().PictureHeight, c.height) << testing::PrintToString(c.picture.Name);
         EXPECT_EQ(button->Members().PictureIsIcon, c.isIcon) << testing::PrintToString(c.picture.Name);
     }
+    const HANDLE shown = button->CurrentObjects().picture;
     button->SetPicture(PictureValue{PictureKind::Icon, PictureOrigin::File, pictures.folder / L"gone.ico"});
-    EXPECT_EQ(button->Members().PictureWidth + button->Members().PictureHeight, 0);
+    EXPECT_EQ(button->Picture()->Name, L"#1") << "a picture that cannot be loaded is refused";
+    EXPECT_EQ(button->Members().PictureWidth, 16);
+    EXPECT_EQ(button->CurrentObjects().picture, shown);
 }
 
 TEST_F(XoButtonTest, MousePointerChoosesTheCursorOverTheButton) {
