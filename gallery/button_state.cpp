@@ -33,6 +33,8 @@ Json ToJson(const ButtonState& s) {
         {"LeftSlantX", s.leftSlantX},
         {"RightSlantX", s.rightSlantX},
         {"CaptionRect", RectJson(s.captionRect)},
+        {"PictureWidth", s.pictureWidth},
+        {"PictureHeight", s.pictureHeight},
         {"PictureRect", RectJson(s.pictureRect)},
     };
 }

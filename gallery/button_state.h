@@ -17,7 +17,9 @@ struct ButtonState {
     std::uint8_t stateFlags = 0;
     bool hovering = false, armed = false;
     std::int32_t leftSlantX = 0, rightSlantX = 0;
-    ButtonRect captionRect, pictureRect;
+    ButtonRect captionRect;
+    std::int32_t pictureWidth = 0, pictureHeight = 0;  // as measured; 0 without a picture
+    ButtonRect pictureRect;
 };
 
 // "#RRGGBB" of a resolved colour.

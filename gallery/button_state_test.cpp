@@ -30,6 +30,8 @@ TEST(ButtonState, FileHoldsOneObjectPerButtonInOrderWithTypedFields) {
     held.leftSlantX = 33;
     held.rightSlantX = 71;
     held.captionRect = {4, 9, 100, 22};
+    held.pictureWidth = 24;
+    held.pictureHeight = 16;
     held.pictureRect = {1, 2, 3, 4};
     ButtonState plain;
     plain.caption = "Plain";
@@ -52,6 +54,8 @@ TEST(ButtonState, FileHoldsOneObjectPerButtonInOrderWithTypedFields) {
     EXPECT_EQ(b["LeftSlantX"], 33);
     EXPECT_EQ(b["RightSlantX"], 71);
     EXPECT_EQ(b["CaptionRect"], nlohmann::json({{"Left", 4}, {"Top", 9}, {"Right", 100}, {"Bottom", 22}}));
+    EXPECT_EQ(b["PictureWidth"], 24);
+    EXPECT_EQ(b["PictureHeight"], 16);
     EXPECT_EQ(b["PictureRect"], nlohmann::json({{"Left", 1}, {"Top", 2}, {"Right", 3}, {"Bottom", 4}}));
     EXPECT_EQ(file[1]["Caption"], "Plain");
     for (const char* key : {"GradientMode", "Mode", "Value", "ShowFocusRect", "CaptionStyle", "BackColor",

@@ -33,6 +33,8 @@ ButtonState ReadButtonState(const xoButtons_H& button) {
     s.leftSlantX = m.LeftSlantX;
     s.rightSlantX = m.RightSlantX;
     s.captionRect = m.CaptionRect;
+    s.pictureWidth = m.PictureWidth;
+    s.pictureHeight = m.PictureHeight;
     s.pictureRect = m.PictureRect;
     return s;
 }

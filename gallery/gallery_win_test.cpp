@@ -204,6 +204,23 @@ TEST_F(GalleryState, ReportsTheModesValuesAndHeldLooksThatWereSet) {
     }
 }
 
+TEST_F(GalleryState, ShowsTheIconAndTheBitmapThatTheProgramCarries) {
+    for (const std::string kind : {"Icon", "Bitmap"}) {
+        for (const std::string place : {"align 0", "align 5", "size 0", "size 4"}) {
+            const std::string caption = kind + " " + kDot + " " + place;
+            const nlohmann::json* button = ByCaption(state_, caption);
+            ASSERT_TRUE(button) << caption;
+            EXPECT_GT((*button)["PictureWidth"], 0) << caption << " has no picture";
+            EXPECT_GT((*button)["PictureHeight"], 0) << caption << " has no picture";
+        }
+    }
+    const nlohmann::json* bitmap = ByCaption(state_, "Bitmap " + kDot + " size 0");
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ((*bitmap)["PictureWidth"], 32);
+    EXPECT_EQ((*bitmap)["PictureHeight"], 32);
+    EXPECT_EQ((*ByCaption(state_, "Embossed"))["PictureWidth"], 0);
+}
+
 TEST_F(GalleryState, F5WritesTheFileAgain) {
     ASSERT_TRUE(gallery_->window());
     ASSERT_TRUE(DeleteFileW(path_.c_str()));
