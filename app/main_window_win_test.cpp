@@ -17,7 +17,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     frmMain& Open() {
         form_ = std::make_unique<frmMain>(env_.environment());
-        form_->Show();
+        EXPECT_TRUE(form_->Show());
         return *form_;
     }
     frmMain& Restart() {

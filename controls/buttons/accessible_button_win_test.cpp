@@ -30,6 +30,7 @@ private:
 class AccessibleWindow final : public TestWindow {
 public:
     using TestWindow::TestWindow;
+    ~AccessibleWindow() override { DestroyOwnWindow(); }
     std::optional<ButtonAccessibility> accessibility;
 
 private:

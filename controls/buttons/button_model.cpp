@@ -2,7 +2,7 @@
 
 #include "controls/buttons/button_keys.h"
 #include "controls/buttons/face_colors.h"
-#include "controls/buttons/no_case.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -247,8 +247,7 @@ void ButtonModel::SetMode(std::int32_t value) {
 
 void ButtonModel::SetMouseIcon(const PictureRef& value) {
     if (auto error = window_.AssignMouseIcon(value)) {
-        if (InDesignMode())
-            host_.ShowMessage(*error + L"\n\nSelect .ico Or .cur Files Only", L"Notifier", MessageIcon::Critical);
+        RefusePicture(*error + L"\n\nSelect .ico Or .cur Files Only");
         return;
     }
     if (!value) return;
@@ -261,7 +260,18 @@ void ButtonModel::SetMousePointer(std::int16_t value) {
     Notify(key::MousePointer);
 }
 
+// A refused picture is explained in design mode only.
+void ButtonModel::RefusePicture(const std::wstring& text) {
+    if (InDesignMode()) host_.ShowMessage(text, L"Notifier", MessageIcon::Critical);
+}
+
 void ButtonModel::SetPicture(const PictureRef& value) {
+    if (value) {
+        if (auto error = PictureLoadError(*value)) {
+            RefusePicture(*error);
+            return;
+        }
+    }
     m_.Picture = value;
     if (m_.PictureSizePixels == 0) m_.PictureSizePixels = 16;
     ApplyProperty(L"Picture");
@@ -350,4 +360,11 @@ void ButtonModel::Show() {
         m_.StateFlags |= kDefaultLook;
         Refresh();
     }
+}
+
+void ButtonModel::ShowInteractionState(const InteractionState& state) {
+    m_.StateFlags = state.StateFlags;
+    m_.Hovering = state.Hovering;
+    m_.Armed = state.Armed;
+    Refresh();
 }

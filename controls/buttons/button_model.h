@@ -168,6 +168,16 @@ public:
     // leaves the option group, so no timer or slot names a dead button.
     void EndInteraction();
 
+    // Holds the button in a look that otherwise needs the mouse or the
+    // keyboard (pressed in, hot, held outside, armed), for the gallery and
+    // the tests; a running form never calls it.
+    struct InteractionState {
+        std::uint8_t StateFlags = 0;
+        bool Hovering = false;
+        bool Armed = false;
+    };
+    void ShowInteractionState(const InteractionState& state);
+
     const ButtonMembers& Members() const { return m_; }
     const WindowObject& WindowValues() const { return window_; }
 
@@ -176,6 +186,8 @@ protected:
     virtual Colour SysColor(int index) const = 0;
     virtual void ApplyFont() = 0;       // the "Font" request
     virtual void MeasurePicture() = 0;  // the "Picture" request
+    // Why the picture cannot be loaded; nothing when it can.
+    virtual std::optional<std::wstring> PictureLoadError(const PictureValue& picture) const = 0;
     virtual void RemakeBuffer() = 0;    // first steps of the resize handling
     virtual void BuildButtonRegion() = 0;
     virtual void LayoutCaptionAndPicture() = 0;
@@ -204,6 +216,7 @@ protected:
 private:
     void Notify(const wchar_t* key) { host_.PropertyChanged(key); }
     bool InDesignMode() const { return !host_.UserMode(); }
+    void RefusePicture(const std::wstring& text);
     void AdoptContainer();
     std::uintptr_t ContainerWindow() const;
     void EnterHover(std::int16_t button, float x, float y);

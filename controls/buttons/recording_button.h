@@ -130,6 +130,9 @@ private:
 constexpr Colour kFakeButtonFace = 0xC8D0D4;
 constexpr Colour kFakeButtonText = 0x000001;
 
+// The one picture of these tests that cannot be loaded.
+inline const wchar_t* const kUnloadablePicture = L"broken.bmp";
+
 // A button over a fake platform: drawing and platform calls are logged, the
 // events are logged by a RecordingEvents listener, window properties live in
 // a MemoryProperties of its own (logged) or one shared with other buttons.
@@ -158,6 +161,10 @@ protected:
     void MeasurePicture() override {
         log_.push_back(L"picture");
         m_.PictureWidth = m_.PictureHeight = m_.Picture ? 32 : 0;
+    }
+    std::optional<std::wstring> PictureLoadError(const PictureValue& picture) const override {
+        if (picture.Name == kUnloadablePicture) return L"Invalid picture";
+        return std::nullopt;
     }
     void RemakeBuffer() override { log_.push_back(L"buffer"); }
     void BuildButtonRegion() override { log_.push_back(L"region"); }

@@ -1,6 +1,7 @@
 #pragma once
 // Test support: a plain visible window to hang window properties, timers
 // and accessible objects on, top-level or a child of parent.
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include "platform/window_win.h"
@@ -8,7 +9,12 @@
 class TestWindow : public Window {
 public:
     explicit TestWindow(const RECT& bounds, HWND parent = nullptr) {
-        CreateOwnWindow(L"DurnwickInteractionTestWindow", L"", (parent ? WS_CHILD : WS_POPUP) | WS_VISIBLE, 0,
-                        bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent);
+        WindowSpec spec;
+        spec.className = L"DurnwickInteractionTestWindow";
+        spec.style = (parent ? WS_CHILD : WS_POPUP) | WS_VISIBLE;
+        spec.bounds = bounds;
+        spec.parent = parent;
+        EXPECT_TRUE(CreateOwnWindow(spec));
     }
+    ~TestWindow() override { DestroyOwnWindow(); }
 };

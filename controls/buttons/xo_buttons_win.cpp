@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/screen_win.h"
+#include "platform/twips.h"
+
 namespace {
 
 // Standard pointers by number; 0 keeps the class cursor, 99 is MouseIcon.
@@ -16,15 +19,19 @@ const wchar_t* StandardPointer(int number) {
 }  // namespace
 
 xoButtons_H::~xoButtons_H() {
-    if (hwnd()) DestroyWindow(hwnd());
+    DestroyOwnWindow();
     Terminate();
 }
 
-HWND xoButtons_H::Create(HWND parent, int id, const RECT& bounds) {
-    HWND hwnd = CreateOwnWindow(L"xoButtons_H", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, 0, bounds.left,
-                                bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent);
-    if (hwnd) SetWindowLongPtrW(hwnd, GWLP_ID, id);
-    return hwnd;
+bool xoButtons_H::Create(HWND parent, int id, const RECT& bounds) {
+    WindowSpec spec;
+    spec.className = L"xoButtons_H";
+    spec.classStyle = CS_DBLCLKS;
+    spec.style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
+    spec.bounds = bounds;
+    spec.parent = parent;
+    spec.childId = id;
+    return CreateOwnWindow(spec);
 }
 
 LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -133,10 +140,7 @@ void xoButtons_H::SetDrawingTool(bool select, HDC surface, DrawingTool kind, Col
 void xoButtons_H::ApplyFont() {
     const FontValue& font = Font();
     LOGFONTW lf{};
-    {
-        WindowDC screen(nullptr);
-        lf.lfHeight = FontHeightPixels(font.Size, 1440.0 / GetDeviceCaps(screen.get(), LOGPIXELSY));
-    }
+    lf.lfHeight = FontHeightPixels(font.Size, TwipsPerPixel(ScreenDpi()));
     lf.lfWeight = font.Weight;
     lf.lfItalic = font.Italic;
     lf.lfUnderline = font.Underline;

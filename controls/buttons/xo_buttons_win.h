@@ -23,7 +23,7 @@ public:
 
     // Creates the control's window, hidden; the host then initialises or
     // reads the properties and shows it.
-    HWND Create(HWND parent, int id, const RECT& bounds);
+    [[nodiscard]] bool Create(HWND parent, int id, const RECT& bounds);
 
     HWND hWnd() const { return hwnd(); }
     HDC hDC() const { return windowDC_ ? windowDC_->get() : nullptr; }
@@ -55,6 +55,9 @@ private:
     Colour SysColor(int index) const override { return static_cast<Colour>(GetSysColor(index)); }
     void ApplyFont() override;
     void MeasurePicture() override;
+    std::optional<std::wstring> PictureLoadError(const PictureValue& picture) const override {
+        return ::PictureLoadError(picture);
+    }
     void RemakeBuffer() override;
     void BuildButtonRegion() override {}
     void LayoutCaptionAndPicture() override {}

@@ -8,6 +8,7 @@
 #include "controls/buttons/button_site_win.h"
 #include "controls/buttons/test_pictures_win.h"
 #include "platform/files_win.h"
+#include "platform/screen_win.h"
 #include "platform/text_win.h"
 
 namespace {
@@ -20,9 +21,14 @@ bool Alive(HGDIOBJ h) { return GetObjectType(h) != 0; }
 class TestForm final : public Window {
 public:
     TestForm() {
-        CreateOwnWindow(L"DurnwickButtonTestForm", L"Buttons", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0, 400, 300,
-                        nullptr);
+        WindowSpec spec;
+        spec.className = L"DurnwickButtonTestForm";
+        spec.title = L"Buttons";
+        spec.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+        spec.bounds = {0, 0, 400, 300};
+        EXPECT_TRUE(CreateOwnWindow(spec));
     }
+    ~TestForm() override { DestroyOwnWindow(); }
 };
 
 class DesignHost final : public ButtonHost {
@@ -174,7 +180,7 @@ TEST_F(XoButtonTest, CaptionFontFollowsTheFontProperty) {
     EXPECT_TRUE(Alive(objects.InitialFont));
 
     const LOGFONTW lf = SelectedFont(objects.BufferDC);
-    const int dpi = GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY);
+    const int dpi = ScreenDpi();
     EXPECT_EQ(lf.lfHeight, -(12 * dpi + 36) / 72);
     EXPECT_EQ(lf.lfWeight, 700);
     EXPECT_TRUE(lf.lfItalic);
@@ -211,8 +217,11 @@ TEST_F(XoButtonTest, PictureIsMeasuredFromItsFileOrResource) {
         EXPECT_EQ(button->Members().PictureHeight, c.height) << testing::PrintToString(c.picture.Name);
         EXPECT_EQ(button->Members().PictureIsIcon, c.isIcon) << testing::PrintToString(c.picture.Name);
     }
+    const HANDLE shown = button->CurrentObjects().picture;
     button->SetPicture(PictureValue{PictureKind::Icon, PictureOrigin::File, pictures.folder / L"gone.ico"});
-    EXPECT_EQ(button->Members().PictureWidth + button->Members().PictureHeight, 0);
+    EXPECT_EQ(button->Picture()->Name, L"#1") << "a picture that cannot be loaded is refused";
+    EXPECT_EQ(button->Members().PictureWidth, 16);
+    EXPECT_EQ(button->CurrentObjects().picture, shown);
 }
 
 TEST_F(XoButtonTest, MousePointerChoosesTheCursorOverTheButton) {
