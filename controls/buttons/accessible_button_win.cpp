@@ -87,37 +87,29 @@ public:
 
     // IAccessible, from the button
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!facts_) return RPC_E_DISCONNECTED;
-        if (!IsSelf(child)) return E_INVALIDARG;
-        return ReturnText(facts_->Describe().name, name);
+        return AboutSelf(child, [&](const AccessibleView& view) { return ReturnText(view.name, name); });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (!facts_) return RPC_E_DISCONNECTED;
-        if (!IsSelf(child)) return E_INVALIDARG;
-        return ReturnNumber(static_cast<LONG>(facts_->Describe().role), role);
+        return AboutSelf(child,
+                         [&](const AccessibleView& view) { return ReturnNumber(static_cast<LONG>(view.role), role); });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        if (!facts_) return RPC_E_DISCONNECTED;
-        if (!IsSelf(child)) return E_INVALIDARG;
-        return ReturnNumber(static_cast<LONG>(facts_->Describe().states), state);
+        return AboutSelf(
+            child, [&](const AccessibleView& view) { return ReturnNumber(static_cast<LONG>(view.states), state); });
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-        if (!facts_) return RPC_E_DISCONNECTED;
-        if (!IsSelf(child)) return E_INVALIDARG;
-        return ReturnText(facts_->Describe().shortcut, shortcut);
+        return AboutSelf(child, [&](const AccessibleView& view) { return ReturnText(view.shortcut, shortcut); });
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        if (!facts_) return RPC_E_DISCONNECTED;
-        if (!IsSelf(child)) return E_INVALIDARG;
-        return ReturnText(facts_->Describe().defaultAction, action);
+        return AboutSelf(child, [&](const AccessibleView& view) { return ReturnText(view.defaultAction, action); });
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        if (!facts_) return RPC_E_DISCONNECTED;
-        if (!IsSelf(child)) return E_INVALIDARG;
-        // A disabled button takes no input, a reader's included.
-        if (facts_->Describe().states & kStateUnavailable) return E_FAIL;
-        facts_->DoDefaultAction();
-        return S_OK;
+        return AboutSelf(child, [&](const AccessibleView& view) {
+            // A disabled button takes no input, a reader's included.
+            if (view.states & kStateUnavailable) return E_FAIL;
+            facts_->DoDefaultAction();
+            return S_OK;
+        });
     }
 
     // IAccessible, from the system's object
@@ -173,6 +165,14 @@ public:
 
 private:
     ~AccessibleButton() = default;
+
+    // The button's own answers concern the object itself, not children.
+    template <typename Answer>
+    HRESULT AboutSelf(const VARIANT& child, Answer answer) {
+        if (!facts_) return RPC_E_DISCONNECTED;
+        if (!IsSelf(child)) return E_INVALIDARG;
+        return answer(facts_->Describe());
+    }
 
     HWND window_;
     AccessibleButtonFacts* facts_;

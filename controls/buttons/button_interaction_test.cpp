@@ -238,13 +238,20 @@ protected:
     RecordingButton button{host, log};
 };
 
-TEST_F(InteractionTest, EnterOnTheDefaultButtonSkipsTheRedrawItAlreadyHas) {
+TEST_F(InteractionTest, EnterOnTheDefaultButtonClicksOnlyACommandButton) {
     button.SetShowFocusRect(true);
     host.displayAsDefault = true;
     button.AmbientChanged(L"DisplayAsDefault");
     log.clear();
     button.AccessKeyPress(kKeyEnter);
-    EXPECT_TRUE(SameSequence(log, {L"Click"}));
+    EXPECT_TRUE(SameSequence(log, {L"Click"})) << "no redraw: it shows the default look already";
+
+    button.SetMode(kCheckBox);
+    ASSERT_EQ(m().StateFlags & kDefaultLook, kDefaultLook);
+    log.clear();
+    button.AccessKeyPress(kKeyEnter);
+    EXPECT_TRUE(log.empty());
+    EXPECT_FALSE(button.Value());
 }
 
 TEST_F(InteractionTest, ValueTrueOnACommandButtonAtRunTimeChangesNothing) {
