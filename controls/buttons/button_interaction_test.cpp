@@ -262,15 +262,6 @@ TEST_F(InteractionTest, ValueTrueOnACommandButtonAtRunTimeChangesNothing) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(InteractionTest, FocusChecksNothingOutsideOptionMode) {
-    button.GotFocus();
-    button.SetMode(kCheckBox);
-    log.clear();
-    button.GotFocus();
-    EXPECT_TRUE(log.empty());
-    EXPECT_FALSE(button.Value());
-}
-
 TEST_F(InteractionTest, AMouseUpHandlerThatChangesTheButtonStopsTheClick) {
     struct RightOnRelease : RecordingEvents {
         using RecordingEvents::RecordingEvents;
@@ -315,23 +306,6 @@ TEST_F(InteractionTest, EndingInteractionStopsTheTimerAndLetsGoOfTheMouse) {
     log.clear();
     button.EndInteraction();
     EXPECT_TRUE(log.empty()) << "nothing left to end";
-}
-
-TEST_F(InteractionTest, HoverEntryNamesTheButtonOnItsWindow) {
-    button.MouseMove(0, 0, 5, 5);
-    EXPECT_EQ(button.propertyStore().On(button.window),
-              (std::map<std::wstring, std::uintptr_t>{{L"xo_ClassID", button.Identity()}, {L"xo_TimerID", 237}}));
-    EXPECT_EQ(ButtonModel::FromIdentity(button.Identity()), &button);
-}
-
-TEST(ButtonIdentityTest, OnlyLiveButtonsAreFound) {
-    Log log;
-    RecordingHost host(log);
-    auto button = std::make_unique<RecordingButton>(host, log);
-    const std::uintptr_t identity = button->Identity();
-    button.reset();
-    EXPECT_EQ(ButtonModel::FromIdentity(identity), nullptr);
-    EXPECT_EQ(ButtonModel::FromIdentity(0), nullptr);
 }
 
 // Option buttons sharing containers through one property store.

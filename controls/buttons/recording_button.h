@@ -141,15 +141,12 @@ public:
     RecordingButton(ButtonHost& host, Log& log) : RecordingButton(host, log, nullptr) {}
     RecordingButton(ButtonHost& host, Log& log, MemoryProperties& shared) : RecordingButton(host, log, &shared) {}
 
-    MemoryProperties& propertyStore() { return properties_; }
-
     // The fake platform's answers.
     bool pointerOver = true;
     ButtonSize size{100, 30};
     PixelPoint cursor{};
     const std::uintptr_t window = NextWindow();
 
-    using ButtonModel::OptionToggle;
     using ButtonModel::RecomputeFaceColors;
 
 protected:
