@@ -6,8 +6,10 @@
 
 #include "controls/buttons/button_host.h"
 #include "controls/buttons/button_model.h"
+#include "controls/buttons/button_platform_win.h"
 #include "controls/buttons/picture_win.h"
 #include "controls/buttons/property_bag.h"
+#include "controls/buttons/window_properties_win.h"
 #include "platform/handles_win.h"
 #include "platform/window_win.h"
 
@@ -60,8 +62,27 @@ private:
     void BuildButtonRegion() override {}
     void LayoutCaptionAndPicture() override {}
     void RedrawButton() override {}
-    bool OptionToggle(GroupAction) override { return false; }
     void EnabledChanged() override;
+    void CaptureMouse() override { SetCapture(hwnd()); }
+    void ReleaseMouse() override {
+        if (GetCapture() == hwnd()) ReleaseCapture();
+    }
+    void PostKeyDown(std::uintptr_t window, std::int16_t keyCode, std::uint32_t lParam) override {
+        PostMessageW(reinterpret_cast<HWND>(window), WM_KEYDOWN, keyCode, lParam);
+    }
+    void StartHoverTimer(std::uint32_t timerId, std::uint32_t intervalMs) override {
+        SetTimer(hwnd(), timerId, intervalMs, HoverTimerProc);
+    }
+    void StopHoverTimer(std::uint32_t timerId) override { KillTimer(hwnd(), timerId); }
+    bool PointerOverOwnWindow() const override { return PointerOver(hwnd()); }
+    PixelPoint CursorClientPosition() const override { return ::CursorClientPosition(hwnd()); }
+    ButtonSize ClientSize() const override {
+        RECT client{};
+        GetClientRect(hwnd(), &client);
+        return {client.right, client.bottom};
+    }
+    std::uintptr_t OwnWindow() const override { return reinterpret_cast<std::uintptr_t>(hwnd()); }
+    WindowProperties& Properties() override { return properties_; }
 
     std::optional<WindowDC> windowDC_;
     MemoryDC BufferDC;
@@ -77,6 +98,7 @@ private:
     Gdi<HFONT> captionFont_;
     LoadedPicture picture_;
     LoadedPicture mouseIcon_;
+    WindowPropertyStore properties_;
 };
 
 // Creates a button in parent and gives it its properties: read from bag, or
