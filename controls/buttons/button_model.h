@@ -7,13 +7,9 @@
 #include "controls/buttons/button_codes.h"
 #include "controls/buttons/button_host.h"
 #include "controls/buttons/colour.h"
+#include "controls/buttons/geometry.h"
 #include "controls/buttons/property_bag.h"
 #include "controls/buttons/window_object.h"
-
-struct ButtonRect {
-    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const ButtonRect&) const = default;
-};
 
 // The stored state of one button, in declaration order. The drawing surface
 // and its objects belong to the window class.
