@@ -31,3 +31,7 @@ struct BackgroundPlan {
 // gradient or hover colour stands for the face.
 BackgroundPlan PlanBackground(const ButtonMembers& m, bool enabled, Colour face, Colour gradientColour,
                               Colour hoverFace);
+
+// The second ring inside the rim of a pushed elliptic button, to which it
+// then draws.
+constexpr ButtonRect InsidePushedRim(std::int32_t w, std::int32_t h) { return {2, 2, w - 1, h - 1}; }

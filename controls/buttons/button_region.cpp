@@ -7,7 +7,7 @@ namespace {
 // A slant runs over the full height of the region.
 std::int32_t SlantExtent(std::int32_t h) { return h + 1; }
 
-Polygon Pixel(std::int32_t x, std::int32_t y) { return {{x, y}, {x + 1, y}, {x + 1, y + 1}, {x, y + 1}}; }
+Outline Pixel(std::int32_t x, std::int32_t y) { return {{x, y}, {x + 1, y}, {x + 1, y + 1}, {x, y + 1}}; }
 
 enum class Corners { None, Pixels, Triangles };
 
@@ -19,7 +19,7 @@ Corners CornersOf(std::int32_t style, bool enabled) {
     return Corners::None;
 }
 
-void CutLeftCorners(std::vector<Polygon>& cuts, Corners kind, std::int32_t h) {
+void CutLeftCorners(std::vector<Outline>& cuts, Corners kind, std::int32_t h) {
     if (kind == Corners::Pixels) {
         cuts.push_back(Pixel(0, 0));
         cuts.push_back(Pixel(0, h - 1));
@@ -30,7 +30,7 @@ void CutLeftCorners(std::vector<Polygon>& cuts, Corners kind, std::int32_t h) {
     }
 }
 
-void CutRightCorners(std::vector<Polygon>& cuts, Corners kind, std::int32_t w, std::int32_t h) {
+void CutRightCorners(std::vector<Outline>& cuts, Corners kind, std::int32_t w, std::int32_t h) {
     if (kind == Corners::Pixels) {
         cuts.push_back(Pixel(w - 1, h - 1));
         cuts.push_back(Pixel(w - 1, 0));

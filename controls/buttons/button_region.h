@@ -5,15 +5,15 @@
 
 #include "controls/buttons/geometry.h"
 
-using Polygon = std::vector<Point>;
+using Outline = std::vector<Point>;
 
 // The window region of a button: an outline one pixel larger than the client
 // area each way, less its corner cuts, and the slant positions the edges and
 // focus mark follow.
 struct RegionPlan {
-    Polygon outline;                  // empty for the elliptic shapes
+    Outline outline;                  // empty for the elliptic shapes
     std::optional<ButtonRect> ellipse;
-    std::vector<Polygon> cuts;        // taken out of the outline, in order
+    std::vector<Outline> cuts;        // taken out of the outline, in order
     std::int32_t LeftSlantX = 0;
     std::int32_t RightSlantX = 0;
     bool paintsRim = false;           // the white-to-grey shading left showing as the rim

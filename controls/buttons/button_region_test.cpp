@@ -13,7 +13,7 @@ TEST(SlantedButtonWidth, GrowsInStepsOfFiveUntilFivePixelsLieBesideTheSlant) {
 
 struct OutlineCase {
     int shape, w, h;
-    Polygon outline;
+    Outline outline;
     int leftSlantX, rightSlantX;
 };
 
@@ -35,18 +35,18 @@ TEST(PlanButtonRegion, SlantsMoveTheBottomLeftAndTopRightCorners) {
     }
 }
 
-Polygon Pixel(int x, int y) { return {{x, y}, {x + 1, y}, {x + 1, y + 1}, {x, y + 1}}; }
+Outline Pixel(int x, int y) { return {{x, y}, {x + 1, y}, {x + 1, y + 1}, {x, y + 1}}; }
 
 struct CutCase {
     int shape, style;
     bool enabled;
-    std::vector<Polygon> cuts;
+    std::vector<Outline> cuts;
 };
 
 TEST(PlanButtonRegion, StylesCutTheCornersThatAreStillSquare) {
     const int w = 40, h = 20;
-    const Polygon leftTop{{0, 0}, {2, 0}, {0, 2}}, leftBottom{{0, 20}, {3, 20}, {0, 17}};
-    const Polygon rightTop{{40, 0}, {38, 0}, {40, 2}}, rightBottom{{40, 20}, {37, 20}, {40, 17}};
+    const Outline leftTop{{0, 0}, {2, 0}, {0, 2}}, leftBottom{{0, 20}, {3, 20}, {0, 17}};
+    const Outline rightTop{{40, 0}, {38, 0}, {40, 2}}, rightBottom{{40, 20}, {37, 20}, {40, 17}};
     const CutCase cases[] = {
         {0, 0, true, {}},
         {0, 1, true, {Pixel(0, 0), Pixel(0, 19), Pixel(39, 19), Pixel(39, 0)}},
