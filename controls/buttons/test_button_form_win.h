@@ -31,11 +31,12 @@ class DesignHost final : public ButtonHost {
 public:
     explicit DesignHost(HWND form) : form_(form) {}
     bool displayAsDefault = false;
+    Colour backColor = kButtonFace;
     std::vector<std::wstring> messages;
 
     bool UserMode() const override { return false; }
     std::wstring DisplayName() const override { return L"cmdDesign"; }
-    Colour BackColor() const override { return kButtonFace; }
+    Colour BackColor() const override { return backColor; }
     bool DisplayAsDefault() const override { return displayAsDefault; }
     std::uintptr_t ContainerWindow() const override { return reinterpret_cast<std::uintptr_t>(form_); }
     void PropertyChanged(const std::wstring&) override {}
