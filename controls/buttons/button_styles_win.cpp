@@ -13,8 +13,11 @@ void DrawCaptionOf(ButtonPainter& painter, const StyleLook& look) {
     m.HoverForeColor = own;
 }
 
-void PaintLook(ButtonPainter& painter, const StyleLook& look, EdgePoints& points, EdgeColors& colours,
-               LookState& lookState) {
+}  // namespace
+
+void PaintStyle(StyleChooser choose, ButtonPainter& painter, EdgePoints& points, EdgeColors& colours,
+                LookState& lookState) {
+    const StyleLook look = choose(painter.Members(), painter.Context());
     painter.DrawBackground(look.face, lookState, look.gradient, painter.Members().HoverFaceColor);
     DrawCaptionOf(painter, look);
     lookState = look.lookState;
@@ -25,38 +28,4 @@ void PaintLook(ButtonPainter& painter, const StyleLook& look, EdgePoints& points
     if (look.dottedEllipse) painter.DrawDottedEllipse();
     painter.PaintCornerPixels(look.corners);
     if (look.focusMark) painter.DrawFocus(look.focus, look.solidFrame, look.aroundContent);
-}
-
-}  // namespace
-
-void DrawButtonStyle0(ButtonPainter& painter, EdgePoints& points, EdgeColors& colours, LookState& lookState) {
-    PaintLook(painter, ChooseStyle0Look(painter.Members(), painter.Context()), points, colours, lookState);
-}
-
-void DrawButtonStyle1(ButtonPainter& painter, EdgePoints& points, EdgeColors& colours, LookState& lookState) {
-    PaintLook(painter, ChooseStyle1Look(painter.Members(), painter.Context()), points, colours, lookState);
-}
-
-void DrawButtonStyle2(ButtonPainter& painter, EdgePoints& points, EdgeColors& colours, LookState& lookState) {
-    PaintLook(painter, ChooseStyle2Look(painter.Members(), painter.Context()), points, colours, lookState);
-}
-
-void DrawButtonStyle3(ButtonPainter& painter, EdgePoints& points, EdgeColors& colours, LookState& lookState) {
-    PaintLook(painter, ChooseStyle3Look(painter.Members(), painter.Context()), points, colours, lookState);
-}
-
-void DrawButtonStyle4(ButtonPainter& painter, EdgePoints& points, EdgeColors& colours, LookState& lookState) {
-    PaintLook(painter, ChooseStyle4Look(painter.Members(), painter.Context()), points, colours, lookState);
-}
-
-void DrawButtonStyle5(ButtonPainter& painter, EdgePoints& points, EdgeColors& colours, LookState& lookState) {
-    PaintLook(painter, ChooseStyle5Look(painter.Members(), painter.Context()), points, colours, lookState);
-}
-
-void DrawButtonStyle6(ButtonPainter& painter, EdgePoints& points, EdgeColors& colours, LookState& lookState) {
-    PaintLook(painter, ChooseStyle6Look(painter.Members(), painter.Context()), points, colours, lookState);
-}
-
-void DrawButtonStyle7(ButtonPainter& painter, EdgePoints& points, EdgeColors& colours, LookState& lookState) {
-    PaintLook(painter, ChooseStyle7Look(painter.Members(), painter.Context()), points, colours, lookState);
 }

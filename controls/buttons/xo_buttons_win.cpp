@@ -125,7 +125,7 @@ void xoButtons_H::ManageBuffer(bool create) {
     }
     if (!hwnd()) return;
     if (!BufferDC) CreateSurface();
-    const SIZE size = ClientSize();
+    const SIZE size = ClientExtent();
     BufferDC->Resize(size.cx, size.cy);
 }
 
@@ -147,14 +147,14 @@ void xoButtons_H::ShowBuffer() {
 
 void xoButtons_H::CopyBuffer(HDC target) const {
     if (!BufferDC) return;
-    const SIZE size = ClientSize();
+    const SIZE size = ClientExtent();
     BitBlt(target, 0, 0, size.cx, size.cy, BufferDC->dc(), 0, 0, SRCCOPY);
 }
 
 void xoButtons_H::BuildButtonRegion() {
     if (!hwnd()) return;
     DropClipRegion(BufferDC ? BufferDC->dc() : nullptr, ClipRegion);
-    SIZE size = ClientSize();
+    SIZE size = ClientExtent();
     if (IsSlanted(m_.ButtonShape)) size.cx = WidenForSlant(size);
     const RegionPlan plan = PlanButtonRegion(m_.ButtonShape, m_.ButtonStyle, Enabled(), size.cx, size.cy);
     m_.LeftSlantX = plan.LeftSlantX;
@@ -181,16 +181,16 @@ std::int32_t xoButtons_H::WidenForSlant(SIZE client) {
     SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left + width - client.cx, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     m_.DrawingDelayed = delayed;
-    return ClientSize().cx;
+    return ClientExtent().cx;
 }
 
 LookContext xoButtons_H::Context() const {
-    const SIZE size = ClientSize();
+    const SIZE size = ClientExtent();
     return {Enabled(), !host_.UserMode(), ForeColor(), ResolveSysColor(ForeColor()), ResolveSysColor(GradientColor()),
             size.cx, size.cy};
 }
 
-SIZE xoButtons_H::ClientSize() const {
+SIZE xoButtons_H::ClientExtent() const {
     RECT client{};
     GetClientRect(hwnd(), &client);
     return {client.right, client.bottom};

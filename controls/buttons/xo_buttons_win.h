@@ -68,7 +68,7 @@ private:
     void Compose();
     std::int32_t WidenForSlant(SIZE client);
     LookContext Context() const;
-    SIZE ClientSize() const;
+    SIZE ClientExtent() const;
     SIZE ScreenSize() const;
     void Terminate();
 
