@@ -5,6 +5,8 @@
 #include "app/links.h"
 #include "app/resources.h"
 #include "app/settings_rules.h"
+#include "platform/screen_win.h"
+#include "platform/text.h"
 #include "platform/twips.h"
 #include "retrieval/folder_win.h"
 #include "retrieval/list_file_win.h"
@@ -42,12 +44,9 @@ frmMain::~frmMain() { DestroyOwnWindow(); }
 
 bool frmMain::Show() {
     RECT frame{0, 0, 0, 0};
-    {
-        WindowDC screen(nullptr);
-        const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-        frame.right = MulDiv(kMainClientWidthTwips, dpi, kTwipsPerInch);
-        frame.bottom = MulDiv(kMainClientHeightTwips, dpi, kTwipsPerInch);
-    }
+    const int dpi = ScreenDpi();
+    frame.right = MulDiv(kMainClientWidthTwips, dpi, kTwipsPerInch);
+    frame.bottom = MulDiv(kMainClientHeightTwips, dpi, kTwipsPerInch);
     AdjustWindowRectEx(&frame, kMainStyle, FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
@@ -123,7 +122,7 @@ void frmMain::LoadListFile() {
         ReportListFileError(path, read.error);
         return;
     }
-    SetText(idTxtURLs, TrimSpaces(text));
+    SetText(idTxtURLs, std::wstring(TrimBlanks(text)));
     cmdAdd_Click();
 }
 

@@ -1,6 +1,7 @@
 #include "app/splash_win.h"
 
 #include "app/resources.h"
+#include "platform/screen_win.h"
 #include "platform/twips.h"
 
 namespace {
@@ -21,10 +22,7 @@ frmSplash::frmSplash(std::function<void()> showMain) : showMain_(std::move(showM
 frmSplash::~frmSplash() { DestroyOwnWindow(); }
 
 void frmSplash::Show() {
-    {
-        WindowDC screen(nullptr);
-        dpi_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    }
+    dpi_ = ScreenDpi();
     RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, dpi_), TwipsToPixels(kClientHeightTwips, dpi_)};
     AdjustWindowRectEx(&frame, kSplashStyle, FALSE, 0);
     const int width = frame.right - frame.left;
@@ -35,7 +33,7 @@ void frmSplash::Show() {
     image1_.reset(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SPLASH), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     LOGFONTW font{};
-    font.lfHeight = -static_cast<LONG>(kLabel1Points * dpi_ / 72 + 0.5);
+    font.lfHeight = FontHeightPixels(kLabel1Points, TwipsPerPixel(dpi_));
     font.lfWeight = FW_NORMAL;
     wcscpy(font.lfFaceName, L"MS Sans Serif");
     label1Font_.reset(CreateFontIndirectW(&font));

@@ -4,7 +4,7 @@
 
 #include <type_traits>
 
-#include "platform/test_gdi_win.h"
+#include "platform/test_gdi_objects_win.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/test_gdi_win.h"
+#include "platform/test_gdi_objects_win.h"
 
 namespace {
 

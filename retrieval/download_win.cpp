@@ -14,6 +14,7 @@
 
 #include "platform/handles_win.h"
 #include "platform/message_loop_win.h"
+#include "platform/text.h"
 #include "retrieval/download.h"
 
 namespace {
@@ -252,7 +253,7 @@ private:
 bool DownloadFile(const std::wstring& address, const std::wstring& targetPath,
                   const std::function<std::wstring()>& nextFreePath) {
     Job job;
-    job.address = TrimAddress(address);
+    job.address = TrimBlanks(address);
     job.scheme = SchemeOf(job.address);
     if (job.scheme == AddressScheme::Unsupported) return false;
     SweepStaleTemporariesOnce(targetPath);

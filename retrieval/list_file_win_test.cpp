@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text.h"
 #include "retrieval/queue_text.h"
 
 namespace {
@@ -27,7 +28,7 @@ TEST(ListFile, SurvivesARealWriteAndRead) {
     std::wstring back;
     ASSERT_TRUE(ReadListFile(path, back));
     EXPECT_EQ(back, text);
-    EXPECT_EQ(NonEmptyLines(TrimSpaces(back)).size(), 3u);
+    EXPECT_EQ(NonEmptyLines(std::wstring(TrimBlanks(back))).size(), 3u);
 }
 
 }  // namespace

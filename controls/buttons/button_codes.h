@@ -28,6 +28,11 @@ inline constexpr std::int32_t kPictureRightOfCaption = 3;
 inline constexpr std::int32_t kPictureTop = 4;
 inline constexpr std::int32_t kPictureBottom = 5;
 
+// CaptionStyle.
+inline constexpr std::int32_t kFlatCaption = 0;
+inline constexpr std::int32_t kEmbossed = 1;
+inline constexpr std::int32_t kEngraved = 2;
+
 // ButtonShape.
 inline constexpr std::int32_t kRectangle = 0;
 inline constexpr std::int32_t kLeftSlant = 1;

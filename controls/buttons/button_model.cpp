@@ -2,7 +2,7 @@
 
 #include "controls/buttons/button_keys.h"
 #include "controls/buttons/face_colors.h"
-#include "controls/buttons/no_case.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -245,8 +245,7 @@ void ButtonModel::SetMode(std::int32_t value) {
 
 void ButtonModel::SetMouseIcon(const PictureRef& value) {
     if (auto error = window_.AssignMouseIcon(value)) {
-        if (InDesignMode())
-            host_.ShowMessage(*error + L"\n\nSelect .ico Or .cur Files Only", L"Notifier", MessageIcon::Critical);
+        RefusePicture(*error + L"\n\nSelect .ico Or .cur Files Only");
         return;
     }
     if (!value) return;
@@ -259,7 +258,18 @@ void ButtonModel::SetMousePointer(std::int16_t value) {
     Notify(key::MousePointer);
 }
 
+// A refused picture is explained in design mode only.
+void ButtonModel::RefusePicture(const std::wstring& text) {
+    if (InDesignMode()) host_.ShowMessage(text, L"Notifier", MessageIcon::Critical);
+}
+
 void ButtonModel::SetPicture(const PictureRef& value) {
+    if (value) {
+        if (auto error = PictureLoadError(*value)) {
+            RefusePicture(*error);
+            return;
+        }
+    }
     m_.Picture = value;
     if (m_.PictureSizePixels == 0) m_.PictureSizePixels = 16;
     ApplyProperty(L"Picture");

@@ -143,6 +143,8 @@ protected:
     virtual Colour SysColor(int index) const = 0;
     virtual void ApplyFont() = 0;       // the "Font" request
     virtual void MeasurePicture() = 0;  // the "Picture" request
+    // Why the picture cannot be loaded; nothing when it can.
+    virtual std::optional<std::wstring> PictureLoadError(const PictureValue& picture) const = 0;
     virtual void RemakeBuffer() = 0;    // first steps of the resize handling
     virtual void BuildButtonRegion() = 0;
     virtual void LayoutCaptionAndPicture() = 0;
@@ -160,5 +162,6 @@ protected:
 private:
     void Notify(const wchar_t* key) { host_.PropertyChanged(key); }
     bool InDesignMode() const { return !host_.UserMode(); }
+    void RefusePicture(const std::wstring& text);
     void AdoptContainer();
 };

@@ -4,7 +4,7 @@
 
 #include "controls/buttons/button_site_win.h"
 #include "controls/buttons/test_button_form_win.h"
-#include "controls/buttons/test_pixels_win.h"
+#include "controls/buttons/test_surface_win.h"
 #include "controls/buttons/xo_buttons_win.h"
 
 namespace {
@@ -24,7 +24,7 @@ public:
         FillBand(surface, {0, 0, w, h}, kMarker);
     }
     ButtonPainter Painter() { return ButtonPainter(surface, clip, m, context, screen_); }
-    Pixels Image() const { return Pixels(surface.dc(), context.width, context.height); }
+    TestSurface Image() const { return TestSurface(surface.dc(), context.width, context.height); }
     void Background(Colour face, Colour gradient, Colour hover) {
         LookState state = 0;
         Painter().DrawBackground(face, state, gradient, hover);
@@ -45,16 +45,16 @@ TEST(DrawBackground, AHundredBandGradientRunsFromTheFaceToTheGradientColour) {
     Canvas canvas(100, 30);
     canvas.m.GradientMode = 1;
     canvas.Background(kFace, kGradient, kHover);
-    const Pixels image = canvas.Image();
-    EXPECT_TRUE(image.Is({0, 0}, kFace)) << "band 0";
-    EXPECT_TRUE(image.Is({0, 29}, kFace)) << "band 0";
-    EXPECT_TRUE(image.Is({99, 15}, 0x2081EF)) << "band 99, one unit from the gradient colour";
-    EXPECT_NE(image.At({49, 15}), image.At({50, 15})) << "a band per column";
+    const TestSurface image = canvas.Image();
+    EXPECT_TRUE(PixelIs(image, {0, 0}, kFace)) << "band 0";
+    EXPECT_TRUE(PixelIs(image, {0, 29}, kFace)) << "band 0";
+    EXPECT_TRUE(PixelIs(image, {99, 15}, 0x2081EF)) << "band 99, one unit from the gradient colour";
+    EXPECT_NE(image.Pixel(49, 15), image.Pixel(50, 15)) << "a band per column";
 
     canvas.m.GradientMode = 2;
     canvas.Background(kFace, kGradient, kHover);
-    EXPECT_TRUE(canvas.Image().Is({0, 15}, 0x2081EF)) << "GradientMode 2 starts with the gradient colour";
-    EXPECT_TRUE(canvas.Image().Is({99, 15}, kFace)) << "GradientMode 2 ends with the face";
+    EXPECT_TRUE(PixelIs(canvas.Image(), {0, 15}, 0x2081EF)) << "GradientMode 2 starts with the gradient colour";
+    EXPECT_TRUE(PixelIs(canvas.Image(), {99, 15}, kFace)) << "GradientMode 2 ends with the face";
 }
 
 TEST(DrawBackground, HoveringKeepsTheGradientOnlyWhenItsColourIsTheHoverColour) {
@@ -64,13 +64,13 @@ TEST(DrawBackground, HoveringKeepsTheGradientOnlyWhenItsColourIsTheHoverColour) 
     canvas.m.StateFlags = kPointerOver;
     canvas.m.GradientColor = canvas.m.HoverBackColor = kGradient;
     canvas.Background(kFace, kGradient, kHover);
-    EXPECT_TRUE(canvas.Image().Is({0, 15}, kFace)) << "same colours: the gradient stays";
-    EXPECT_TRUE(canvas.Image().Is({99, 15}, 0x2081EF)) << "same colours: the gradient stays";
+    EXPECT_TRUE(PixelIs(canvas.Image(), {0, 15}, kFace)) << "same colours: the gradient stays";
+    EXPECT_TRUE(PixelIs(canvas.Image(), {99, 15}, 0x2081EF)) << "same colours: the gradient stays";
 
     canvas.m.HoverBackColor = kHover;
     canvas.Background(kFace, kGradient, kHover);
-    EXPECT_TRUE(canvas.Image().Is({0, 15}, kHover)) << "another hover colour: solid";
-    EXPECT_TRUE(canvas.Image().Is({99, 15}, kHover)) << "another hover colour: solid";
+    EXPECT_TRUE(PixelIs(canvas.Image(), {0, 15}, kHover)) << "another hover colour: solid";
+    EXPECT_TRUE(PixelIs(canvas.Image(), {99, 15}, kHover)) << "another hover colour: solid";
 }
 
 TEST(DrawBackground, ButtonStyle2ShadesTheRowsBelowTheFirst) {
@@ -78,7 +78,7 @@ TEST(DrawBackground, ButtonStyle2ShadesTheRowsBelowTheFirst) {
     Canvas canvas(50, 24);
     canvas.m.ButtonStyle = 2;
     canvas.Background(fill, fill, fill);
-    const Pixels image = canvas.Image();
+    const TestSurface image = canvas.Image();
     const struct {
         Point at;
         Colour colour;
@@ -88,7 +88,7 @@ TEST(DrawBackground, ButtonStyle2ShadesTheRowsBelowTheFirst) {
         {{48, 23}, 0x8D9DB0, "row 23, -24"},   {{25, 0}, kMarker, "row 0 left to the edges"},
         {{0, 12}, kMarker, "column 0 left"},   {{49, 12}, kMarker, "last column left"},
     };
-    for (const auto& row : rows) EXPECT_TRUE(image.Is(row.at, row.colour)) << row.what;
+    for (const auto& row : rows) EXPECT_TRUE(PixelIs(image, row.at, row.colour)) << row.what;
 }
 
 TEST(DrawBackground, ButtonShape6HasABlackOutlineOnEveryRedraw) {
@@ -96,10 +96,10 @@ TEST(DrawBackground, ButtonShape6HasABlackOutlineOnEveryRedraw) {
     canvas.m.ButtonShape = 6;
     for (int redraw = 0; redraw < 2; ++redraw) {
         canvas.Background(kFace, kFace, kFace);
-        const Pixels image = canvas.Image();
+        const TestSurface image = canvas.Image();
         for (Point p : {Point{0, 12}, Point{30, 0}, Point{59, 12}, Point{30, 23}})
-            EXPECT_TRUE(image.Is(p, 0x000000)) << "redraw " << redraw;
-        EXPECT_TRUE(image.Is({30, 12}, kFace)) << "redraw " << redraw;
+            EXPECT_TRUE(PixelIs(image, p, 0x000000)) << "redraw " << redraw;
+        EXPECT_TRUE(PixelIs(image, {30, 12}, kFace)) << "redraw " << redraw;
         FillBand(canvas.surface, {0, 0, 60, 24}, kMarker);
     }
     ASSERT_TRUE(canvas.clip);
@@ -115,16 +115,16 @@ TEST(PaintGradient, AButtonOverAQuarterOfTheScreenIsShadedInTwoPixelBands) {
     button->SetBackColor(0xFFFFFF);
     button->SetGradientColor(0x000000);
     button->SetGradientMode(3);
-    Pixels image(button->CurrentObjects().BufferDC, 60, 400);
-    EXPECT_TRUE(image.Is({30, 100}, 0xBFBFBE)) << "band 50 of 200";
-    EXPECT_TRUE(image.Is({30, 101}, 0xBFBFBE)) << "band 50 of 200";
-    EXPECT_TRUE(image.Is({30, 102}, 0xBEBEBD)) << "band 51 of 200";
+    const TestSurface twoPixelBands(button->CurrentObjects().BufferDC, 60, 400);
+    EXPECT_TRUE(PixelIs(twoPixelBands, {30, 100}, 0xBFBFBE)) << "band 50 of 200";
+    EXPECT_TRUE(PixelIs(twoPixelBands, {30, 101}, 0xBFBFBE)) << "band 50 of 200";
+    EXPECT_TRUE(PixelIs(twoPixelBands, {30, 102}, 0xBEBEBD)) << "band 51 of 200";
 
     button->SetScreenSize(SIZE{1024, 1600});
     button->Refresh();
-    image = Pixels(button->CurrentObjects().BufferDC, 60, 400);
-    EXPECT_TRUE(image.Is({30, 101}, 0xBEBEBE)) << "band 101 of 400";
-    EXPECT_TRUE(image.Is({30, 102}, 0xBEBEBD)) << "band 102 of 400";
+    const TestSurface onePixelBands(button->CurrentObjects().BufferDC, 60, 400);
+    EXPECT_TRUE(PixelIs(onePixelBands, {30, 101}, 0xBEBEBE)) << "band 101 of 400";
+    EXPECT_TRUE(PixelIs(onePixelBands, {30, 102}, 0xBEBEBD)) << "band 102 of 400";
 }
 
 struct RingCase {
@@ -151,10 +151,10 @@ TEST(DrawEdges, EachEdgePointTakesTheColourOfTheLastLineThroughIt) {
         canvas.m.RightSlantX = c.rightSlantX;
         EdgePoints points{};
         canvas.Painter().DrawEdges(points, colours, kOuterPenSolid);
-        const Pixels image = canvas.Image();
+        const TestSurface image = canvas.Image();
         for (int i = 0; i < 16; ++i) {
             if (c.expected[i] == -1) continue;
-            EXPECT_TRUE(image.Is(points[i], c.expected[i])) << "ButtonShape " << c.shape << ", edge point " << i;
+            EXPECT_TRUE(PixelIs(image, points[i], c.expected[i])) << "ButtonShape " << c.shape << ", edge point " << i;
         }
     }
 }
@@ -167,11 +167,11 @@ TEST(DrawEdges, ALeftOutSlotLeavesItsSegmentUndrawn) {
     colours[11] = kNoLine;
     EdgePoints points{};
     canvas.Painter().DrawEdges(points, colours, kOuterPenSolid);
-    const Pixels image = canvas.Image();
-    EXPECT_TRUE(image.Is({50, 2}, kMarker)) << "inner top left out";
-    EXPECT_TRUE(image.Is({99, 15}, kMarker)) << "outer right left out";
-    EXPECT_TRUE(image.Is({2, 15}, 0x0000FF)) << "inner left";
-    EXPECT_TRUE(image.Is({50, 0}, 0x0000FF)) << "outer top";
+    const TestSurface image = canvas.Image();
+    EXPECT_TRUE(PixelIs(image, {50, 2}, kMarker)) << "inner top left out";
+    EXPECT_TRUE(PixelIs(image, {99, 15}, kMarker)) << "outer right left out";
+    EXPECT_TRUE(PixelIs(image, {2, 15}, 0x0000FF)) << "inner left";
+    EXPECT_TRUE(PixelIs(image, {50, 0}, 0x0000FF)) << "outer top";
 }
 
 TEST(DrawFocus, NothingWithoutTheFocusBit) {
@@ -182,10 +182,10 @@ TEST(DrawFocus, NothingWithoutTheFocusBit) {
         canvas.m.CaptionRect = {40, 8, 60, 22};
         for (bool solid : {false, true})
             for (bool around : {false, true}) canvas.Painter().DrawFocus(0x0000FF, solid, around);
-        const Pixels image = canvas.Image();
+        const TestSurface image = canvas.Image();
         for (int y = 0; y < 30; ++y)
             for (int x = 0; x < 100; ++x)
-                ASSERT_EQ(image.At({x, y}), kMarker) << "ButtonShape " << shape << " at (" << x << ", " << y << ")";
+                ASSERT_EQ(image.Pixel(x, y), kMarker) << "ButtonShape " << shape << " at (" << x << ", " << y << ")";
     }
 }
 
@@ -193,15 +193,15 @@ TEST(DrawFocus, DrawsTheSolidFrameOrTheDottedRectangle) {
     Canvas canvas(100, 30);
     canvas.m.StateFlags = kDefaultLook;
     canvas.Painter().DrawFocus(0x0000FF, true, false);
-    Pixels image = canvas.Image();
+    const TestSurface solid = canvas.Image();
     for (Point p : {Point{4, 4}, Point{96, 4}, Point{96, 26}, Point{4, 26}, Point{50, 4}, Point{4, 15}})
-        EXPECT_TRUE(image.Is(p, 0x0000FF)) << "solid frame";
-    EXPECT_TRUE(image.Is({5, 5}, kMarker));
+        EXPECT_TRUE(PixelIs(solid, p, 0x0000FF)) << "solid frame";
+    EXPECT_TRUE(PixelIs(solid, {5, 5}, kMarker));
 
     canvas.Painter().DrawFocus(0x0000FF, false, false);
-    image = canvas.Image();
+    const TestSurface dotted = canvas.Image();
     // The dotted rectangle inverts every other pixel of the frame inside (4, 4, 96, 26).
-    const int inverted = (image.At({50, 4}) != 0x0000FF) + (image.At({51, 4}) != 0x0000FF);
+    const int inverted = (dotted.Pixel(50, 4) != 0x0000FF) + (dotted.Pixel(51, 4) != 0x0000FF);
     EXPECT_EQ(inverted, 1);
 }
 

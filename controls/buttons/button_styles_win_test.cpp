@@ -7,7 +7,7 @@
 
 #include "controls/buttons/button_site_win.h"
 #include "controls/buttons/test_button_form_win.h"
-#include "controls/buttons/test_pixels_win.h"
+#include "controls/buttons/test_surface_win.h"
 #include "controls/buttons/xo_buttons_win.h"
 
 namespace {
@@ -77,7 +77,9 @@ protected:
         button->SetButtonShape(shape);
         return button;
     }
-    static Pixels Image(const xoButtons_H& button) { return Pixels(button.CurrentObjects().BufferDC, kWidth, kHeight); }
+    static TestSurface Image(const xoButtons_H& button) {
+        return TestSurface(button.CurrentObjects().BufferDC, kWidth, kHeight);
+    }
 
     TestForm form;
     ButtonSite site{form.hwnd(), L"cmdStyle"};
@@ -222,13 +224,15 @@ TEST_F(StyleTest, EachStyleColoursItsRingsAndFaceInEveryState) {
     for (const StyleRow& row : rows) {
         auto button = Button(row.style);
         Hold(*button, row.state);
-        const Pixels image = Image(*button);
-        const auto where = [&] { return testing::Message() << "ButtonStyle " << row.style << ", " << kStateNames[row.state]; };
+        const TestSurface image = Image(*button);
+        const auto where = [&] {
+            return testing::Message() << "ButtonStyle " << row.style << ", " << kStateNames[row.state];
+        };
         for (int ring = 0; ring < 3; ++ring)
             for (int side = 0; side < 4; ++side)
-                EXPECT_TRUE(image.Is(kRingPoints[ring][side], row.rings[ring][side]))
+                EXPECT_TRUE(PixelIs(image, kRingPoints[ring][side], row.rings[ring][side]))
                     << where() << ", " << kRingNames[ring] << " " << kSideNames[side];
-        EXPECT_TRUE(image.Is(kFacePoint, row.face)) << where() << ", face";
+        EXPECT_TRUE(PixelIs(image, kFacePoint, row.face)) << where() << ", face";
     }
 }
 
@@ -284,9 +288,9 @@ TEST_F(StyleTest, EdgeCasesOfTheStyles) {
     for (const EdgeCase& c : cases) {
         auto button = Button(c.style, c.shape);
         c.hold(*button);
-        const Pixels image = Image(*button);
+        const TestSurface image = Image(*button);
         for (const auto& [point, colour] : c.expected)
-            EXPECT_TRUE(image.Is(point, colour)) << c.name;
+            EXPECT_TRUE(PixelIs(image, point, colour)) << c.name;
     }
 }
 
@@ -296,18 +300,18 @@ TEST_F(StyleTest, ButtonStyle5ShowsADottedOutlineOnlyInTheDesigner) {
     const Colour outline = 0x203040;  // the container's colour darkened by 64
     for (int shape : {0, 2}) {
         auto designed = Button(5, shape, &design);
-        const Pixels image = Image(*designed);
+        const TestSurface image = Image(*designed);
         int dots = 0, gaps = 0;
-        for (int x = 40; x < 60; ++x) (image.At({x, 0}) == outline ? dots : gaps) += 1;
+        for (int x = 40; x < 60; ++x) (image.Pixel(x, 0) == outline ? dots : gaps) += 1;
         EXPECT_GT(dots, 4) << "ButtonShape " << shape << ": the top line is dotted";
         EXPECT_GT(gaps, 4) << "ButtonShape " << shape << ": the top line is dotted";
-        EXPECT_TRUE(image.Is({12, 14}, kBack));
+        EXPECT_TRUE(PixelIs(image, {12, 14}, kBack));
     }
 
     auto ellipse = Button(5, 4, &design);
-    const Pixels image = Image(*ellipse);
+    const TestSurface image = Image(*ellipse);
     int white = 0;
-    for (int x = 40; x < 60; ++x) white += image.At({x, 0}) == kWhite;
+    for (int x = 40; x < 60; ++x) white += image.Pixel(x, 0) == kWhite;
     EXPECT_GT(white, 4) << "a dotted white ellipse in the designer";
     EXPECT_LT(white, 20) << "a dotted white ellipse in the designer";
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/round.h"
+
 namespace {
 
 struct Channels {

@@ -42,6 +42,9 @@ private:
 constexpr Colour kFakeButtonFace = 0xC8D0D4;
 constexpr Colour kFakeButtonText = 0x000001;
 
+// The one picture of these tests that cannot be loaded.
+inline const wchar_t* const kUnloadablePicture = L"broken.bmp";
+
 class RecordingButton : public ButtonModel {
 public:
     RecordingButton(ButtonHost& host, Log& log) : ButtonModel(host), log_(log) {}
@@ -57,6 +60,10 @@ protected:
     void MeasurePicture() override {
         log_.push_back(L"picture");
         m_.PictureWidth = m_.PictureHeight = m_.Picture ? 32 : 0;
+    }
+    std::optional<std::wstring> PictureLoadError(const PictureValue& picture) const override {
+        if (picture.Name == kUnloadablePicture) return L"Invalid picture";
+        return std::nullopt;
     }
     void RemakeBuffer() override { log_.push_back(L"buffer"); }
     void BuildButtonRegion() override { log_.push_back(L"region"); }

@@ -139,9 +139,15 @@ StyleLook ChooseStyle2Look(const ButtonMembers& m, const LookContext& c) {
         std::array<Colour, 8> rings;
         switch (look.lookState) {
         case 1: rings = kFocusedBorder; break;
-        case 2: rings = {S(base, -22), S(base, -24), base, S(base, 10), S(base, -32), S(base, -32), S(base, 5), S(base, 16)}; break;
+        case 2:
+            rings = {S(base, -22), S(base, -24), base,        S(base, 10),
+                     S(base, -32), S(base, -32), S(base, 5), S(base, 16)};
+            break;
         case 3: rings = kHotBorder; break;
-        default: rings = {S(base, -10), S(base, 10), S(base, -24), S(base, -32), S(base, -5), S(base, 16), S(base, -36), S(base, -48)}; break;
+        default:
+            rings = {S(base, -10), S(base, 10), S(base, -24), S(base, -32),
+                     S(base, -5),  S(base, 16), S(base, -36), S(base, -48)};
+            break;
         }
         std::copy(rings.begin(), rings.end(), e.slots.begin());
         outer = kStyle2Frame;

@@ -6,6 +6,9 @@
 #include "controls/buttons/button_region.h"
 #include "controls/buttons/button_styles_win.h"
 
+#include "platform/screen_win.h"
+#include "platform/twips.h"
+
 namespace {
 
 // Standard pointers by number; 0 keeps the class cursor, 99 is MouseIcon.
@@ -208,10 +211,7 @@ void xoButtons_H::SetDrawingTool(bool select, HDC surface, DrawingTool kind, Col
 void xoButtons_H::ApplyFont() {
     const FontValue& font = Font();
     LOGFONTW lf{};
-    {
-        WindowDC screen(nullptr);
-        lf.lfHeight = FontHeightPixels(font.Size, 1440.0 / GetDeviceCaps(screen.get(), LOGPIXELSY));
-    }
+    lf.lfHeight = FontHeightPixels(font.Size, TwipsPerPixel(ScreenDpi()));
     lf.lfWeight = font.Weight;
     lf.lfItalic = font.Italic;
     lf.lfUnderline = font.Underline;

@@ -75,6 +75,9 @@ private:
     Colour SysColor(int index) const override { return static_cast<Colour>(GetSysColor(index)); }
     void ApplyFont() override;
     void MeasurePicture() override;
+    std::optional<std::wstring> PictureLoadError(const PictureValue& picture) const override {
+        return ::PictureLoadError(picture);
+    }
     void RemakeBuffer() override { ManageBuffer(true); }
     void BuildButtonRegion() override;
     void LayoutCaptionAndPicture() override {}

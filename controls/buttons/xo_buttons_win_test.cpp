@@ -9,10 +9,11 @@
 #include "controls/buttons/button_site_win.h"
 #include "controls/buttons/test_button_form_win.h"
 #include "controls/buttons/test_pictures_win.h"
-#include "controls/buttons/test_pixels_win.h"
+#include "controls/buttons/test_surface_win.h"
 #include "platform/message_loop_win.h"
 #include "platform/files_win.h"
-#include "platform/test_gdi_win.h"
+#include "platform/screen_win.h"
+#include "platform/test_gdi_objects_win.h"
 #include "platform/text_win.h"
 
 namespace {
@@ -145,7 +146,7 @@ TEST_F(XoButtonTest, CaptionFontFollowsTheFontProperty) {
     EXPECT_FALSE(Alive(first.font)) << "the previous caption font is deleted";
 
     const LOGFONTW lf = SelectedFont(objects.BufferDC);
-    const int dpi = GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY);
+    const int dpi = ScreenDpi();
     EXPECT_EQ(lf.lfHeight, -(12 * dpi + 36) / 72);
     EXPECT_EQ(lf.lfWeight, 700);
     EXPECT_TRUE(lf.lfItalic);
@@ -182,8 +183,11 @@ TEST_F(XoButtonTest, PictureIsMeasuredFromItsFileOrResource) {
         EXPECT_EQ(button->Members().PictureHeight, c.height) << testing::PrintToString(c.picture.Name);
         EXPECT_EQ(button->Members().PictureIsIcon, c.isIcon) << testing::PrintToString(c.picture.Name);
     }
+    const HANDLE shown = button->CurrentObjects().picture;
     button->SetPicture(PictureValue{PictureKind::Icon, PictureOrigin::File, pictures.folder / L"gone.ico"});
-    EXPECT_EQ(button->Members().PictureWidth + button->Members().PictureHeight, 0);
+    EXPECT_EQ(button->Picture()->Name, L"#1") << "a picture that cannot be loaded is refused";
+    EXPECT_EQ(button->Members().PictureWidth, 16);
+    EXPECT_EQ(button->CurrentObjects().picture, shown);
 }
 
 TEST_F(XoButtonTest, MousePointerChoosesTheCursorOverTheButton) {
@@ -410,8 +414,8 @@ TEST_F(XoButtonTest, EllipsesClipTheirDrawingInsideARimExceptButtonStyle5) {
     EXPECT_FALSE(PtInRegion(clip.get(), 0, 15)) << "the rim lies outside the clip";
     EXPECT_TRUE(PtInRegion(clip.get(), 1, 15));
     const Colour face = button->Members().FaceColor;
-    const Pixels rim(objects.BufferDC, 100, 30);
-    EXPECT_NE(rim.At({0, 15}), face) << "the rim is shaded";
+    const TestSurface rim(objects.BufferDC, 100, 30);
+    EXPECT_NE(rim.Pixel(0, 15), face) << "the rim is shaded";
 
     // 4 -> 0 takes the clip out of the surface and deletes it.
     const HRGN old = objects.ClipRegion;
@@ -420,7 +424,7 @@ TEST_F(XoButtonTest, EllipsesClipTheirDrawingInsideARimExceptButtonStyle5) {
     EXPECT_FALSE(objects.ClipRegion);
     EXPECT_FALSE(Alive(old));
     EXPECT_EQ(GetClipRgn(objects.BufferDC, clip.get()), 0);
-    EXPECT_TRUE(Pixels(objects.BufferDC, 100, 30).Is({0, 15}, 0xFFFFFF)) << "the outer edge is drawn unclipped";
+    EXPECT_TRUE(PixelIs(TestSurface(objects.BufferDC, 100, 30), {0, 15}, 0xFFFFFF)) << "the outer edge is drawn unclipped";
 
     button->SetButtonStyle(5);
     button->SetButtonShape(4);
@@ -429,7 +433,7 @@ TEST_F(XoButtonTest, EllipsesClipTheirDrawingInsideARimExceptButtonStyle5) {
     EXPECT_EQ(GetClipRgn(objects.BufferDC, clip.get()), 0);
     EXPECT_TRUE(PtInRegion(WindowRegion(button->hWnd()).get(), 50, 15));
     EXPECT_FALSE(PtInRegion(WindowRegion(button->hWnd()).get(), 0, 0));
-    EXPECT_TRUE(Pixels(objects.BufferDC, 100, 30).Is({0, 15}, face)) << "no rim";
+    EXPECT_TRUE(PixelIs(TestSurface(objects.BufferDC, 100, 30), {0, 15}, face)) << "no rim";
 }
 
 // Pipeline: composing off-screen and showing the image.
@@ -452,11 +456,11 @@ private:
 };
 
 // What the screen shows of a window's client area.
-Pixels OnScreen(HWND hwnd) {
+TestSurface OnScreen(HWND hwnd) {
     RECT client{};
     GetClientRect(hwnd, &client);
     const WindowDC dc(hwnd);
-    return Pixels(dc.get(), client.right, client.bottom);
+    return TestSurface(dc.get(), client.right, client.bottom);
 }
 
 class ShownButtonTest : public ::testing::Test {
@@ -482,7 +486,7 @@ TEST_F(ShownButtonTest, ARefreshShowsTheNewImageAtOnceInOnePaint) {
     PaintCounter counter(button->hWnd());
     button->SetBackColor(0x0000C0);
     EXPECT_EQ(counter.paints, 1);
-    EXPECT_TRUE(OnScreen(button->hWnd()).Is({40, 12}, 0x0000C0)) << "shown without waiting for the message loop";
+    EXPECT_TRUE(PixelIs(OnScreen(button->hWnd()), {40, 12}, 0x0000C0)) << "shown without waiting for the message loop";
     EXPECT_NE(SendMessageW(button->hWnd(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(button->hDC()), 0), 0)
         << "the background is never erased under the image";
 }
@@ -490,18 +494,18 @@ TEST_F(ShownButtonTest, ARefreshShowsTheNewImageAtOnceInOnePaint) {
 TEST_F(ShownButtonTest, DelayDrawingGroupsChangesIntoOneRedraw) {
     auto button = CreateShown({10, 10, 90, 34});
     PaintCounter counter(button->hWnd());
-    const Colour before = Pixels(button->CurrentObjects().BufferDC, 80, 24).At({40, 12});
+    const Colour before = TestSurface(button->CurrentObjects().BufferDC, 80, 24).Pixel(40, 12);
     button->DelayDrawing(true);
     button->SetBackColor(0x00C000);
     button->SetCaption(L"Later");
     button->SetButtonStyle(1);
     EXPECT_EQ(counter.paints, 0);
-    EXPECT_TRUE(Pixels(button->CurrentObjects().BufferDC, 80, 24).Is({40, 12}, before)) << "nothing composed yet";
+    EXPECT_TRUE(PixelIs(TestSurface(button->CurrentObjects().BufferDC, 80, 24), {40, 12}, before)) << "nothing composed yet";
     button->DelayDrawing(false);
     EXPECT_EQ(counter.paints, 1);
     SettlePaints(button->hWnd());
     EXPECT_EQ(counter.paints, 1) << "the region change left no paint of its own behind";
-    EXPECT_TRUE(OnScreen(button->hWnd()).Is({40, 12}, 0x00C000));
+    EXPECT_TRUE(PixelIs(OnScreen(button->hWnd()), {40, 12}, 0x00C000));
 }
 
 TEST_F(ShownButtonTest, APaintWhileDelayedRedrawsAndEndsTheDelay) {
@@ -510,21 +514,21 @@ TEST_F(ShownButtonTest, APaintWhileDelayedRedrawsAndEndsTheDelay) {
     button->SetBackColor(0xC00000);
     RedrawWindow(button->hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_FALSE(button->Members().DrawingDelayed);
-    EXPECT_TRUE(Pixels(button->CurrentObjects().BufferDC, 80, 24).Is({40, 12}, 0xC00000));
-    EXPECT_TRUE(OnScreen(button->hWnd()).Is({40, 12}, 0xC00000));
+    EXPECT_TRUE(PixelIs(TestSurface(button->CurrentObjects().BufferDC, 80, 24), {40, 12}, 0xC00000));
+    EXPECT_TRUE(PixelIs(OnScreen(button->hWnd()), {40, 12}, 0xC00000));
 }
 
 TEST_F(ShownButtonTest, TheCopiedBlockFollowsAResize) {
     auto button = CreateShown({10, 10, 90, 34});
     MoveWindow(button->hWnd(), 10, 10, 120, 30, TRUE);
     SettlePaints(button->hWnd());
-    const Pixels composed(button->CurrentObjects().BufferDC, 120, 30);
-    const Pixels shown = OnScreen(button->hWnd());
+    const TestSurface composed(button->CurrentObjects().BufferDC, 120, 30);
+    const TestSurface shown = OnScreen(button->hWnd());
     ASSERT_EQ(shown.width(), 120);
     for (Point p : {Point{119, 29}, Point{119, 15}, Point{60, 29}, Point{100, 20}, Point{118, 28}})
-        EXPECT_TRUE(shown.Is(p, composed.At(p))) << "as composed";
-    EXPECT_TRUE(shown.Is({119, 15}, 0x000000)) << "the outer right edge of the new size";
-    EXPECT_TRUE(Pixels::OfWindow(button->hWnd()).Is({119, 29}, 0x000000)) << "printing copies the same block";
+        EXPECT_TRUE(PixelIs(shown, p, composed.Pixel(p.x, p.y))) << "as composed";
+    EXPECT_TRUE(PixelIs(shown, {119, 15}, 0x000000)) << "the outer right edge of the new size";
+    EXPECT_TRUE(PixelIs(TestSurface(button->hWnd()), {119, 29}, 0x000000)) << "printing copies the same block";
 }
 
 TEST_F(XoButtonTest, ATerminateBeforeAnyResizeReleasesNothingAndDoesNotFail) {
