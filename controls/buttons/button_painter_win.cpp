@@ -1,6 +1,7 @@
 #include "controls/buttons/button_painter_win.h"
 
 #include "controls/buttons/button_region.h"
+#include "controls/buttons/drawing_colours.h"
 #include "controls/buttons/focus_mark.h"
 #include "controls/buttons/gradient.h"
 
@@ -8,9 +9,6 @@ static_assert(kSolidPen == PS_SOLID && kDottedPen == PS_DOT);
 
 namespace {
 
-constexpr Colour kWhite = 0xFFFFFF;
-constexpr Colour kBlack = 0x000000;
-constexpr Colour kGrey = 0x808080;
 // The rim is shaded down the height, white to grey.
 constexpr std::int32_t kDownward = 3;
 

@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#include "controls/buttons/drawing_colours.h"
+
 namespace {
 
-constexpr Colour kWhite = 0xFFFFFF;
-constexpr Colour kBlack = 0x000000;
-constexpr Colour kGrey = 0x808080;
 constexpr Colour kLightGrey = 0xE9E9E9;
 constexpr Colour kSoftLight = 0xE8E8E7;        // ShadeColor(0xDFDFDF, +8)
 constexpr Colour kDisabledGrey = 0x717170;     // ShadeColor(kGrey, -16)

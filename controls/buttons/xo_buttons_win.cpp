@@ -5,6 +5,7 @@
 
 #include "controls/buttons/button_region.h"
 #include "controls/buttons/button_styles_win.h"
+#include "controls/buttons/drawing_colours.h"
 
 #include "platform/screen_win.h"
 #include "platform/twips.h"
@@ -136,7 +137,7 @@ void xoButtons_H::CreateSurface() {
     BufferDC.emplace();
     // Captions are drawn over the face without a background box.
     SetBkMode(BufferDC->dc(), TRANSPARENT);
-    ::SetDrawingTool(*BufferDC, true, nullptr, DrawingTool::Brush, RGB(0, 0, 0), true);
+    ::SetDrawingTool(*BufferDC, true, nullptr, DrawingTool::Brush, kBlack, true);
     ApplyProperty(L"Font");
 }
 

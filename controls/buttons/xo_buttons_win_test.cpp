@@ -383,6 +383,16 @@ TEST_F(XoButtonTest, ANarrowSlantedButtonWidensToKeepItsFace) {
     for (Point out : {Point{0, 10}, Point{9, 10}, Point{19, 20}, Point{28, 10}})
         EXPECT_FALSE(PtInRegion(region.get(), out.x, out.y)) << "(" << out.x << ", " << out.y << ")";
 
+    // A delay the caller set outlasts a widening on the way.
+    auto grouped = CreateXoButton(form.hwnd(), 9, {0, 0, 60, 20}, site, nullptr);
+    grouped->SetButtonShape(1);
+    grouped->DelayDrawing(true);
+    MoveWindow(grouped->hWnd(), 0, 0, 22, 20, FALSE);
+    grouped->SetButtonStyle(2);
+    GetClientRect(grouped->hWnd(), &client);
+    EXPECT_EQ(client.right, 27);
+    EXPECT_TRUE(grouped->Members().DrawingDelayed);
+
     auto wide = CreateXoButton(form.hwnd(), 9, {0, 0, 40, 20}, site, nullptr);
     wide->SetButtonShape(3);
     GetClientRect(wide->hWnd(), &client);
