@@ -35,12 +35,6 @@ TEST(PlanBackground, ChoosesTheFillTheRimAndTheStartingLook) {
          {0, Rim::None, false, false, Fill::Gradient, kFace, kGradient}},
         {"gradient of a checked button is solid", [](ButtonMembers& m) { m.GradientMode = 3; m.Mode = 1; m.Value = true; },
          true, {0, Rim::None, false, false, Fill::Solid, kFace, 0}},
-        {"hovering a gradient whose colour is the hover colour",
-         [](ButtonMembers& m) { m.GradientMode = 1; m.Hovering = true; m.GradientColor = m.HoverBackColor = 0x123; }, true,
-         {0, Rim::None, false, false, Fill::Gradient, kFace, kGradient}},
-        {"hovering a gradient with another hover colour",
-         [](ButtonMembers& m) { m.GradientMode = 1; m.Hovering = true; m.GradientColor = 0x123; m.HoverBackColor = 0x456; },
-         true, {0, Rim::None, false, false, Fill::Solid, kHover, 0}},
         {"pressed gradient with another hover colour",
          [](ButtonMembers& m) {
              m.GradientMode = 1; m.Hovering = true; m.StateFlags = kPressedIn; m.GradientColor = 0x123; m.HoverBackColor = 0x456;

@@ -19,17 +19,6 @@ ButtonMembers Focused(int shape, int leftSlantX, int rightSlantX) {
 
 FocusMark Dotted(ButtonRect r) { return {Kind::Dotted, {}, r}; }
 
-TEST(PlanFocusMark, NothingWithoutTheFocusBit) {
-    ButtonMembers m = Focused(0, 0, 100);
-    m.StateFlags = kPressedIn;
-    for (int shape : {0, 3, 4})
-        for (bool solid : {false, true})
-            for (bool around : {false, true}) {
-                m.ButtonShape = shape;
-                EXPECT_EQ(PlanFocusMark(m, 100, 30, solid, around).kind, Kind::None) << "ButtonShape " << shape;
-            }
-}
-
 struct FocusCase {
     const char* name;
     ButtonMembers m;

@@ -62,6 +62,7 @@ TEST_F(XoButtonTest, LivesInAChildWindowWithItsOwnSurface) {
     EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_PEN), objects.pen);
     EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_BRUSH), objects.brush);
     EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_FONT), objects.font);
+    EXPECT_EQ(GetBkMode(objects.BufferDC), TRANSPARENT) << "captions leave the face behind them";
     EXPECT_EQ(button->ResolveSysColor(kButtonFace), static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
     EXPECT_EQ(button->Members().FaceColor, static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
 }
