@@ -127,6 +127,8 @@ void ButtonModel::SetCaptionStyle(std::int32_t value) {
 
 void ButtonModel::SetEnabled(bool value) {
     if (value == window_.Enabled) return;
+    // A disabled button is sent no release, so it lets go of a press now.
+    if (!value) LetGoOfPress();
     window_.Enabled = value;
     EnabledChanged();
     if (m_.ButtonStyle == 3 && m_.Mode == kCommandButton) {

@@ -5,11 +5,19 @@
 #include <string_view>
 
 #include "controls/buttons/button_codes.h"
+#include "controls/buttons/button_events.h"
 #include "controls/buttons/button_host.h"
 #include "controls/buttons/colour.h"
 #include "controls/buttons/geometry.h"
 #include "controls/buttons/property_bag.h"
 #include "controls/buttons/window_object.h"
+#include "controls/buttons/window_properties.h"
+
+struct ButtonSize {
+    std::int32_t width = 0, height = 0;
+};
+
+using PixelPoint = Point;
 
 // The stored state of one button, in declaration order. The drawing surface
 // and its objects belong to the window class.
@@ -54,15 +62,25 @@ struct ButtonMembers {
 std::optional<std::wstring> AccessKeyOf(std::wstring_view caption);
 
 // The button's property model: every public property with its validation,
-// side effects and notifications, and its persistence. The drawing it
-// triggers goes through the protected operations, which the window class
+// side effects and notifications, its persistence, and its reactions to
+// mouse, keyboard, focus and hover. The drawing and the platform services
+// it needs go through the protected operations, which the window class
 // supplies.
 class ButtonModel {
 public:
-    explicit ButtonModel(ButtonHost& host) : host_(host) {}
+    explicit ButtonModel(ButtonHost& host);
     ButtonModel(const ButtonModel&) = delete;
     ButtonModel& operator=(const ButtonModel&) = delete;
-    virtual ~ButtonModel() = default;
+    virtual ~ButtonModel();
+
+    // The events go to listener from now on; it must outlive the button.
+    void Listen(ButtonEvents& listener) { events_ = &listener; }
+
+    // What the window properties of the hover timer and the option groups
+    // name the button by, and the live button of that name (null for any
+    // other value).
+    std::uintptr_t Identity() const { return reinterpret_cast<std::uintptr_t>(this); }
+    static ButtonModel* FromIdentity(std::uintptr_t identity);
 
     Colour BackColor() const { return m_.BackColor; }
     void SetBackColor(Colour value);
@@ -125,6 +143,25 @@ public:
     void AmbientChanged(std::wstring_view name);
     void Show();
 
+    // Input from the host. Coordinates are client pixels; Button and Shift
+    // are sums of the mouse buttons and of Shift 1, Ctrl 2, Alt 4.
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    void Click();  // after a press and release over the button; also the click step of the other handlers
+    void DblClick();
+    void KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void KeyPress(std::int16_t keyAscii);
+    void KeyUp(std::int16_t keyCode, std::int16_t shift);
+    void AccessKeyPress(std::int16_t keyAscii);  // also Enter on the default and Escape on the cancel button
+    void GotFocus();
+    // A tick of the hover timer: ends hover once the pointer is over another
+    // window.
+    void CheckHover(std::uint32_t timerId);
+    // Before the window goes: stops hover tracking, lets go of the mouse and
+    // leaves the option group, so no timer or slot names a dead button.
+    void EndInteraction();
+
     // Holds the button in a look that otherwise needs the mouse or the
     // keyboard (pressed in, hot, held outside, armed), for the gallery and
     // the tests; a running form never calls it.
@@ -149,11 +186,22 @@ protected:
     virtual void BuildButtonRegion() = 0;
     virtual void LayoutCaptionAndPicture() = 0;
     virtual void RedrawButton() = 0;                     // not called while drawing is delayed
-    virtual bool OptionToggle(GroupAction action) = 0;
     virtual void EnabledChanged() = 0;                   // the window object's Enabled was assigned
+    virtual void CaptureMouse() = 0;
+    virtual void ReleaseMouse() = 0;  // only if the button's window holds the capture
+    virtual void PostKeyDown(std::uintptr_t window, std::int16_t keyCode, std::uint32_t lParam) = 0;
+    virtual void StartHoverTimer(std::uint32_t timerId, std::uint32_t intervalMs) = 0;
+    virtual void StopHoverTimer(std::uint32_t timerId) = 0;
+    virtual bool PointerOverOwnWindow() const = 0;  // the window under the pointer is the button's
+    virtual PixelPoint CursorClientPosition() const = 0;
+    virtual ButtonSize ClientSize() const = 0;  // ScaleWidth and ScaleHeight
+    virtual std::uintptr_t OwnWindow() const = 0;
+    virtual WindowProperties& Properties() = 0;
 
     void ResizeControl();
     void RecomputeFaceColors();
+    bool OptionToggle(GroupAction action);
+    ButtonEvents& Events() { return *events_; }
 
     ButtonHost& host_;
     ButtonMembers m_;
@@ -164,4 +212,9 @@ private:
     bool InDesignMode() const { return !host_.UserMode(); }
     void RefusePicture(const std::wstring& text);
     void AdoptContainer();
+    std::uintptr_t ContainerWindow() const;
+    void EnterHover(std::int16_t button, float x, float y);
+    void LetGoOfPress();
+
+    ButtonEvents* events_;
 };

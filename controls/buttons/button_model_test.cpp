@@ -377,11 +377,12 @@ TEST_F(ButtonModelTest, ValueIsRefusedForCommandButtonsAndModeManagesTheGroup) {
     log.clear();
     button.SetMode(2);
     button.SetValue(true);
-    EXPECT_EQ(log, (Log{L"toggle 1", L"redraw", L"notify Mode", L"toggle 0", L"redraw", L"notify Value"}));
+    EXPECT_EQ(log, (Log{L"set xo_OptCount", L"set xo_Obj1", L"redraw", L"notify Mode", L"redraw", L"notify Value"}));
     log.clear();
     button.SetMode(0);
     EXPECT_FALSE(button.Value());
-    EXPECT_EQ(log, (Log{L"toggle -1", L"redraw", L"notify Value", L"redraw", L"notify Mode"}));
+    EXPECT_EQ(log, (Log{L"remove xo_Obj1", L"remove xo_OptCount", L"redraw", L"notify Value", L"redraw",
+                        L"notify Mode"}));
 }
 
 TEST_F(ButtonModelTest, DisablingStyleThreeRebuildsItsRegion) {

@@ -129,8 +129,8 @@ void xoButtons_H::ManageBuffer(bool create) {
     }
     if (!hwnd()) return;
     if (!BufferDC) CreateSurface();
-    const SIZE size = ClientExtent();
-    BufferDC->Resize(size.cx, size.cy);
+    const ButtonSize size = ClientSize();
+    BufferDC->Resize(size.width, size.height);
 }
 
 void xoButtons_H::CreateSurface() {
@@ -151,22 +151,22 @@ void xoButtons_H::ShowBuffer() {
 
 void xoButtons_H::CopyBuffer(HDC target) const {
     if (!BufferDC) return;
-    const SIZE size = ClientExtent();
-    BitBlt(target, 0, 0, size.cx, size.cy, BufferDC->dc(), 0, 0, SRCCOPY);
+    const ButtonSize size = ClientSize();
+    BitBlt(target, 0, 0, size.width, size.height, BufferDC->dc(), 0, 0, SRCCOPY);
 }
 
 void xoButtons_H::BuildButtonRegion() {
     if (!hwnd()) return;
     DropClipRegion(BufferDC ? BufferDC->dc() : nullptr, ClipRegion);
-    SIZE size = ClientExtent();
-    if (IsSlanted(m_.ButtonShape)) size.cx = WidenForSlant(size);
-    const RegionPlan plan = PlanButtonRegion(m_.ButtonShape, m_.ButtonStyle, Enabled(), size.cx, size.cy);
+    ButtonSize size = ClientSize();
+    if (IsSlanted(m_.ButtonShape)) size.width = WidenForSlant(size);
+    const RegionPlan plan = PlanButtonRegion(m_.ButtonShape, m_.ButtonStyle, Enabled(), size.width, size.height);
     m_.LeftSlantX = plan.LeftSlantX;
     m_.RightSlantX = plan.RightSlantX;
     if (BufferDC) {
         // Later drawing is clipped away from the rim, so it lasts until the
         // next resize remakes the bitmap.
-        if (plan.paintsRim) PaintRimShading(*BufferDC, size.cx, size.cy, ScreenSize());
+        if (plan.paintsRim) PaintRimShading(*BufferDC, size.width, size.height, ScreenSize());
         if (plan.clip) KeepClipRegion(BufferDC->dc(), ClipRegion, *plan.clip);
     }
     // The window owns the region from here on.
@@ -175,29 +175,23 @@ void xoButtons_H::BuildButtonRegion() {
 
 // Widens a slanted button too narrow for its slant; its resize handling
 // makes the new bitmap but draws nothing meanwhile. Returns the new width.
-std::int32_t xoButtons_H::WidenForSlant(SIZE client) {
-    const std::int32_t width = SlantedButtonWidth(client.cx, client.cy);
-    if (width == client.cx) return width;
+std::int32_t xoButtons_H::WidenForSlant(ButtonSize client) {
+    const std::int32_t width = SlantedButtonWidth(client.width, client.height);
+    if (width == client.width) return width;
     const bool delayed = m_.DrawingDelayed;
     m_.DrawingDelayed = true;
     RECT frame{};
     GetWindowRect(hwnd(), &frame);
-    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left + width - client.cx, frame.bottom - frame.top,
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left + width - client.width, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     m_.DrawingDelayed = delayed;
-    return ClientExtent().cx;
+    return ClientSize().width;
 }
 
 LookContext xoButtons_H::Context() const {
-    const SIZE size = ClientExtent();
+    const ButtonSize size = ClientSize();
     return {Enabled(), !host_.UserMode(), ForeColor(), ResolveSysColor(ForeColor()), ResolveSysColor(GradientColor()),
-            size.cx, size.cy};
-}
-
-SIZE xoButtons_H::ClientExtent() const {
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    return {client.right, client.bottom};
+            size.width, size.height};
 }
 
 SIZE xoButtons_H::ScreenSize() const {

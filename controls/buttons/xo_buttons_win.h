@@ -6,9 +6,11 @@
 
 #include "controls/buttons/button_host.h"
 #include "controls/buttons/button_model.h"
+#include "controls/buttons/button_platform_win.h"
 #include "controls/buttons/picture_win.h"
 #include "controls/buttons/property_bag.h"
 #include "controls/buttons/style_looks.h"
+#include "controls/buttons/window_properties_win.h"
 #include "platform/handles_win.h"
 #include "platform/offscreen_surface_win.h"
 #include "platform/window_win.h"
@@ -66,9 +68,8 @@ private:
     void ShowBuffer();
     void CopyBuffer(HDC target) const;
     void Compose();
-    std::int32_t WidenForSlant(SIZE client);
+    std::int32_t WidenForSlant(ButtonSize client);
     LookContext Context() const;
-    SIZE ClientExtent() const;
     SIZE ScreenSize() const;
     void Terminate();
 
@@ -82,13 +83,33 @@ private:
     void BuildButtonRegion() override;
     void LayoutCaptionAndPicture() override {}
     void RedrawButton() override;
-    bool OptionToggle(GroupAction) override { return false; }
     void EnabledChanged() override;
+    void CaptureMouse() override { SetCapture(hwnd()); }
+    void ReleaseMouse() override {
+        if (GetCapture() == hwnd()) ReleaseCapture();
+    }
+    void PostKeyDown(std::uintptr_t window, std::int16_t keyCode, std::uint32_t lParam) override {
+        PostMessageW(reinterpret_cast<HWND>(window), WM_KEYDOWN, keyCode, lParam);
+    }
+    void StartHoverTimer(std::uint32_t timerId, std::uint32_t intervalMs) override {
+        SetTimer(hwnd(), timerId, intervalMs, HoverTimerProc);
+    }
+    void StopHoverTimer(std::uint32_t timerId) override { KillTimer(hwnd(), timerId); }
+    bool PointerOverOwnWindow() const override { return PointerOver(hwnd()); }
+    PixelPoint CursorClientPosition() const override { return ::CursorClientPosition(hwnd()); }
+    ButtonSize ClientSize() const override {
+        RECT client{};
+        GetClientRect(hwnd(), &client);
+        return {client.right, client.bottom};
+    }
+    std::uintptr_t OwnWindow() const override { return reinterpret_cast<std::uintptr_t>(hwnd()); }
+    WindowProperties& Properties() override { return properties_; }
 
     std::optional<OffscreenSurface> BufferDC;
     Gdi<HRGN> ClipRegion;
     LoadedPicture picture_;
     LoadedPicture mouseIcon_;
+    WindowPropertyStore properties_;
     std::optional<SIZE> screenSize_;
     bool paintingComposedImage_ = false;
 };
