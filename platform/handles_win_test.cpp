@@ -4,15 +4,12 @@
 
 #include <type_traits>
 
+#include "platform/test_gdi_objects_win.h"
+
 namespace {
 
-// Wine's GetGuiResources always answers 0, so ownership is also checked on
-// the handles themselves: a deleted object has no type any more.
-DWORD GdiObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
-bool Alive(HGDIOBJ h) { return GetObjectType(h) != 0; }
-
 TEST(Selected, PutsThePreviousObjectBackAndOwnerFreesIt) {
-    const DWORD before = GdiObjects();
+    const auto before = LiveGdiObjects();
     MemoryDC dc(CreateCompatibleDC(nullptr));
     HGDIOBJ initialPen = GetCurrentObject(dc.get(), OBJ_PEN);
     HPEN raw = nullptr;
@@ -26,7 +23,7 @@ TEST(Selected, PutsThePreviousObjectBackAndOwnerFreesIt) {
     EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), initialPen);
     EXPECT_FALSE(Alive(raw));
     dc.reset();
-    EXPECT_EQ(GdiObjects(), before);
+    EXPECT_EQ(LiveGdiObjects(), before);
 }
 
 TEST(Selected, HoldsNothingWithoutADcOrWhenTheSelectionFails) {
@@ -57,7 +54,7 @@ static_assert(!std::is_constructible_v<Selected, HDC, HRGN>);
 static_assert(std::is_constructible_v<Selected, HDC, HPEN>);
 
 TEST(Gdi, MoveTransfersOwnershipAndReleaseGivesItAway) {
-    const DWORD before = GdiObjects();
+    const auto before = LiveGdiObjects();
     Gdi<HBRUSH> first(CreateSolidBrush(RGB(9, 9, 9)));
     Gdi<HBRUSH> second(std::move(first));
     EXPECT_FALSE(first);
@@ -67,7 +64,7 @@ TEST(Gdi, MoveTransfersOwnershipAndReleaseGivesItAway) {
     EXPECT_TRUE(Alive(raw));
     DeleteObject(raw);
     EXPECT_FALSE(Alive(raw));
-    EXPECT_EQ(GdiObjects(), before);
+    EXPECT_EQ(LiveGdiObjects(), before);
 }
 
 TEST(Owned, ResetToTheHandleItHoldsKeepsItAlive) {

@@ -8,22 +8,16 @@
 #include "controls/buttons/button_events.h"
 #include "controls/buttons/button_host.h"
 #include "controls/buttons/colour.h"
+#include "controls/buttons/geometry.h"
 #include "controls/buttons/property_bag.h"
 #include "controls/buttons/window_object.h"
 #include "controls/buttons/window_properties.h"
-
-struct ButtonRect {
-    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const ButtonRect&) const = default;
-};
 
 struct ButtonSize {
     std::int32_t width = 0, height = 0;
 };
 
-struct PixelPoint {
-    std::int32_t x = 0, y = 0;
-};
+using PixelPoint = Point;
 
 // The stored state of one button, in declaration order. The drawing surface
 // and its objects belong to the window class.

@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "controls/buttons/geometry.h"
 #include "platform/handles_win.h"
 
 class TestSurface {
@@ -18,6 +21,16 @@ public:
           selected_(dc_.get(), bitmap_.get()) {
         SetBkMode(dc_.get(), TRANSPARENT);
         Fill(fill);
+    }
+
+    // A copy of the width x height pixels at the origin of source.
+    TestSurface(HDC source, int width, int height) : TestSurface(width, height, RGB(0, 0, 0)) {
+        BitBlt(dc(), 0, 0, width, height, source, 0, 0, SRCCOPY);
+    }
+
+    // The client area of window as the window paints it when asked to print.
+    explicit TestSurface(HWND window) : TestSurface(ClientSize(window).cx, ClientSize(window).cy, RGB(0, 0, 0)) {
+        PrintWindow(window, dc(), PW_CLIENTONLY);
     }
 
     HDC dc() const { return dc_.get(); }
@@ -58,6 +71,12 @@ public:
     }
 
 private:
+    static SIZE ClientSize(HWND window) {
+        RECT client{};
+        GetClientRect(window, &client);
+        return {client.right, client.bottom};
+    }
+
     static HBITMAP CreateBits(int width, int height, std::uint32_t** bits) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -83,4 +102,13 @@ inline std::string ColourText(COLORREF colour) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%06lX", static_cast<unsigned long>(colour));
     return text;
+}
+
+// For EXPECT_TRUE: the pixel at p is expected, or what it is instead.
+inline testing::AssertionResult PixelIs(const TestSurface& surface, Point p, COLORREF expected) {
+    const COLORREF got = surface.Pixel(p.x, p.y);
+    if (got == expected) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "pixel (" << p.x << ", " << p.y << ") is "
+                                       << (got == CLR_INVALID ? "outside the surface" : ColourText(got)) << ", not "
+                                       << ColourText(expected);
 }
