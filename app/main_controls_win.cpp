@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/screen_win.h"
+#include "platform/text.h"
 #include "platform/twips.h"
 #include "platform/wine_fonts_win.h"
 #include "retrieval/schedule.h"
@@ -14,7 +16,7 @@ constexpr double kButtonFontPoints = 8.25;
 
 Gdi<HFONT> MakeFont(const wchar_t* face, double points, int weight, int dpi) {
     LOGFONTW font{};
-    font.lfHeight = -static_cast<LONG>(points * dpi / 72 + 0.5);
+    font.lfHeight = FontHeightPixels(points, TwipsPerPixel(dpi));
     font.lfWeight = weight;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = CLEARTYPE_QUALITY;
@@ -80,10 +82,7 @@ RECT MainControls::PixelRect(const TwipsRect& place) const {
 }
 
 void MainControls::Create(HWND parent) {
-    {
-        WindowDC screen(nullptr);
-        dpi_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    }
+    dpi_ = ScreenDpi();
     ProvideWineTahoma();
     messageFont_ = MessageFont();
     buttonFont_ = MakeFont(L"Tahoma", kButtonFontPoints, FW_NORMAL, dpi_);
@@ -175,7 +174,7 @@ void MainControls::AddTooltip(HWND parent, HWND control, const std::wstring& tex
 HBRUSH MainControls::ColorStatic(HDC dc, HWND control) const {
     wchar_t className[16] = {};
     GetClassNameW(control, className, std::size(className));
-    if (_wcsicmp(className, L"EDIT") == 0) return nullptr;  // read-only boxes keep the window colour
+    if (EqualNoCase(className, L"EDIT")) return nullptr;  // read-only boxes keep the window colour
     SetBkColor(dc, kMainBackColor);
     SetTextColor(dc, control == windows_.at(idLabel3) ? kLabel3TextColor : GetSysColor(COLOR_WINDOWTEXT));
     return background_.get();

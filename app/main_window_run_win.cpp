@@ -14,6 +14,7 @@ namespace {
 
 constexpr wchar_t kStart[] = L"&START";
 constexpr wchar_t kStop[] = L"&STOP";
+// What changes the queue, the folder or the interval waits while armed.
 constexpr ControlId kLockedWhileArmed[] = {idVScroll1, idCmdAdd, idCmdBrowse, idCmdClear, idCmdPaste};
 
 }  // namespace
@@ -51,7 +52,7 @@ void frmMain::StartSchedule() {
 
 void frmMain::StopSchedule() {
     SetWindowTextW(Control(idCmdAction), kStart);
-    for (ControlId id : {idCmdAdd, idCmdBrowse, idCmdClear, idCmdPaste, idVScroll1}) EnableWindow(Control(id), TRUE);
+    for (ControlId id : kLockedWhileArmed) EnableWindow(Control(id), TRUE);
     SetScheduleTimer(false);
     stopRequested_ = true;
     SendMessageW(ProgressBar(), PBM_SETPOS, 0, 0);

@@ -22,7 +22,7 @@ class RunTest : public ::testing::Test {
 protected:
     void SetUp() override {
         form_ = std::make_unique<frmMain>(env_.environment());
-        form_->Show();
+        EXPECT_TRUE(form_->Show());
         SetWindowTextW(form_->Control(idTxtPath), downloads_.path().c_str());
     }
     void Queue(const std::vector<std::wstring>& entries) {

@@ -25,7 +25,7 @@ class TrayTest : public ::testing::Test {
 protected:
     frmMain& Open() {
         form_ = std::make_unique<frmMain>(env_.environment());
-        form_->Show();
+        EXPECT_TRUE(form_->Show());
         return *form_;
     }
     void QueueAndStart(const std::wstring& address) {

@@ -5,6 +5,8 @@
 #include "app/links.h"
 #include "app/resources.h"
 #include "app/settings_rules.h"
+#include "platform/screen_win.h"
+#include "platform/text.h"
 #include "platform/twips.h"
 #include "retrieval/folder_win.h"
 #include "retrieval/list_file_win.h"
@@ -20,6 +22,12 @@ constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMI
 constexpr COLORREF kEtchShadow = RGB(0x80, 0x80, 0x80);
 constexpr COLORREF kEtchLight = RGB(0xFF, 0xFF, 0xFF);
 
+// The program's icon at one of its sizes, shared for the life of the process.
+HICON ProgramIcon(int size) {
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DURNWICK), IMAGE_ICON, size, size, LR_SHARED));
+}
+
 void DrawLine(HDC dc, COLORREF colour, POINT from, POINT to) {
     Gdi<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
     Selected selected(dc, pen.get());
@@ -34,14 +42,13 @@ frmMain::frmMain(MainWindowEnvironment environment)
       settings_(environment_.settingsKey),
       downloader_(environment_.transferLimits) {}
 
-void frmMain::Show() {
+frmMain::~frmMain() { DestroyOwnWindow(); }
+
+bool frmMain::Show() {
     RECT frame{0, 0, 0, 0};
-    {
-        WindowDC screen(nullptr);
-        const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-        frame.right = MulDiv(kMainClientWidthTwips, dpi, kTwipsPerInch);
-        frame.bottom = MulDiv(kMainClientHeightTwips, dpi, kTwipsPerInch);
-    }
+    const int dpi = ScreenDpi();
+    frame.right = MulDiv(kMainClientWidthTwips, dpi, kTwipsPerInch);
+    frame.bottom = MulDiv(kMainClientHeightTwips, dpi, kTwipsPerInch);
     AdjustWindowRectEx(&frame, kMainStyle, FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
@@ -49,8 +56,14 @@ void frmMain::Show() {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int x = work.left + (work.right - work.left - width) / 2;
     const int y = work.top + (work.bottom - work.top - height) / 2;
-    CreateOwnWindow(kMainClass, kMainCaption, kMainStyle, 0, x, y, width, height, nullptr,
-                    LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DURNWICK)));
+    WindowSpec spec;
+    spec.className = kMainClass;
+    spec.icon = ProgramIcon(GetSystemMetrics(SM_CXICON));
+    spec.smallIcon = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    spec.title = kMainCaption;
+    spec.style = kMainStyle;
+    spec.bounds = {x, y, x + width, y + height};
+    if (!CreateOwnWindow(spec)) return false;
     controls_.Create(hwnd());
     ConnectTray();
     SetPanel(1, L"Idle");
@@ -58,6 +71,7 @@ void frmMain::Show() {
     Form_Load();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
+    return true;
 }
 
 void frmMain::Form_Load() {

@@ -25,9 +25,11 @@ struct MainWindowEnvironment {
 class frmMain : public Window {
 public:
     explicit frmMain(MainWindowEnvironment environment);
+    ~frmMain() override;
 
-    // Creates the window and runs its load sequence, then shows it.
-    void Show();
+    // Creates the window and runs its load sequence, then shows it; false
+    // when the window could not be made.
+    [[nodiscard]] bool Show();
 
     HWND Control(ControlId id) const { return controls_[id]; }
     HWND StatusBar() const { return controls_.statusBar(); }

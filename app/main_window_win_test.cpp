@@ -18,7 +18,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     frmMain& Open() {
         form_ = std::make_unique<frmMain>(env_.environment());
-        form_->Show();
+        EXPECT_TRUE(form_->Show());
         return *form_;
     }
     frmMain& Restart() {
@@ -371,7 +371,7 @@ TEST(EveryByteListFile, StartsAndShowsItsText) {
     ASSERT_TRUE(ReplaceFileContent(ListFilePath(env.folder().path()), bytes));
     DialogWatcher dialogs;
     frmMain form(env.environment());
-    form.Show();
+    ASSERT_TRUE(form.Show());
     RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     DoEvents();
 

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <cwchar>
 
+#include "platform/text.h"
 #include "retrieval/schedule.h"
 
 std::optional<double> ParseNumber(const std::wstring& text) {
-    const size_t first = text.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return std::nullopt;
-    const std::wstring trimmed = text.substr(first, text.find_last_not_of(L' ') - first + 1);
+    const std::wstring trimmed(TrimBlanks(text));
+    if (trimmed.empty()) return std::nullopt;
     wchar_t* end = nullptr;
     const double value = std::wcstod(trimmed.c_str(), &end);
     if (end != trimmed.c_str() + trimmed.size() || !std::isfinite(value)) return std::nullopt;

@@ -8,7 +8,7 @@ TEST(LoadedInterval, RoundsAndClampsAndDefaultsTextToOne) {
     struct Case {
         const wchar_t* stored;
         int interval;
-    } cases[] = {{L"1", 1},  {L"60", 60}, {L"61", 60}, {L"0", 1},  {L"-5", 1}, {L"7.6", 8},
+    } cases[] = {{L"1", 1},  {L"60", 60}, {L"61", 60}, {L"0", 1},  {L"-5", 1}, {L"7.6", 8}, {L"2.5", 2}, {L"3.5", 4},
                  {L" 12 ", 12}, {L"", 1},  {L"abc", 1}, {L"5x", 1}, {L"1e9", 60}, {L"nan", 1}};
     for (const Case& c : cases) EXPECT_EQ(LoadedInterval(c.stored), c.interval) << "stored: '" << c.stored << "'";
 }

@@ -1,6 +1,7 @@
 #include "app/splash_win.h"
 
 #include "app/resources.h"
+#include "platform/screen_win.h"
 #include "platform/twips.h"
 
 namespace {
@@ -18,11 +19,10 @@ constexpr double kLabel1Points = 9.75;
 
 frmSplash::frmSplash(std::function<void()> showMain) : showMain_(std::move(showMain)) {}
 
+frmSplash::~frmSplash() { DestroyOwnWindow(); }
+
 void frmSplash::Show() {
-    {
-        WindowDC screen(nullptr);
-        dpi_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    }
+    dpi_ = ScreenDpi();
     RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, dpi_), TwipsToPixels(kClientHeightTwips, dpi_)};
     AdjustWindowRectEx(&frame, kSplashStyle, FALSE, 0);
     const int width = frame.right - frame.left;
@@ -33,12 +33,21 @@ void frmSplash::Show() {
     image1_.reset(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SPLASH), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     LOGFONTW font{};
-    font.lfHeight = -static_cast<LONG>(kLabel1Points * dpi_ / 72 + 0.5);
+    font.lfHeight = FontHeightPixels(kLabel1Points, TwipsPerPixel(dpi_));
     font.lfWeight = FW_NORMAL;
     wcscpy(font.lfFaceName, L"MS Sans Serif");
     label1Font_.reset(CreateFontIndirectW(&font));
 
-    CreateOwnWindow(kSplashClass, kSplashCaption, kSplashStyle, 0, x, y, width, height, nullptr);
+    WindowSpec spec;
+    spec.className = kSplashClass;
+    spec.title = kSplashCaption;
+    spec.style = kSplashStyle;
+    spec.bounds = {x, y, x + width, y + height};
+    if (!CreateOwnWindow(spec)) {
+        // The splash is decoration: without it the program starts at once.
+        showMain_();
+        return;
+    }
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
     SetTimer(hwnd(), idTimer1, kTimer1IntervalMs, nullptr);

@@ -11,6 +11,7 @@ public:
     static constexpr UINT kTimer1IntervalMs = 3000;
 
     explicit frmSplash(std::function<void()> showMain);
+    ~frmSplash() override;
     void Show();
 
 private:

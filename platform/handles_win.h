@@ -1,12 +1,15 @@
 #pragma once
 #include <windows.h>
 
+#include <concepts>
 #include <utility>
 
 // Move-only owner of one handle; the traits say how it is freed and which
 // values mean "none" (kernel calls answer INVALID_HANDLE_VALUE, most others
 // null). release() hands the handle over to whoever takes it (a region given
-// to SetWindowRgn).
+// to SetWindowRgn). Freeing keeps the thread's last error, so an owner that
+// goes out of scope between a failing call and its error report does not
+// change the report.
 template <typename Traits>
 class Owned {
 public:
@@ -25,10 +28,16 @@ public:
 
     Handle get() const { return h_; }
     explicit operator bool() const { return h_ != Handle{}; }
-    Handle release() { return std::exchange(h_, Handle{}); }
+    [[nodiscard]] Handle release() { return std::exchange(h_, Handle{}); }
     void reset(Handle h = Handle{}) {
-        if (h_ != Handle{}) Traits::Free(h_);
-        h_ = Traits::IsNone(h) ? Handle{} : h;
+        if (Traits::IsNone(h)) h = Handle{};
+        if (h == h_) return;
+        if (h_ != Handle{}) {
+            const DWORD error = GetLastError();
+            Traits::Free(h_);
+            SetLastError(error);
+        }
+        h_ = h;
     }
 
 private:
@@ -59,18 +68,32 @@ using FindHandle = Owned<InvalidIsNone<HANDLE, FindClose>>;
 
 // Selects an object into a DC and puts the previous one back. Declare the
 // owner of the object before the guard so it is deselected before deletion.
+// Regions are refused: selecting one answers a complexity code, not the
+// previous region, so there would be nothing to put back. With no DC, or
+// when the selection fails, the guard holds nothing and restores nothing.
 class Selected {
 public:
-    Selected(HDC dc, HGDIOBJ obj) : dc_(dc), previous_(SelectObject(dc, obj)) {}
+    template <typename Object>
+        requires(std::convertible_to<Object, HGDIOBJ> && !std::same_as<Object, HRGN>)
+    Selected(HDC dc, Object object) {
+        if (!dc || !object) return;
+        const HGDIOBJ previous = SelectObject(dc, object);
+        if (!previous || previous == HGDI_ERROR) return;
+        dc_ = dc;
+        previous_ = previous;
+    }
     Selected(const Selected&) = delete;
     Selected& operator=(const Selected&) = delete;
     ~Selected() {
-        if (dc_ && previous_) SelectObject(dc_, previous_);
+        if (dc_) SelectObject(dc_, previous_);
     }
 
+    // True when the object went in and the previous one will come back.
+    explicit operator bool() const { return dc_ != nullptr; }
+
 private:
-    HDC dc_;
-    HGDIOBJ previous_;
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
 };
 
 // A window DC from GetDC, released on scope exit.

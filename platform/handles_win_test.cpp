@@ -2,32 +2,59 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
+#include "platform/test_gdi_objects_win.h"
+
 namespace {
 
-// Wine's GetGuiResources always answers 0, so ownership is also checked on
-// the handles themselves: a deleted object has no type any more.
-DWORD GdiObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
-bool Alive(HGDIOBJ h) { return GetObjectType(h) != 0; }
-
 TEST(Selected, PutsThePreviousObjectBackAndOwnerFreesIt) {
-    const DWORD before = GdiObjects();
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ initialPen = GetCurrentObject(dc, OBJ_PEN);
+    const auto before = LiveGdiObjects();
+    MemoryDC dc(CreateCompatibleDC(nullptr));
+    HGDIOBJ initialPen = GetCurrentObject(dc.get(), OBJ_PEN);
     HPEN raw = nullptr;
     {
         Gdi<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(1, 2, 3)));
         raw = pen.get();
-        Selected selected(dc, pen.get());
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen.get());
+        Selected selected(dc.get(), pen.get());
+        EXPECT_TRUE(selected);
+        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), pen.get());
     }
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), initialPen);
+    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), initialPen);
     EXPECT_FALSE(Alive(raw));
-    DeleteDC(dc);
-    EXPECT_EQ(GdiObjects(), before);
+    dc.reset();
+    EXPECT_EQ(LiveGdiObjects(), before);
 }
 
+TEST(Selected, HoldsNothingWithoutADcOrWhenTheSelectionFails) {
+    Gdi<HBRUSH> brush(CreateSolidBrush(RGB(4, 5, 6)));
+    {
+        Selected noDc(nullptr, brush.get());
+        EXPECT_FALSE(noDc);
+    }
+    EXPECT_TRUE(Alive(brush.get()));
+
+    MemoryDC dc(CreateCompatibleDC(nullptr));
+    const HGDIOBJ initialBrush = GetCurrentObject(dc.get(), OBJ_BRUSH);
+    Gdi<HBRUSH> dead(CreateSolidBrush(RGB(7, 8, 9)));
+    const HBRUSH deadHandle = dead.get();
+    dead.reset();
+    {
+        Selected failed(dc.get(), deadHandle);
+        EXPECT_FALSE(failed);
+        // The brush already in the DC stays; a guard that "restored" a null
+        // previous object would have nothing sensible to put back.
+        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BRUSH), initialBrush);
+    }
+    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BRUSH), initialBrush);
+}
+
+// SelectObject answers a region's complexity, not the previous region.
+static_assert(!std::is_constructible_v<Selected, HDC, HRGN>);
+static_assert(std::is_constructible_v<Selected, HDC, HPEN>);
+
 TEST(Gdi, MoveTransfersOwnershipAndReleaseGivesItAway) {
-    const DWORD before = GdiObjects();
+    const auto before = LiveGdiObjects();
     Gdi<HBRUSH> first(CreateSolidBrush(RGB(9, 9, 9)));
     Gdi<HBRUSH> second(std::move(first));
     EXPECT_FALSE(first);
@@ -37,7 +64,40 @@ TEST(Gdi, MoveTransfersOwnershipAndReleaseGivesItAway) {
     EXPECT_TRUE(Alive(raw));
     DeleteObject(raw);
     EXPECT_FALSE(Alive(raw));
-    EXPECT_EQ(GdiObjects(), before);
+    EXPECT_EQ(LiveGdiObjects(), before);
+}
+
+TEST(Owned, ResetToTheHandleItHoldsKeepsItAlive) {
+    Gdi<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(1, 1, 1)));
+    const HPEN raw = pen.get();
+    pen.reset(raw);
+    EXPECT_EQ(pen.get(), raw);
+    EXPECT_TRUE(Alive(raw));
+}
+
+// A handle kind whose freeing clears the thread's error, as some do.
+struct ClearsLastError {
+    using Handle = int*;
+    static bool IsNone(int* h) { return h == nullptr; }
+    static void Free(int* h) {
+        SetLastError(ERROR_SUCCESS);
+        delete h;
+    }
+};
+
+TEST(Owned, FreeingKeepsTheCallersLastError) {
+    Owned<ClearsLastError> owned(new int(1));
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    owned.reset();
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+
+    {
+        KernelHandle file(CreateFileW(L"Z:\\no\\such\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        KernelHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        ASSERT_TRUE(event);
+        SetLastError(ERROR_PATH_NOT_FOUND);
+    }
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
 }
 
 TEST(Owned, KernelFailureValueCountsAsNoHandle) {

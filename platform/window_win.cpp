@@ -1,31 +1,38 @@
 #include "platform/window_win.h"
 
+#include <cassert>
+
 Window::~Window() {
-    if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
-    }
+    // A window still here would receive its last messages after the derived
+    // object is gone.
+    assert(!hwnd_ && "the derived class must destroy its window");
 }
 
-HWND Window::CreateOwnWindow(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
-                             int x, int y, int width, int height, HWND parent, HICON icon) {
+bool Window::CreateOwnWindow(const WindowSpec& spec) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (!GetClassInfoExW(instance, className, &existing)) {
+    if (!GetClassInfoExW(instance, spec.className, &existing)) {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
+        wc.style = spec.classStyle;
         wc.lpfnWndProc = StaticProc;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = className;
-        wc.hIcon = icon;
-        wc.hIconSm = icon;
-        RegisterClassExW(&wc);
+        wc.hbrBackground = spec.background;
+        wc.lpszClassName = spec.className;
+        wc.hIcon = spec.icon;
+        wc.hIconSm = spec.smallIcon;
+        if (!RegisterClassExW(&wc)) return false;
     }
-    return CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr, instance,
-                           this);
+    const RECT& r = spec.bounds;
+    const auto menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.childId));
+    return CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style, r.left, r.top, r.right - r.left,
+                           r.bottom - r.top, spec.parent, menuOrId, instance, this) != nullptr;
+}
+
+void Window::DestroyOwnWindow() {
+    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 LRESULT Window::OnMessage(UINT msg, WPARAM wp, LPARAM lp) { return DefaultProc(msg, wp, lp); }

@@ -1,8 +1,25 @@
 #pragma once
 #include <windows.h>
 
+// How a window is made: its class (registered on first use) and its place.
+struct WindowSpec {
+    const wchar_t* className = nullptr;
+    UINT classStyle = 0;          // CS_DBLCLKS where double-clicks are wanted
+    HBRUSH background = nullptr;  // none for a window that paints all of itself
+    HICON icon = nullptr;
+    HICON smallIcon = nullptr;
+    const wchar_t* title = L"";
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    RECT bounds{};  // left, top, right, bottom in the parent's client pixels
+    HWND parent = nullptr;
+    int childId = 0;
+};
+
 // Base for objects that own one window: the static procedure stores the
-// object at WM_NCCREATE and routes every later message to OnMessage.
+// object at WM_NCCREATE and routes every later message to OnMessage. Each
+// derived class destroys its window in its own destructor, while its
+// members and its OnMessage still exist to handle WM_DESTROY.
 class Window {
 public:
     Window() = default;
@@ -15,9 +32,9 @@ public:
     HWND hwnd() const { return hwnd_; }
 
 protected:
-    // Registers the class on first use; the object must outlive the window.
-    HWND CreateOwnWindow(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
-                         int x, int y, int width, int height, HWND parent, HICON icon = nullptr);
+    // False when the window could not be made; the object must outlive it.
+    [[nodiscard]] bool CreateOwnWindow(const WindowSpec& spec);
+    void DestroyOwnWindow();
     virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
 

@@ -3,28 +3,18 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "platform/text.h"
+
 namespace {
 
 constexpr std::wstring_view kTemporaryPrefix = L"~durnwick-";
 constexpr std::wstring_view kTemporarySuffix = L".part";
-
-bool StartsWithNoCase(std::wstring_view text, std::wstring_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(),
-                      [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
-}
 
 bool AllDigits(std::wstring_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
 }
 
 }  // namespace
-
-std::wstring TrimAddress(const std::wstring& address) {
-    const size_t first = address.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return {};
-    return address.substr(first, address.find_last_not_of(L' ') - first + 1);
-}
 
 AddressScheme SchemeOf(std::wstring_view address) {
     if (StartsWithNoCase(address, L"http://")) return AddressScheme::Http;

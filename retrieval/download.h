@@ -7,9 +7,6 @@
 // The kinds of address a download can fetch; anything else fails at once.
 enum class AddressScheme { Http, Https, Ftp, File, Unsupported };
 
-// The address without the blanks around it, as the naming takes it.
-std::wstring TrimAddress(const std::wstring& address);
-
 AddressScheme SchemeOf(std::wstring_view address);
 
 // What a transfer may take before it counts as failed.

@@ -26,12 +26,6 @@ TEST(SchemeOf, KnowsTheFourFetchableKindsInAnyCase) {
         EXPECT_EQ(SchemeOf(c.address), c.expected) << "address: '" << std::wstring(c.address).c_str() << "'";
 }
 
-TEST(TrimAddress, DropsOnlyTheBlanksAround) {
-    EXPECT_EQ(TrimAddress(L"  http://h/a b.txt  "), L"http://h/a b.txt");
-    EXPECT_EQ(TrimAddress(L"\thttp://h/\t"), L"\thttp://h/\t");
-    EXPECT_EQ(TrimAddress(L"   "), L"");
-}
-
 TEST(TransferVerdict, OnlyAWholeTwoHundredAnswerSucceeds) {
     using F = DownloadFailure;
     const auto report = [](std::optional<unsigned> status, std::optional<std::wstring> length, std::uint64_t received,

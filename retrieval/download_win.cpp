@@ -8,6 +8,7 @@
 
 #include "platform/files_win.h"
 #include "platform/message_loop_win.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -354,7 +355,7 @@ DownloadOutcome Downloader::Download(const std::wstring& address, const std::wst
         outcome.elapsedMs = GetTickCount64() - start;
         return outcome;
     };
-    std::wstring trimmed = TrimAddress(address);
+    std::wstring trimmed(TrimBlanks(address));
     const AddressScheme scheme = SchemeOf(trimmed);
     if (scheme == AddressScheme::Unsupported) return finish(Failed(DownloadFailure::UnsupportedAddress));
     if (IsCancelled()) return finish(Failed(DownloadFailure::Cancelled));

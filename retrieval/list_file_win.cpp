@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/text.h"
 #include "platform/text_win.h"
 #include "retrieval/queue_text.h"
 
@@ -87,7 +88,7 @@ std::wstring LoadedText(const ListFileContent& content) {
         text += content.pieces[i];
         first = false;
     }
-    return TrimSpaces(text);
+    return std::wstring(TrimBlanks(text));
 }
 
 size_t UnreadableLines(const ListFileContent& content) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text.h"
 #include "retrieval/queue_text.h"
 
 namespace {

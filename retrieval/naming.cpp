@@ -1,14 +1,10 @@
 #include "retrieval/naming.h"
 
+#include "platform/text.h"
+
 namespace {
 
 constexpr std::wstring_view kCharactersNotInNames = L"\\/:*?\"<>|\u061F";
-
-std::wstring TrimBlanks(const std::wstring& text) {
-    const size_t first = text.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return {};
-    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
-}
 
 std::wstring CollapseBackslashes(const std::wstring& path) {
     std::wstring result;
@@ -21,7 +17,7 @@ std::wstring CollapseBackslashes(const std::wstring& path) {
 }
 
 std::optional<std::wstring> OriginalName(const std::wstring& entry) {
-    std::wstring text = TrimBlanks(entry);
+    std::wstring text(TrimBlanks(entry));
     if (!text.empty() && text.back() == L'/') text.pop_back();
     if (text.empty()) return std::nullopt;
     std::wstring name = text.substr(text.find_last_of(L'/') + 1);

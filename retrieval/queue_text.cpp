@@ -17,12 +17,6 @@ std::vector<std::wstring> NonEmptyLines(const std::wstring& text) {
     return lines;
 }
 
-std::wstring TrimSpaces(const std::wstring& text) {
-    const size_t first = text.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return {};
-    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
-}
-
 std::wstring ListFileText(const std::vector<std::wstring>& lines) {
     std::wstring text;
     for (const std::wstring& line : lines) text += line + L"\r\n";

@@ -12,9 +12,6 @@ std::vector<std::wstring> SplitAtLineBreaks(const std::wstring& text);
 // CR or LF stays inside its piece.
 std::vector<std::wstring> NonEmptyLines(const std::wstring& text);
 
-// Removes leading and trailing blanks (the space only; line breaks stay).
-std::wstring TrimSpaces(const std::wstring& text);
-
 // Every line followed by CR LF: the list file's text.
 std::wstring ListFileText(const std::vector<std::wstring>& lines);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text.h"
+
 namespace {
 
 using Lines = std::vector<std::wstring>;
@@ -20,18 +22,13 @@ TEST(ListFile, TextEndsEveryLineAndReloadsWithoutEmptyEntries) {
     const std::wstring text = ListFileText({L"a", L"b"});
     EXPECT_EQ(text, L"a\r\nb\r\n");
     // A file saved with trailing blank lines and padding reloads to the same queue.
-    EXPECT_EQ(NonEmptyLines(TrimSpaces(L"  a\r\nb\r\n\r\n\r\n  ")), (Lines{L"a", L"b"}));
-}
-
-TEST(TrimSpaces, RemovesOnlyBlanks) {
-    EXPECT_EQ(TrimSpaces(L"  a b  "), L"a b");
-    EXPECT_EQ(TrimSpaces(L"\r\n a \r\n"), L"\r\n a \r\n");
-    EXPECT_EQ(TrimSpaces(L"   "), L"");
+    EXPECT_EQ(NonEmptyLines(std::wstring(TrimBlanks(L"  a\r\nb\r\n\r\n\r\n  "))), (Lines{L"a", L"b"}));
 }
 
 TEST(StatusTexts, AreWrittenInPlainDecimal) {
-    EXPECT_EQ(QueuedStatusText(3), L"3 file(s) queued for download");
-    EXPECT_EQ(DownloadingFileText(1, 3), L"Downloading file 1 of 3");
+    // No digit grouping, whatever the locale: the counts run to 32767.
+    EXPECT_EQ(QueuedStatusText(32767), L"32767 file(s) queued for download");
+    EXPECT_EQ(DownloadingFileText(1000, 12345), L"Downloading file 1000 of 12345");
     EXPECT_EQ(CountdownText(L"12"), L"Downloading in 12 min(s).");
 }
 

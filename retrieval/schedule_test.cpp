@@ -25,12 +25,19 @@ TEST(ScheduleTick, IntervalOfOneRunsAtTheFirstTick) {
 }
 
 TEST(Spinner, ArrowsWalkTheIntervalAndNeverShowZero) {
-    // From 1 the lower arrow moves the spinner to its end 0, still showing 1;
-    // from there the upper arrow shows 1 again, then 2.
-    EXPECT_EQ(IntervalFromSpinner(kSpinnerDesignValue), 1);
-    EXPECT_EQ(IntervalFromSpinner(kSpinnerMax), 1);
-    EXPECT_EQ(IntervalFromSpinner(-2), 2);
-    EXPECT_EQ(IntervalFromSpinner(kSpinnerMin), 60);
+    // The spinner holds the negated interval: the upper arrow steps towards
+    // its minimum. Walk every position with the arrows from the design value.
+    int position = kSpinnerDesignValue;
+    EXPECT_EQ(IntervalFromSpinner(position), 1);
+    ++position;  // lower arrow from 1: the spinner's end, still showing 1
+    EXPECT_EQ(position, kSpinnerMax);
+    EXPECT_EQ(IntervalFromSpinner(position), 1);
+    std::vector<int> shown;
+    for (; position > kSpinnerMin; --position) shown.push_back(IntervalFromSpinner(position - 1));
+    ASSERT_EQ(shown.size(), 60u);
+    EXPECT_EQ(shown.front(), 1) << "the first upper arrow from the end shows 1 again";
+    for (std::size_t i = 1; i < shown.size(); ++i) EXPECT_EQ(shown[i], shown[i - 1] + 1) << "step " << i;
+    EXPECT_EQ(shown.back(), kMaxInterval);
     for (int interval = kMinInterval; interval <= kMaxInterval; ++interval)
         EXPECT_EQ(IntervalFromSpinner(SpinnerFromInterval(interval)), interval);
 }

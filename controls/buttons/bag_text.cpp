@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cwctype>
 
+#include "platform/text.h"
+
 namespace {
 
 std::wstring Widen(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
@@ -234,12 +236,6 @@ private:
     std::size_t pos_ = 0;
 };
 
-std::wstring_view Trim(std::wstring_view s) {
-    while (!s.empty() && std::iswspace(s.front())) s.remove_prefix(1);
-    while (!s.empty() && std::iswspace(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 }  // namespace
 
 std::wstring FormatBags(const std::vector<NamedBag>& bags) {
@@ -257,7 +253,7 @@ std::optional<std::vector<NamedBag>> ParseBags(std::wstring_view text) {
     if (!text.empty() && text.front() == L'\xFEFF') text.remove_prefix(1);
     while (!text.empty()) {
         const std::size_t eol = text.find(L'\n');
-        const std::wstring_view line = Trim(text.substr(0, eol));
+        const std::wstring_view line = TrimWhiteSpace(text.substr(0, eol));
         text.remove_prefix(eol == std::wstring_view::npos ? text.size() : eol + 1);
         if (line.empty()) continue;
         if (line.front() == L'[') {
@@ -267,7 +263,7 @@ std::optional<std::vector<NamedBag>> ParseBags(std::wstring_view text) {
         }
         const std::size_t eq = line.find(L'=');
         if (bags.empty() || eq == std::wstring_view::npos) return std::nullopt;
-        const std::wstring_view key = Trim(line.substr(0, eq));
+        const std::wstring_view key = TrimWhiteSpace(line.substr(0, eq));
         auto value = ValueReader(line.substr(eq + 1)).Value();
         if (key.empty() || !value) return std::nullopt;
         bags.back().Bag.Write(key, std::move(*value));

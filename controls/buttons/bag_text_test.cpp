@@ -37,7 +37,7 @@ TEST(BagText, RoundTripsEveryKindOfValue) {
 
 TEST(BagText, IsOneKeyAndValueALineUnderTheControlName) {
     PropertyBag bag;
-    bag.Write(L"Caption", std::wstring(L"&Add"));
+    bag.Write(L"Caption", std::wstring(L"&Add it"));
     bag.Write(L"CapAlign", 0);
     bag.Write(L"Focus", false);
     bag.Write(L"cBack", BagColour{kButtonFace});
@@ -45,7 +45,7 @@ TEST(BagText, IsOneKeyAndValueALineUnderTheControlName) {
     bag.Write(L"Image", PictureValue{PictureKind::Icon, PictureOrigin::File, L"C:\\a.ico"});
     EXPECT_EQ(FormatBags({{L"cmdAdd", bag}}),
               L"[cmdAdd]\n"
-              L"Caption = \"&Add\"\n"
+              L"Caption = \"&Add it\"\n"
               L"CapAlign = 0\n"
               L"Focus = False\n"
               L"cBack = 0x8000000F\n"

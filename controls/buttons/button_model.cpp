@@ -1,7 +1,8 @@
 #include "controls/buttons/button_model.h"
 
+#include "controls/buttons/button_keys.h"
 #include "controls/buttons/face_colors.h"
-#include "controls/buttons/no_case.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -69,26 +70,26 @@ void ButtonModel::SetBackColor(Colour value) {
     if (LocksBack(m_.HoverColorLocks)) SetHoverBackColor(m_.GradientMode != 0 ? m_.GradientColor : value);
     ApplyProperty(L"BackColor");
     Refresh();
-    Notify(L"cBack");
+    Notify(key::BackColor);
 }
 
 void ButtonModel::SetButtonShape(std::int32_t value) {
-    if (value < 0 || value > 6) return;
+    if (value < 0 || value > kLastShape) return;
     m_.ButtonShape = value;
-    m_.CaptionAlign = 2;
+    m_.CaptionAlign = kCentred;
     ResizeControl();
     DelayDrawing(false);
-    Notify(L"Shape");
+    Notify(key::ButtonShape);
 }
 
 void ButtonModel::SetButtonStyle(std::int32_t value) {
-    if (value < 0 || value > 7) return;
+    if (value < 0 || value > kLastStyle) return;
     m_.ButtonStyle = value;
     BuildButtonRegion();
     LayoutCaptionAndPicture();
     ApplyProperty(L"BackColor");
     Refresh();
-    Notify(L"BackStyle");
+    Notify(key::ButtonStyle);
 }
 
 void ButtonModel::SetCaption(const std::wstring& value) {
@@ -96,13 +97,13 @@ void ButtonModel::SetCaption(const std::wstring& value) {
     m_.Caption = value;
     LayoutCaptionAndPicture();
     Refresh();
-    Notify(L"Caption");
+    Notify(key::Caption);
 }
 
 void ButtonModel::SetCaptionAlign(std::int32_t value) {
     if (value < 0 || value > 2) return;
     const bool hasPicture = m_.PictureWidth + m_.PictureHeight >= 1;
-    if (hasPicture && m_.PictureAlign >= 4 && value < 2) {
+    if (hasPicture && m_.PictureAlign >= kPictureTop && value != kCentred) {
         if (InDesignMode())
             host_.ShowMessage(
                 L"When button images are aligned top/bottom center, \nbutton captions can only be center aligned",
@@ -112,13 +113,13 @@ void ButtonModel::SetCaptionAlign(std::int32_t value) {
     m_.CaptionAlign = value;
     LayoutCaptionAndPicture();
     Refresh();
-    Notify(L"CapAlign");
+    Notify(key::CaptionAlign);
 }
 
 void ButtonModel::SetCaptionStyle(std::int32_t value) {
     if (value < 0 || value > 2) return;
     m_.CaptionStyle = value;
-    Notify(L"CapStyle");
+    Notify(key::CaptionStyle);
     if (m_.Caption.empty()) return;
     LayoutCaptionAndPicture();
     Refresh();
@@ -126,9 +127,11 @@ void ButtonModel::SetCaptionStyle(std::int32_t value) {
 
 void ButtonModel::SetEnabled(bool value) {
     if (value == window_.Enabled) return;
+    // A disabled button is sent no release, so it lets go of a press now.
+    if (!value) LetGoOfPress();
     window_.Enabled = value;
     EnabledChanged();
-    if (m_.ButtonStyle == 3 && m_.Mode == 0) {
+    if (m_.ButtonStyle == 3 && m_.Mode == kCommandButton) {
         // This style rounds its corners only while enabled.
         DelayDrawing(true);
         BuildButtonRegion();
@@ -137,7 +140,7 @@ void ButtonModel::SetEnabled(bool value) {
     } else {
         Refresh();
     }
-    Notify(L"Enabled");
+    Notify(key::Enabled);
 }
 
 void ButtonModel::SetFont(const FontValue& value) {
@@ -145,7 +148,7 @@ void ButtonModel::SetFont(const FontValue& value) {
     ApplyProperty(L"Font");
     LayoutCaptionAndPicture();
     Refresh();
-    Notify(L"Font");
+    Notify(key::Font);
 }
 
 std::int32_t ButtonModel::FontStyle() const {
@@ -159,7 +162,7 @@ void ButtonModel::SetFontStyle(std::int32_t value) {
     window_.Font.Underline = (value & 8) != 0;
     ApplyProperty(L"Font");
     LayoutCaptionAndPicture();
-    Notify(L"Font");
+    Notify(key::Font);
     Refresh();
 }
 
@@ -169,7 +172,7 @@ void ButtonModel::SetForeColor(Colour value) {
     if (LocksFore(m_.HoverColorLocks)) SetHoverForeColor(value);
     m_.DrawingDelayed = false;
     RedrawButton();
-    Notify(L"cFore");
+    Notify(key::ForeColor);
 }
 
 void ButtonModel::SetGradientColor(Colour value) {
@@ -177,7 +180,7 @@ void ButtonModel::SetGradientColor(Colour value) {
     m_.GradientColor = value;
     ApplyProperty(L"BackColor");
     if (m_.GradientMode != 0) Refresh();
-    Notify(L"cGradient");
+    Notify(key::GradientColor);
 }
 
 void ButtonModel::SetGradientMode(std::int32_t value) {
@@ -188,7 +191,7 @@ void ButtonModel::SetGradientMode(std::int32_t value) {
         ApplyProperty(L"BackColor");
     }
     Refresh();
-    Notify(L"Gradient");
+    Notify(key::GradientMode);
 }
 
 void ButtonModel::SetHoverBackColor(Colour value) {
@@ -201,79 +204,89 @@ void ButtonModel::SetHoverBackColor(Colour value) {
             m_.HoverColorLocks = 3;
     }
     ApplyProperty(L"BackColor");
-    Notify(L"cBHover");
+    Notify(key::HoverBackColor);
 }
 
 void ButtonModel::SetHoverColorLocks(std::int32_t value) {
     m_.HoverColorLocks = value;
     if (LocksBack(value)) {
         m_.HoverBackColor = m_.GradientMode != 0 ? m_.GradientColor : m_.BackColor;
-        Notify(L"cBHover");
+        Notify(key::HoverBackColor);
     }
     if (LocksFore(value)) {
         m_.HoverForeColor = window_.ForeColor;
-        Notify(L"cFHover");
+        Notify(key::HoverForeColor);
     }
     ApplyProperty(L"BackColor");
-    Notify(L"LockHover");
+    Notify(key::HoverColorLocks);
 }
 
 void ButtonModel::SetHoverForeColor(Colour value) {
     if (value == m_.HoverForeColor) return;
     m_.HoverForeColor = value;
-    Notify(L"cFHover");
+    Notify(key::HoverForeColor);
     if (value != window_.ForeColor) {
         if (m_.HoverColorLocks == 0)
             m_.HoverColorLocks = 2;
         else if (m_.HoverColorLocks == 1)
             m_.HoverColorLocks = 3;
     }
-    Notify(L"cFHover");
+    Notify(key::HoverForeColor);
 }
 
 void ButtonModel::SetMode(std::int32_t value) {
     if (value < 0 || value > 2) return;
-    if (m_.Mode == 2 && value < 2) OptionToggle(-1);
-    if (m_.Mode < 2 && value == 2) OptionToggle(1);
+    if (m_.Mode == kOptionButton && value != kOptionButton) OptionToggle(GroupAction::Leave);
+    if (m_.Mode != kOptionButton && value == kOptionButton) OptionToggle(GroupAction::Join);
     // Cleared while the old mode still lets the setter accept it.
-    if (value == 0 && m_.Mode > 0) SetValue(false);
+    if (value == kCommandButton && m_.Mode != kCommandButton) SetValue(false);
     m_.Mode = value;
     Refresh();
-    Notify(L"Mode");
+    Notify(key::Mode);
 }
 
 void ButtonModel::SetMouseIcon(const PictureRef& value) {
     if (auto error = window_.AssignMouseIcon(value)) {
-        if (InDesignMode())
-            host_.ShowMessage(*error + L"\n\nSelect .ico Or .cur Files Only", L"Notifier", MessageIcon::Critical);
+        RefusePicture(*error + L"\n\nSelect .ico Or .cur Files Only");
         return;
     }
     if (!value) return;
     SetMousePointer(99);
-    Notify(L"mIcon");
+    Notify(key::MouseIcon);
 }
 
 void ButtonModel::SetMousePointer(std::int16_t value) {
     window_.MousePointer = value;
-    Notify(L"mPointer");
+    Notify(key::MousePointer);
+}
+
+// A refused picture is explained in design mode only.
+void ButtonModel::RefusePicture(const std::wstring& text) {
+    if (InDesignMode()) host_.ShowMessage(text, L"Notifier", MessageIcon::Critical);
 }
 
 void ButtonModel::SetPicture(const PictureRef& value) {
+    if (value) {
+        if (auto error = PictureLoadError(*value)) {
+            RefusePicture(*error);
+            return;
+        }
+    }
     m_.Picture = value;
     if (m_.PictureSizePixels == 0) m_.PictureSizePixels = 16;
     ApplyProperty(L"Picture");
     LayoutCaptionAndPicture();
     Refresh();
-    Notify(L"Image");
+    Notify(key::Picture);
 }
 
 void ButtonModel::SetPictureAlign(std::int32_t value) {
     if (value < 0 || value > 5) return;
     m_.PictureAlign = value;
-    if (value >= 4) SetCaptionAlign(2);
+    if (value >= kPictureTop) SetCaptionAlign(kCentred);
     LayoutCaptionAndPicture();
     Refresh();
-    Notify(L"ImgAlign");
+    Notify(key::PictureAlign);
 }
 
 std::int32_t ButtonModel::PictureSize() {
@@ -286,7 +299,7 @@ void ButtonModel::SetPictureSize(std::int32_t value) {
     m_.PictureSizePixels = static_cast<std::int16_t>((value + 2) * 8);
     LayoutCaptionAndPicture();
     Refresh();
-    Notify(L"ImgSize");
+    Notify(key::PictureSize);
 }
 
 void ButtonModel::SetResetDefaultColors(bool value) {
@@ -299,13 +312,13 @@ void ButtonModel::SetResetDefaultColors(bool value) {
     SetHoverColorLocks(0);
     ApplyProperty(L"BackColor");
     DelayDrawing(false);
-    Notify(L"cGradient");
-    Notify(L"cBack");
+    Notify(key::GradientColor);
+    Notify(key::BackColor);
 }
 
 void ButtonModel::SetShowFocusRect(bool value) {
     m_.ShowFocusRect = value;
-    if (!(m_.StateFlags & 1)) {
+    if (!(m_.StateFlags & kDefaultLook)) {
         Refresh();
     } else if (InDesignMode()) {
         host_.ShowMessage(
@@ -313,38 +326,45 @@ void ButtonModel::SetShowFocusRect(bool value) {
             L"but will not appear when the form is running.",
             kTitle, MessageIcon::Information);
     } else {
-        m_.StateFlags &= ~1;
+        m_.StateFlags &= ~kDefaultLook;
         Refresh();
     }
-    Notify(L"Focus");
+    Notify(key::ShowFocusRect);
 }
 
 void ButtonModel::SetValue(bool value) {
-    if (value && m_.Mode == 0) {
+    if (value && m_.Mode == kCommandButton) {
         if (InDesignMode())
             host_.ShowMessage(L"This property is not applicable for command button modes.", kTitle,
                               MessageIcon::Information);
         return;
     }
     m_.Value = value;
-    if (value && m_.Mode == 2) OptionToggle(0);
+    if (value && m_.Mode == kOptionButton) OptionToggle(GroupAction::UncheckOthers);
     Refresh();
-    Notify(L"Value");
+    Notify(key::Value);
 }
 
 void ButtonModel::AmbientChanged(std::wstring_view name) {
     if (EqualNoCase(name, L"DisplayAsDefault")) {
-        m_.StateFlags = (m_.StateFlags & ~1) | (m_.ShowFocusRect && host_.DisplayAsDefault() ? 1 : 0);
+        m_.StateFlags = (m_.StateFlags & ~kDefaultLook) | (m_.ShowFocusRect && host_.DisplayAsDefault() ? kDefaultLook : 0);
         Refresh();
     } else if (EqualNoCase(name, L"BackColor")) {
         m_.ContainerBackColor = ResolveSysColor(host_.BackColor());
-        if (m_.ButtonShape > 3 || m_.ButtonStyle == 5) Refresh();
+        if (IsElliptic(m_.ButtonShape) || m_.ButtonStyle == 5) Refresh();
     }
 }
 
 void ButtonModel::Show() {
     if (InDesignMode() && m_.ShowFocusRect && host_.DisplayAsDefault()) {
-        m_.StateFlags |= 1;
+        m_.StateFlags |= kDefaultLook;
         Refresh();
     }
+}
+
+void ButtonModel::ShowInteractionState(const InteractionState& state) {
+    m_.StateFlags = state.StateFlags;
+    m_.Hovering = state.Hovering;
+    m_.Armed = state.Armed;
+    Refresh();
 }

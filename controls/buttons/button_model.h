@@ -4,15 +4,20 @@
 #include <string>
 #include <string_view>
 
+#include "controls/buttons/button_codes.h"
+#include "controls/buttons/button_events.h"
 #include "controls/buttons/button_host.h"
 #include "controls/buttons/colour.h"
+#include "controls/buttons/geometry.h"
 #include "controls/buttons/property_bag.h"
 #include "controls/buttons/window_object.h"
+#include "controls/buttons/window_properties.h"
 
-struct ButtonRect {
-    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const ButtonRect&) const = default;
+struct ButtonSize {
+    std::int32_t width = 0, height = 0;
 };
+
+using PixelPoint = Point;
 
 // The stored state of one button, in declaration order. The drawing surface
 // and its objects belong to the window class.
@@ -21,7 +26,7 @@ struct ButtonMembers {
     std::int32_t CaptionAlign = 0;
     std::int32_t CaptionStyle = 0;
     std::int32_t ButtonStyle = 0;
-    std::uint8_t StateFlags = 0;  // 1 default-button look, 2 left button held, 4 pointer over
+    std::uint8_t StateFlags = 0;  // kDefaultLook, kHeld, kPointerOver
     std::int32_t ButtonShape = 0;
     std::int32_t LeftSlantX = 0;
     std::int32_t RightSlantX = 0;
@@ -57,15 +62,25 @@ struct ButtonMembers {
 std::optional<std::wstring> AccessKeyOf(std::wstring_view caption);
 
 // The button's property model: every public property with its validation,
-// side effects and notifications, and its persistence. The drawing it
-// triggers goes through the protected operations, which the window class
+// side effects and notifications, its persistence, and its reactions to
+// mouse, keyboard, focus and hover. The drawing and the platform services
+// it needs go through the protected operations, which the window class
 // supplies.
 class ButtonModel {
 public:
-    explicit ButtonModel(ButtonHost& host) : host_(host) {}
+    explicit ButtonModel(ButtonHost& host);
     ButtonModel(const ButtonModel&) = delete;
     ButtonModel& operator=(const ButtonModel&) = delete;
-    virtual ~ButtonModel() = default;
+    virtual ~ButtonModel();
+
+    // The events go to listener from now on; it must outlive the button.
+    void Listen(ButtonEvents& listener) { events_ = &listener; }
+
+    // What the window properties of the hover timer and the option groups
+    // name the button by, and the live button of that name (null for any
+    // other value).
+    std::uintptr_t Identity() const { return reinterpret_cast<std::uintptr_t>(this); }
+    static ButtonModel* FromIdentity(std::uintptr_t identity);
 
     Colour BackColor() const { return m_.BackColor; }
     void SetBackColor(Colour value);
@@ -128,6 +143,35 @@ public:
     void AmbientChanged(std::wstring_view name);
     void Show();
 
+    // Input from the host. Coordinates are client pixels; Button and Shift
+    // are sums of the mouse buttons and of Shift 1, Ctrl 2, Alt 4.
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    void Click();  // after a press and release over the button; also the click step of the other handlers
+    void DblClick();
+    void KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void KeyPress(std::int16_t keyAscii);
+    void KeyUp(std::int16_t keyCode, std::int16_t shift);
+    void AccessKeyPress(std::int16_t keyAscii);  // also Enter on the default and Escape on the cancel button
+    void GotFocus();
+    // A tick of the hover timer: ends hover once the pointer is over another
+    // window.
+    void CheckHover(std::uint32_t timerId);
+    // Before the window goes: stops hover tracking, lets go of the mouse and
+    // leaves the option group, so no timer or slot names a dead button.
+    void EndInteraction();
+
+    // Holds the button in a look that otherwise needs the mouse or the
+    // keyboard (pressed in, hot, held outside, armed), for the gallery and
+    // the tests; a running form never calls it.
+    struct InteractionState {
+        std::uint8_t StateFlags = 0;
+        bool Hovering = false;
+        bool Armed = false;
+    };
+    void ShowInteractionState(const InteractionState& state);
+
     const ButtonMembers& Members() const { return m_; }
     const WindowObject& WindowValues() const { return window_; }
 
@@ -136,15 +180,28 @@ protected:
     virtual Colour SysColor(int index) const = 0;
     virtual void ApplyFont() = 0;       // the "Font" request
     virtual void MeasurePicture() = 0;  // the "Picture" request
+    // Why the picture cannot be loaded; nothing when it can.
+    virtual std::optional<std::wstring> PictureLoadError(const PictureValue& picture) const = 0;
     virtual void RemakeBuffer() = 0;    // first steps of the resize handling
     virtual void BuildButtonRegion() = 0;
     virtual void LayoutCaptionAndPicture() = 0;
     virtual void RedrawButton() = 0;                     // not called while drawing is delayed
-    virtual bool OptionToggle(std::int16_t action) = 0;  // -1 leave, 0 uncheck others, 1 join, 2 ask
     virtual void EnabledChanged() = 0;                   // the window object's Enabled was assigned
+    virtual void CaptureMouse() = 0;
+    virtual void ReleaseMouse() = 0;  // only if the button's window holds the capture
+    virtual void PostKeyDown(std::uintptr_t window, std::int16_t keyCode, std::uint32_t lParam) = 0;
+    virtual void StartHoverTimer(std::uint32_t timerId, std::uint32_t intervalMs) = 0;
+    virtual void StopHoverTimer(std::uint32_t timerId) = 0;
+    virtual bool PointerOverOwnWindow() const = 0;  // the window under the pointer is the button's
+    virtual PixelPoint CursorClientPosition() const = 0;
+    virtual ButtonSize ClientSize() const = 0;  // ScaleWidth and ScaleHeight
+    virtual std::uintptr_t OwnWindow() const = 0;
+    virtual WindowProperties& Properties() = 0;
 
     void ResizeControl();
     void RecomputeFaceColors();
+    bool OptionToggle(GroupAction action);
+    ButtonEvents& Events() { return *events_; }
 
     ButtonHost& host_;
     ButtonMembers m_;
@@ -153,5 +210,11 @@ protected:
 private:
     void Notify(const wchar_t* key) { host_.PropertyChanged(key); }
     bool InDesignMode() const { return !host_.UserMode(); }
+    void RefusePicture(const std::wstring& text);
     void AdoptContainer();
+    std::uintptr_t ContainerWindow() const;
+    void EnterHover(std::int16_t button, float x, float y);
+    void LetGoOfPress();
+
+    ButtonEvents* events_;
 };

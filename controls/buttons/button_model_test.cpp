@@ -63,12 +63,14 @@ TEST_F(ButtonModelTest, PictureAlignBottomCentresTheCaptionThroughItsSetter) {
 }
 
 TEST_F(ButtonModelTest, ButtonShapeCentresTheCaptionSilentlyAndResizes) {
-    button.SetCaptionAlign(0);
-    log.clear();
-    button.SetButtonShape(1);
-    EXPECT_EQ(m().ButtonShape, 1);
-    EXPECT_EQ(m().CaptionAlign, 2);
-    EXPECT_EQ(log, (Log{L"buffer", L"region", L"layout", L"redraw", L"redraw", L"notify Shape"}));
+    for (int shape : {1, 6}) {
+        button.SetCaptionAlign(0);
+        log.clear();
+        button.SetButtonShape(shape);
+        EXPECT_EQ(m().ButtonShape, shape);
+        EXPECT_EQ(m().CaptionAlign, 2);
+        EXPECT_EQ(log, (Log{L"buffer", L"region", L"layout", L"redraw", L"redraw", L"notify Shape"})) << shape;
+    }
 }
 
 TEST_F(ButtonModelTest, OutOfRangeValuesChangeAndReportNothing) {
@@ -93,6 +95,14 @@ TEST_F(ButtonModelTest, OutOfRangeValuesChangeAndReportNothing) {
         EXPECT_EQ(button.WindowValues(), window) << name;
         EXPECT_TRUE(log.empty()) << name;
     }
+}
+
+TEST_F(ButtonModelTest, APictureOnANewButtonTakesSixteenPixels) {
+    button.SetPicture(kIcon);
+    EXPECT_EQ(m().PictureSizePixels, 16);
+    button.SetPictureSize(2);
+    button.SetPicture(kBitmap);
+    EXPECT_EQ(m().PictureSizePixels, 32) << "a chosen size stays";
 }
 
 TEST_F(ButtonModelTest, PictureSizeIsStoredAsPixels) {
@@ -161,6 +171,24 @@ TEST_F(ButtonModelTest, HoverColoursFollowTheirLocksUntilReleased) {
     button.SetBackColor(0x888888);
     EXPECT_EQ(m().HoverColorLocks, 7);
     EXPECT_EQ(m().HoverBackColor, 0x999999);
+}
+
+TEST_F(ButtonModelTest, EachHoverLockCarriesOnlyItsOwnColour) {
+    struct Case {
+        int locks;
+        bool backFollows, foreFollows;
+    } cases[] = {{0, true, true}, {1, false, true}, {2, true, false}, {3, false, false}};
+    for (const Case& c : cases) {
+        button.SetGradientMode(0);
+        button.SetHoverColorLocks(c.locks);
+        const Colour hoverBack = m().HoverBackColor;
+        const Colour hoverFore = m().HoverForeColor;
+        button.SetBackColor(0x010203 + c.locks);
+        button.SetForeColor(0x040506 + c.locks);
+        EXPECT_EQ(m().HoverBackColor, c.backFollows ? 0x010203 + c.locks : hoverBack) << "locks " << c.locks;
+        EXPECT_EQ(m().HoverForeColor, c.foreFollows ? 0x040506 + c.locks : hoverFore) << "locks " << c.locks;
+        EXPECT_EQ(m().HoverColorLocks, c.locks) << "following a lock does not release it";
+    }
 }
 
 TEST_F(ButtonModelTest, BackColorMovesALockedHoverColourAlong) {
@@ -314,6 +342,31 @@ TEST_F(ButtonModelTest, MouseIconTakesOnlyIconsAndCursors) {
     EXPECT_TRUE(log.empty());
 }
 
+TEST_F(ButtonModelTest, PictureThatCannotBeLoadedIsRefusedAndTheOldOneKept) {
+    const PictureValue broken{PictureKind::Bitmap, PictureOrigin::File, kUnloadablePicture};
+    button.SetPicture(kIcon);
+    log.clear();
+    button.SetPicture(broken);
+    EXPECT_EQ(button.Picture(), kIcon);
+    EXPECT_EQ(m().PictureWidth, 32);
+    EXPECT_TRUE(log.empty()) << "refused silently at run time";
+
+    DesignMode();
+    button.SetPicture(broken);
+    EXPECT_EQ(button.Picture(), kIcon);
+    EXPECT_EQ(log, (Log{L"message"}));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, L"Invalid picture");
+    EXPECT_EQ(host.messages[0].title, L"Notifier");
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
+
+    log.clear();
+    button.SetPicture(std::nullopt);
+    EXPECT_FALSE(button.Picture());
+    EXPECT_EQ(m().PictureWidth, 0);
+    EXPECT_EQ(log, (Log{L"picture", L"layout", L"redraw", L"notify Image"}));
+}
+
 TEST_F(ButtonModelTest, ValueIsRefusedForCommandButtonsAndModeManagesTheGroup) {
     DesignMode();
     button.SetValue(true);
@@ -324,11 +377,12 @@ TEST_F(ButtonModelTest, ValueIsRefusedForCommandButtonsAndModeManagesTheGroup) {
     log.clear();
     button.SetMode(2);
     button.SetValue(true);
-    EXPECT_EQ(log, (Log{L"toggle 1", L"redraw", L"notify Mode", L"toggle 0", L"redraw", L"notify Value"}));
+    EXPECT_EQ(log, (Log{L"set xo_OptCount", L"set xo_Obj1", L"redraw", L"notify Mode", L"redraw", L"notify Value"}));
     log.clear();
     button.SetMode(0);
     EXPECT_FALSE(button.Value());
-    EXPECT_EQ(log, (Log{L"toggle -1", L"redraw", L"notify Value", L"redraw", L"notify Mode"}));
+    EXPECT_EQ(log, (Log{L"remove xo_Obj1", L"remove xo_OptCount", L"redraw", L"notify Value", L"redraw",
+                        L"notify Mode"}));
 }
 
 TEST_F(ButtonModelTest, DisablingStyleThreeRebuildsItsRegion) {
@@ -343,6 +397,39 @@ TEST_F(ButtonModelTest, DisablingStyleThreeRebuildsItsRegion) {
     log.clear();
     button.SetEnabled(true);
     EXPECT_EQ(log, (Log{L"enabled", L"redraw", L"notify Enabled"}));
+}
+
+TEST_F(ButtonModelTest, AContainerColourChangeRedrawsOnlyButtonsThatShowIt) {
+    struct Case {
+        int shape, style;
+        bool redraws;
+    } cases[] = {{0, 0, false}, {3, 0, false}, {3, 7, false}, {4, 0, true}, {6, 2, true}, {0, 5, true}, {3, 5, true}};
+    for (const Case& c : cases) {
+        button.SetButtonShape(c.shape);
+        button.SetButtonStyle(c.style);
+        host.backColor = 0x00C0FFEE + c.shape;
+        log.clear();
+        button.AmbientChanged(L"backcolor");
+        EXPECT_EQ(m().ContainerBackColor, 0x00C0FFEE + c.shape) << "shape " << c.shape << " style " << c.style;
+        EXPECT_EQ(log, c.redraws ? Log{L"redraw"} : Log{}) << "shape " << c.shape << " style " << c.style;
+    }
+    log.clear();
+    button.AmbientChanged(L"ForeColor");
+    EXPECT_TRUE(log.empty()) << "other ambient names change nothing";
+}
+
+TEST_F(ButtonModelTest, DefaultButtonDisplayShowsTheMarkOnlyWithShowFocusRect) {
+    host.displayAsDefault = true;
+    button.AmbientChanged(L"DisplayAsDefault");
+    EXPECT_EQ(m().StateFlags & kDefaultLook, kDefaultLook);
+    button.SetShowFocusRect(false);
+    EXPECT_EQ(m().StateFlags & kDefaultLook, 0) << "run time clears the mark";
+    button.AmbientChanged(L"DisplayAsDefault");
+    EXPECT_EQ(m().StateFlags & kDefaultLook, 0);
+    button.SetShowFocusRect(true);
+    host.displayAsDefault = false;
+    button.AmbientChanged(L"DisplayAsDefault");
+    EXPECT_EQ(m().StateFlags & kDefaultLook, 0);
 }
 
 TEST_F(ButtonModelTest, ApplyPropertyIgnoresCaseAndUnknownRequests) {

@@ -74,7 +74,8 @@ TEST_F(PersistenceTest, ReadingDrawsOnceAtTheEnd) {
     bag.Write(L"mPointer", 99);
     button.ReadProperties(bag);
     EXPECT_EQ(log, (Log{L"enabled", L"notify mPointer", L"notify mIcon", L"notify mPointer", L"picture", L"font",
-                        L"layout", L"notify Caption", L"toggle 1", L"buffer", L"region", L"layout", L"redraw"}));
+                        L"layout", L"notify Caption", L"set xo_OptCount", L"set xo_Obj1", L"buffer", L"region",
+                        L"layout", L"redraw"}));
     EXPECT_EQ(button.WindowValues().AccessKeys, L"G");
     EXPECT_EQ(button.MouseIcon(), kCursor);
     EXPECT_FALSE(m().DrawingDelayed);
@@ -103,7 +104,7 @@ TEST_F(PersistenceTest, HoverBackKeyIsOneKeyWhateverItsCase) {
         PropertyBag saved;
         loaded.WriteProperties(saved);
         const auto keys = Keys(saved);
-        EXPECT_NE(std::find(keys.begin(), keys.end(), L"cBhover"), keys.end());
+        EXPECT_EQ(std::count(keys.begin(), keys.end(), L"cBHover"), 1);
     }
 }
 

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "platform/round.h"
+
 namespace {
 
 std::int16_t Checked16(double value) {
@@ -18,8 +20,6 @@ int ClampChannel(int channel, bool invert) {
 }
 
 }  // namespace
-
-double RoundHalfEven(double value) { return std::nearbyint(value); }
 
 Colour ShadeColor(Colour colour, std::int16_t& amount, bool proportionalBlue, bool avoidExtremes, bool invert) {
     for (;;) {

@@ -25,6 +25,3 @@ inline Colour ShadeColor(Colour colour, int amount, bool proportionalBlue = fals
     auto a = static_cast<std::int16_t>(amount);
     return ShadeColor(colour, a, proportionalBlue);
 }
-
-// Round to nearest, halves to even.
-double RoundHalfEven(double value);

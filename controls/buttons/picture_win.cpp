@@ -21,6 +21,12 @@ std::optional<PictureValue> PictureFromFile(const std::wstring& path) {
     return picture;
 }
 
+std::optional<std::wstring> PictureLoadError(const PictureValue& picture) {
+    if (LoadedPicture(picture)) return std::nullopt;
+    if (picture.Origin == PictureOrigin::File && !PathExists(picture.Name)) return L"File not found";
+    return L"Invalid picture";
+}
+
 LoadedPicture::LoadedPicture(const PictureValue& picture) : source_(picture) {
     const UINT type = picture.Kind == PictureKind::Icon     ? IMAGE_ICON
                       : picture.Kind == PictureKind::Cursor ? IMAGE_CURSOR

@@ -10,6 +10,10 @@
 // that is not an icon, a cursor or a bitmap.
 std::optional<PictureValue> PictureFromFile(const std::wstring& path);
 
+// Why the picture cannot be loaded, in the words the Picture property
+// reports; nothing when it loads.
+std::optional<std::wstring> PictureLoadError(const PictureValue& picture);
+
 // A picture loaded from its file or from the program's resources, destroyed
 // with its owner. Bitmaps are loaded as DIB sections.
 class LoadedPicture {

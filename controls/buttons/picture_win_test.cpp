@@ -19,6 +19,26 @@ TEST(PictureFromFile, TellsTheKindFromTheHeader) {
     EXPECT_FALSE(PictureFromFile(pictures.folder / L"missing.ico"));
 }
 
+TEST(PictureLoadError, SaysWhyAPictureCannotBeLoaded) {
+    TestPictures pictures;
+    const std::wstring text = pictures.folder / L"notes.bmp";
+    ReplaceFileContent(text, "not a picture");
+    struct Case {
+        PictureValue picture;
+        const wchar_t* error;  // empty when it loads
+    };
+    const Case cases[] = {
+        {{PictureKind::Icon, PictureOrigin::File, pictures.icon}, L""},
+        {{PictureKind::Bitmap, PictureOrigin::Resource, L"#3"}, L""},
+        {{PictureKind::Bitmap, PictureOrigin::File, pictures.folder / L"missing.bmp"}, L"File not found"},
+        {{PictureKind::Bitmap, PictureOrigin::File, text}, L"Invalid picture"},
+        {{PictureKind::Icon, PictureOrigin::File, pictures.bitmap}, L"Invalid picture"},
+        {{PictureKind::Icon, PictureOrigin::Resource, L"#99"}, L"Invalid picture"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PictureLoadError(c.picture).value_or(L""), c.error) << testing::PrintToString(c.picture.Name);
+}
+
 bool IconAlive(HANDLE h) {
     ICONINFO info{};
     if (!GetIconInfo(static_cast<HICON>(h), &info)) return false;

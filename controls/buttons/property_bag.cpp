@@ -1,6 +1,6 @@
 #include "controls/buttons/property_bag.h"
 
-#include "controls/buttons/no_case.h"
+#include "platform/text.h"
 
 const PropertyBag::Value* PropertyBag::Find(std::wstring_view key) const {
     for (const auto& [k, v] : entries_)

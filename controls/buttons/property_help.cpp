@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "controls/buttons/no_case.h"
+#include "platform/text.h"
 
 std::wstring_view PropertyHelp(std::wstring_view property) {
     static constexpr std::pair<std::wstring_view, std::wstring_view> kHelp[] = {

@@ -1,11 +1,14 @@
 #pragma once
 // Test support: the small icon, cursor and bitmap linked into the test
-// program, written out as files.
+// program, written out as files; and pictures drawn from rows of letters.
 #include <windows.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "platform/files_win.h"
+#include "platform/handles_win.h"
 
 inline std::wstring ExtractTestPicture(const TempFolder& folder, const wchar_t* resource, const wchar_t* fileName) {
     HRSRC info = FindResourceW(nullptr, resource, MAKEINTRESOURCEW(10));  // RT_RCDATA
@@ -17,7 +20,48 @@ inline std::wstring ExtractTestPicture(const TempFolder& folder, const wchar_t* 
 
 struct TestPictures {
     TempFolder folder;
-    std::wstring icon = ExtractTestPicture(folder, L"SMALL_ICO", L"small.ico");    // 16 x 16
+    std::wstring icon = ExtractTestPicture(folder, L"SMALL_ICO", L"small.ico");    // 16 x 16, all red
     std::wstring cursor = ExtractTestPicture(folder, L"SMALL_CUR", L"small.cur");  // 32 x 32, hot spot (3, 5)
-    std::wstring bitmap = ExtractTestPicture(folder, L"SMALL_BMP", L"small.bmp");  // 24 x 16
+    std::wstring bitmap = ExtractTestPicture(folder, L"SMALL_BMP", L"small.bmp");  // 24 x 16, all green
 };
+
+// One letter a pixel, each letter standing for a colour.
+using PixelRows = std::vector<std::string>;
+using Palette = std::map<char, COLORREF>;
+
+// A 32-bit DIB section with the colours of rows; alpha 0 throughout.
+inline Gdi<HBITMAP> BitmapFromRows(const PixelRows& rows, const Palette& palette) {
+    const int width = static_cast<int>(rows.front().size()), height = static_cast<int>(rows.size());
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* memory = nullptr;
+    Gdi<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0));
+    auto* bits = static_cast<DWORD*>(memory);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = palette.at(rows[y][x]);
+            bits[y * width + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+        }
+    return bitmap;
+}
+
+// An icon with the colours of rows, transparent through its own mask where
+// a row holds '.'.
+inline Icon IconFromRows(const PixelRows& rows, Palette palette) {
+    palette['.'] = RGB(0, 0, 0);
+    const Gdi<HBITMAP> colour = BitmapFromRows(rows, palette);
+    const int width = static_cast<int>(rows.front().size()), height = static_cast<int>(rows.size());
+    // Monochrome rows are padded to 16 bits.
+    const int stride = (width + 15) / 16 * 2;
+    std::vector<BYTE> maskBits(static_cast<size_t>(stride) * height, 0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (rows[y][x] == '.') maskBits[y * stride + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
+    const Gdi<HBITMAP> mask(CreateBitmap(width, height, 1, 1, maskBits.data()));
+    ICONINFO info{TRUE, 0, 0, mask.get(), colour.get()};
+    return Icon(CreateIconIndirect(&info));
+}

@@ -20,9 +20,6 @@ struct FontValue {
     bool operator==(const FontValue&) const = default;
 };
 
-// The LOGFONT height of a font: minus its size in pixels, halves to even.
-int FontHeightPixels(double points, double twipsPerPixelY);
-
 enum class PictureKind { Icon, Cursor, Bitmap };
 enum class PictureOrigin { File, Resource };
 

@@ -1,6 +1,14 @@
 #include "controls/buttons/xo_buttons_win.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "controls/buttons/button_region.h"
+#include "controls/buttons/button_styles_win.h"
+#include "controls/buttons/drawing_colours.h"
+
+#include "platform/screen_win.h"
+#include "platform/twips.h"
 
 namespace {
 
@@ -13,36 +21,51 @@ const wchar_t* StandardPointer(int number) {
     return number > 0 && number < static_cast<int>(std::size(kPointers)) ? kPointers[number] : nullptr;
 }
 
+Gdi<HRGN> PolygonRegion(const Outline& outline) {
+    std::vector<POINT> points;
+    for (const Point& p : outline) points.push_back({p.x, p.y});
+    return Gdi<HRGN>(CreatePolygonRgn(points.data(), static_cast<int>(points.size()), WINDING));
+}
+
+Gdi<HRGN> MakeWindowRegion(const RegionPlan& plan) {
+    const ButtonRect& e = plan.ellipse.value_or(ButtonRect{});
+    Gdi<HRGN> region = plan.ellipse ? Gdi<HRGN>(CreateEllipticRgn(e.left, e.top, e.right, e.bottom))
+                                    : PolygonRegion(plan.outline);
+    for (const Outline& cut : plan.cuts) {
+        const Gdi<HRGN> corner = PolygonRegion(cut);
+        CombineRgn(region.get(), region.get(), corner.get(), RGN_DIFF);
+    }
+    return region;
+}
+
 }  // namespace
 
 xoButtons_H::~xoButtons_H() {
-    if (hwnd()) DestroyWindow(hwnd());
+    DestroyOwnWindow();
     Terminate();
 }
 
-HWND xoButtons_H::Create(HWND parent, int id, const RECT& bounds) {
-    HWND hwnd = CreateOwnWindow(L"xoButtons_H", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, 0, bounds.left,
-                                bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent);
-    if (hwnd) SetWindowLongPtrW(hwnd, GWLP_ID, id);
-    return hwnd;
+bool xoButtons_H::Create(HWND parent, int id, const RECT& bounds) {
+    WindowSpec spec;
+    spec.className = L"xoButtons_H";
+    // Its own DC answers hDC for as long as the window lives.
+    spec.classStyle = CS_DBLCLKS | CS_OWNDC;
+    spec.style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
+    spec.bounds = bounds;
+    spec.parent = parent;
+    spec.childId = id;
+    return CreateOwnWindow(spec);
 }
 
 LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_CREATE: windowDC_.emplace(hwnd()); return 0;
     case WM_SIZE: ResizeControl(); return 0;
     case WM_SHOWWINDOW:
         if (wp) Show();
         break;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd(), &ps);
-        EndPaint(hwnd(), &ps);
-        // A paint request from the system always redraws.
-        m_.DrawingDelayed = false;
-        RedrawButton();
-        return 0;
-    }
+    case WM_ERASEBKGND: return 1;  // the image covers every pixel
+    case WM_PAINT: PaintControl(); return 0;
+    case WM_PRINTCLIENT: CopyBuffer(reinterpret_cast<HDC>(wp)); return 0;
     case WM_SETCURSOR:
         if (LOWORD(lp) == HTCLIENT && SetPointer()) return TRUE;
         break;
@@ -69,74 +92,121 @@ void xoButtons_H::EnabledChanged() {
     if (hwnd()) EnableWindow(hwnd(), Enabled());
 }
 
-void xoButtons_H::RemakeBuffer() {
-    if (BufferDC) {
-        SelectObject(BufferDC.get(), SavedBitmap);
-        bufferBitmap_.reset();
-        SavedBitmap = nullptr;
+void xoButtons_H::PaintControl() {
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd(), &ps);
+    // A paint the system asks for always draws afresh; one that shows an
+    // image just composed only copies it.
+    if (!paintingComposedImage_) {
+        m_.DrawingDelayed = false;
+        Compose();
     }
-    CreateBuffer();
+    CopyBuffer(ps.hdc);
+    EndPaint(hwnd(), &ps);
 }
 
-void xoButtons_H::CreateBuffer() {
-    if (!BufferDC) {
-        BufferDC.reset(CreateCompatibleDC(hDC()));
-        // Captions are drawn over the face without a background box.
-        SetBkMode(BufferDC.get(), TRANSPARENT);
-        brush_.reset(CreateSolidBrush(RGB(0, 0, 0)));
-        InitialBrush = static_cast<HBRUSH>(SelectObject(BufferDC.get(), brush_.get()));
-        pen_.reset(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-        InitialPen = static_cast<HPEN>(SelectObject(BufferDC.get(), pen_.get()));
-        ApplyProperty(L"Font");
-    }
-    if (SavedBitmap) return;
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    bufferBitmap_.reset(CreateCompatibleBitmap(hDC(), client.right, client.bottom));
-    SavedBitmap = static_cast<HBITMAP>(SelectObject(BufferDC.get(), bufferBitmap_.get()));
+void xoButtons_H::RedrawButton() {
+    if (m_.DrawingDelayed) return;
+    Compose();
+    ManageBuffer(false);
 }
 
-void xoButtons_H::SetDrawingTool(bool select, HDC surface, int kind, Colour colour, bool alsoPen, int penWidth,
-                                 int penStyle) {
-    const HDC dc = BufferDC.get();
-    if (!select) {
-        SelectObject(dc, InitialBrush);
-        brush_.reset();
-        SelectObject(dc, InitialPen);
-        pen_.reset();
+void xoButtons_H::Compose() {
+    if (!BufferDC || m_.ButtonStyle < 0 || m_.ButtonStyle > kLastStyle) return;
+    EdgePoints points{};
+    EdgeColors colours{};
+    LookState lookState = 0;
+    ButtonPainter painter(*BufferDC, ClipRegion, m_, Context(), ScreenSize());
+    kStyleRenderers[m_.ButtonStyle](painter, points, colours, lookState);
+}
+
+// create True: the surface, and a new bitmap of the control's size (the
+// resize handling). create False: the composed image goes on screen.
+void xoButtons_H::ManageBuffer(bool create) {
+    if (!create) {
+        ShowBuffer();
         return;
     }
-    // The new object is selected before the old one is deleted; a failed
-    // creation leaves the old one selected and owned.
-    auto selectPen = [&] {
-        Gdi<HPEN> pen(CreatePen(penStyle, penWidth, static_cast<COLORREF>(colour)));
-        if (!pen) return;
-        SelectObject(dc, pen.get());
-        pen_ = std::move(pen);
-    };
-    switch (kind) {
-    case 0: {
-        Gdi<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(colour)));
-        if (brush) {
-            SelectObject(dc, brush.get());
-            brush_ = std::move(brush);
-        }
-        if (alsoPen) selectPen();
-        break;
+    if (!hwnd()) return;
+    if (!BufferDC) CreateSurface();
+    const ButtonSize size = ClientSize();
+    BufferDC->Resize(size.width, size.height);
+}
+
+void xoButtons_H::CreateSurface() {
+    BufferDC.emplace();
+    // Captions are drawn over the face without a background box.
+    SetBkMode(BufferDC->dc(), TRANSPARENT);
+    ::SetDrawingTool(*BufferDC, true, nullptr, DrawingTool::Brush, kBlack, true);
+    ApplyProperty(L"Font");
+}
+
+void xoButtons_H::ShowBuffer() {
+    if (!hwnd()) return;
+    paintingComposedImage_ = true;
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    UpdateWindow(hwnd());
+    paintingComposedImage_ = false;
+}
+
+void xoButtons_H::CopyBuffer(HDC target) const {
+    if (!BufferDC) return;
+    const ButtonSize size = ClientSize();
+    BitBlt(target, 0, 0, size.width, size.height, BufferDC->dc(), 0, 0, SRCCOPY);
+}
+
+void xoButtons_H::BuildButtonRegion() {
+    if (!hwnd()) return;
+    DropClipRegion(BufferDC ? BufferDC->dc() : nullptr, ClipRegion);
+    ButtonSize size = ClientSize();
+    if (IsSlanted(m_.ButtonShape)) size.width = WidenForSlant(size);
+    const RegionPlan plan = PlanButtonRegion(m_.ButtonShape, m_.ButtonStyle, Enabled(), size.width, size.height);
+    m_.LeftSlantX = plan.LeftSlantX;
+    m_.RightSlantX = plan.RightSlantX;
+    if (BufferDC) {
+        // Later drawing is clipped away from the rim, so it lasts until the
+        // next resize remakes the bitmap.
+        if (plan.paintsRim) PaintRimShading(*BufferDC, size.width, size.height, ScreenSize());
+        if (plan.clip) KeepClipRegion(BufferDC->dc(), ClipRegion, *plan.clip);
     }
-    case 1: selectPen(); break;
-    case 2: SetTextColor(surface, static_cast<COLORREF>(ResolveSysColor(colour))); break;
-    default: break;
-    }
+    // The window owns the region from here on.
+    SetWindowRgn(hwnd(), MakeWindowRegion(plan).release(), TRUE);
+}
+
+// Widens a slanted button too narrow for its slant; its resize handling
+// makes the new bitmap but draws nothing meanwhile. Returns the new width.
+std::int32_t xoButtons_H::WidenForSlant(ButtonSize client) {
+    const std::int32_t width = SlantedButtonWidth(client.width, client.height);
+    if (width == client.width) return width;
+    const bool delayed = m_.DrawingDelayed;
+    m_.DrawingDelayed = true;
+    RECT frame{};
+    GetWindowRect(hwnd(), &frame);
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left + width - client.width, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_.DrawingDelayed = delayed;
+    return ClientSize().width;
+}
+
+LookContext xoButtons_H::Context() const {
+    const ButtonSize size = ClientSize();
+    return {Enabled(), !host_.UserMode(), ForeColor(), ResolveSysColor(ForeColor()), ResolveSysColor(GradientColor()),
+            size.width, size.height};
+}
+
+SIZE xoButtons_H::ScreenSize() const {
+    return screenSize_.value_or(SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+}
+
+void xoButtons_H::SetDrawingTool(bool select, HDC surface, DrawingTool kind, Colour colour, bool alsoPen, int penWidth,
+                                 int penStyle) {
+    if (BufferDC) ::SetDrawingTool(*BufferDC, select, surface, kind, colour, alsoPen, penWidth, penStyle);
 }
 
 void xoButtons_H::ApplyFont() {
     const FontValue& font = Font();
     LOGFONTW lf{};
-    {
-        WindowDC screen(nullptr);
-        lf.lfHeight = FontHeightPixels(font.Size, 1440.0 / GetDeviceCaps(screen.get(), LOGPIXELSY));
-    }
+    lf.lfHeight = FontHeightPixels(font.Size, TwipsPerPixel(ScreenDpi()));
     lf.lfWeight = font.Weight;
     lf.lfItalic = font.Italic;
     lf.lfUnderline = font.Underline;
@@ -144,13 +214,9 @@ void xoButtons_H::ApplyFont() {
     lf.lfCharSet = DEFAULT_CHARSET;
     const std::size_t length = std::min(font.Name.size(), std::size(lf.lfFaceName) - 1);
     std::copy_n(font.Name.begin(), length, lf.lfFaceName);
-    if (!BufferDC) return;  // the surface applies the font once it exists
-
-    Gdi<HFONT> captionFont(CreateFontIndirectW(&lf));
-    if (!captionFont) return;
-    const auto replaced = static_cast<HFONT>(SelectObject(BufferDC.get(), captionFont.get()));
-    if (!InitialFont) InitialFont = replaced;
-    captionFont_ = std::move(captionFont);  // deletes the previous caption font
+    // The surface applies the font once it exists; a font that cannot be
+    // made leaves the previous one.
+    if (BufferDC) BufferDC->Select(Gdi<HFONT>(CreateFontIndirectW(&lf)));
 }
 
 void xoButtons_H::MeasurePicture() {
@@ -183,24 +249,14 @@ void xoButtons_H::MeasurePicture() {
 
 void xoButtons_H::Terminate() {
     ClipRegion.reset();
-    if (BufferDC) {
-        SetDrawingTool(false, nullptr, 0, 0);
-        if (InitialFont) SelectObject(BufferDC.get(), InitialFont);
-        captionFont_.reset();
-        InitialFont = nullptr;
-        if (SavedBitmap) SelectObject(BufferDC.get(), SavedBitmap);
-        bufferBitmap_.reset();
-        SavedBitmap = nullptr;
-        BufferDC.reset();
-        InitialPen = nullptr;
-        InitialBrush = nullptr;
-    }
-    windowDC_.reset();
+    BufferDC.reset();
 }
 
 xoButtons_H::DrawingObjects xoButtons_H::CurrentObjects() const {
-    return {BufferDC.get(), SavedBitmap,  bufferBitmap_.get(), InitialPen,         pen_.get(),
-            InitialBrush,   brush_.get(), InitialFont,         captionFont_.get(), picture_.handle()};
+    if (!BufferDC) return {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, ClipRegion.get(), picture_.handle()};
+    const OffscreenSurface& s = *BufferDC;
+    return {s.dc(),  s.bitmap(), s.initialPen(), s.pen(), s.initialBrush(), s.brush(), s.font(), ClipRegion.get(),
+            picture_.handle()};
 }
 
 std::unique_ptr<xoButtons_H> CreateXoButton(HWND parent, int id, const RECT& bounds, ButtonHost& host,

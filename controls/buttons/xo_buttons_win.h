@@ -6,14 +6,20 @@
 
 #include "controls/buttons/button_host.h"
 #include "controls/buttons/button_model.h"
+#include "controls/buttons/button_platform_win.h"
 #include "controls/buttons/picture_win.h"
 #include "controls/buttons/property_bag.h"
+#include "controls/buttons/style_looks.h"
+#include "controls/buttons/window_properties_win.h"
 #include "platform/handles_win.h"
+#include "platform/offscreen_surface_win.h"
 #include "platform/window_win.h"
 
 // The owner-drawn push button: a child window of its own that composes its
-// image in an off-screen surface. The property model is ButtonModel; this
-// class owns the window, the surface and every drawing object.
+// image in an off-screen surface and shows it when it paints. The property
+// model is ButtonModel, the drawing ButtonPainter and the style renderers;
+// this class routes the window's messages and owns the surface, the clip
+// region and the pictures.
 class xoButtons_H final : public Window, public ButtonModel {
 public:
     explicit xoButtons_H(ButtonHost& host) : ButtonModel(host) {}
@@ -21,25 +27,34 @@ public:
 
     // Creates the control's window, hidden; the host then initialises or
     // reads the properties and shows it.
-    HWND Create(HWND parent, int id, const RECT& bounds);
+    [[nodiscard]] bool Create(HWND parent, int id, const RECT& bounds);
 
     HWND hWnd() const { return hwnd(); }
-    HDC hDC() const { return windowDC_ ? windowDC_->get() : nullptr; }
+    // The window's own DC, kept by its class for the window's lifetime.
+    HDC hDC() const { return hwnd() ? GetDC(hwnd()) : nullptr; }
 
-    // kind 0 a solid brush (and with alsoPen a pen of the same colour),
-    // 1 a pen, 2 the text colour of surface. Brushes and pens always go into
+    // A solid brush (and with alsoPen a pen of the same colour), a pen, or
+    // the text colour of surface. Brushes and pens always go into
     // BufferDC and replace, and delete, the control's previous one.
-    // select False puts the initial pen and brush back (teardown).
-    void SetDrawingTool(bool select, HDC surface, int kind, Colour colour, bool alsoPen = false, int penWidth = 1,
+    // select False puts the initial pen and brush back.
+    void SetDrawingTool(bool select, HDC surface, DrawingTool kind, Colour colour, bool alsoPen = false, int penWidth = 1,
                         int penStyle = PS_SOLID);
+
+    // The screen gradients are measured against: buttons that span more
+    // than a quarter of it are shaded in two-pixel bands. The real screen
+    // unless set.
+    void SetScreenSize(std::optional<SIZE> pixels) { screenSize_ = pixels; }
 
     // The drawing objects held right now, for checks of ownership.
     struct DrawingObjects {
         HDC BufferDC;
-        HBITMAP SavedBitmap, bufferBitmap;
-        HPEN InitialPen, pen;
-        HBRUSH InitialBrush, brush;
-        HFONT InitialFont, font;
+        HBITMAP bitmap;
+        HGDIOBJ initialPen;
+        HPEN pen;
+        HGDIOBJ initialBrush;
+        HBRUSH brush;
+        HFONT font;
+        HRGN ClipRegion;
         HANDLE picture;
     };
     DrawingObjects CurrentObjects() const;
@@ -47,33 +62,56 @@ public:
 private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     bool SetPointer();
-    void CreateBuffer();
+    void PaintControl();
+    void ManageBuffer(bool create);
+    void CreateSurface();
+    void ShowBuffer();
+    void CopyBuffer(HDC target) const;
+    void Compose();
+    std::int32_t WidenForSlant(ButtonSize client);
+    LookContext Context() const;
+    SIZE ScreenSize() const;
     void Terminate();
 
     Colour SysColor(int index) const override { return static_cast<Colour>(GetSysColor(index)); }
     void ApplyFont() override;
     void MeasurePicture() override;
-    void RemakeBuffer() override;
-    void BuildButtonRegion() override {}
+    std::optional<std::wstring> PictureLoadError(const PictureValue& picture) const override {
+        return ::PictureLoadError(picture);
+    }
+    void RemakeBuffer() override { ManageBuffer(true); }
+    void BuildButtonRegion() override;
     void LayoutCaptionAndPicture() override {}
-    void RedrawButton() override {}
-    bool OptionToggle(std::int16_t) override { return false; }
+    void RedrawButton() override;
     void EnabledChanged() override;
+    void CaptureMouse() override { SetCapture(hwnd()); }
+    void ReleaseMouse() override {
+        if (GetCapture() == hwnd()) ReleaseCapture();
+    }
+    void PostKeyDown(std::uintptr_t window, std::int16_t keyCode, std::uint32_t lParam) override {
+        PostMessageW(reinterpret_cast<HWND>(window), WM_KEYDOWN, keyCode, lParam);
+    }
+    void StartHoverTimer(std::uint32_t timerId, std::uint32_t intervalMs) override {
+        SetTimer(hwnd(), timerId, intervalMs, HoverTimerProc);
+    }
+    void StopHoverTimer(std::uint32_t timerId) override { KillTimer(hwnd(), timerId); }
+    bool PointerOverOwnWindow() const override { return PointerOver(hwnd()); }
+    PixelPoint CursorClientPosition() const override { return ::CursorClientPosition(hwnd()); }
+    ButtonSize ClientSize() const override {
+        RECT client{};
+        GetClientRect(hwnd(), &client);
+        return {client.right, client.bottom};
+    }
+    std::uintptr_t OwnWindow() const override { return reinterpret_cast<std::uintptr_t>(hwnd()); }
+    WindowProperties& Properties() override { return properties_; }
 
-    std::optional<WindowDC> windowDC_;
-    MemoryDC BufferDC;
-    HBITMAP SavedBitmap = nullptr;
-    HPEN InitialPen = nullptr;
-    HBRUSH InitialBrush = nullptr;
+    std::optional<OffscreenSurface> BufferDC;
     Gdi<HRGN> ClipRegion;
-    HFONT InitialFont = nullptr;
-
-    Gdi<HBITMAP> bufferBitmap_;
-    Gdi<HPEN> pen_;
-    Gdi<HBRUSH> brush_;
-    Gdi<HFONT> captionFont_;
     LoadedPicture picture_;
     LoadedPicture mouseIcon_;
+    WindowPropertyStore properties_;
+    std::optional<SIZE> screenSize_;
+    bool paintingComposedImage_ = false;
 };
 
 // Creates a button in parent and gives it its properties: read from bag, or

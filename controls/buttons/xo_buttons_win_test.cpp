@@ -1,47 +1,22 @@
 #include "controls/buttons/xo_buttons_win.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "controls/buttons/bag_text.h"
 #include "controls/buttons/button_site_win.h"
+#include "controls/buttons/test_button_form_win.h"
 #include "controls/buttons/test_pictures_win.h"
+#include "controls/buttons/test_surface_win.h"
+#include "platform/message_loop_win.h"
 #include "platform/files_win.h"
+#include "platform/screen_win.h"
+#include "platform/test_gdi_objects_win.h"
 #include "platform/text_win.h"
 
 namespace {
-
-// Wine's GetGuiResources always answers 0, so ownership is also checked on
-// the handles themselves: a deleted object has no type any more.
-DWORD GdiObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
-bool Alive(HGDIOBJ h) { return GetObjectType(h) != 0; }
-
-class TestForm final : public Window {
-public:
-    TestForm() {
-        CreateOwnWindow(L"DurnwickButtonTestForm", L"Buttons", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0, 400, 300,
-                        nullptr);
-    }
-};
-
-class DesignHost final : public ButtonHost {
-public:
-    explicit DesignHost(HWND form) : form_(form) {}
-    bool displayAsDefault = false;
-    std::vector<std::wstring> messages;
-
-    bool UserMode() const override { return false; }
-    std::wstring DisplayName() const override { return L"cmdDesign"; }
-    Colour BackColor() const override { return kButtonFace; }
-    bool DisplayAsDefault() const override { return displayAsDefault; }
-    std::uintptr_t ContainerWindow() const override { return reinterpret_cast<std::uintptr_t>(form_); }
-    void PropertyChanged(const std::wstring&) override {}
-    void ShowMessage(const std::wstring& text, const std::wstring&, MessageIcon) override { messages.push_back(text); }
-
-private:
-    HWND form_;
-};
 
 class XoButtonTest : public ::testing::Test {
 protected:
@@ -81,12 +56,13 @@ TEST_F(XoButtonTest, LivesInAChildWindowWithItsOwnSurface) {
 
     const auto objects = button->CurrentObjects();
     ASSERT_TRUE(objects.BufferDC);
-    EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_BITMAP), objects.bufferBitmap);
-    EXPECT_EQ(BitmapSize(objects.bufferBitmap).cx, 100);
-    EXPECT_EQ(BitmapSize(objects.bufferBitmap).cy, 30);
+    EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_BITMAP), objects.bitmap);
+    EXPECT_EQ(BitmapSize(objects.bitmap).cx, 100);
+    EXPECT_EQ(BitmapSize(objects.bitmap).cy, 30);
     EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_PEN), objects.pen);
     EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_BRUSH), objects.brush);
     EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_FONT), objects.font);
+    EXPECT_EQ(GetBkMode(objects.BufferDC), TRANSPARENT) << "captions leave the face behind them";
     EXPECT_EQ(button->ResolveSysColor(kButtonFace), static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
     EXPECT_EQ(button->Members().FaceColor, static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
 }
@@ -96,13 +72,12 @@ TEST_F(XoButtonTest, ResizeReplacesOnlyTheBufferBitmap) {
     const auto before = button->CurrentObjects();
     MoveWindow(button->hWnd(), 0, 0, 120, 30, FALSE);
     const auto after = button->CurrentObjects();
-    EXPECT_FALSE(Alive(before.bufferBitmap));
-    EXPECT_EQ(GetCurrentObject(after.BufferDC, OBJ_BITMAP), after.bufferBitmap);
-    EXPECT_EQ(BitmapSize(after.bufferBitmap).cx, 120);
-    EXPECT_EQ(BitmapSize(after.bufferBitmap).cy, 30);
+    EXPECT_FALSE(Alive(before.bitmap));
+    EXPECT_EQ(GetCurrentObject(after.BufferDC, OBJ_BITMAP), after.bitmap);
+    EXPECT_EQ(BitmapSize(after.bitmap).cx, 120);
+    EXPECT_EQ(BitmapSize(after.bitmap).cy, 30);
     EXPECT_EQ(after.BufferDC, before.BufferDC);
-    EXPECT_EQ(after.SavedBitmap, before.SavedBitmap);
-    EXPECT_EQ(after.pen, before.pen);
+    EXPECT_EQ(after.font, before.font);
 }
 
 COLORREF PenColour(HGDIOBJ pen) {
@@ -120,25 +95,28 @@ COLORREF BrushColour(HGDIOBJ brush) {
 TEST_F(XoButtonTest, SetDrawingToolHoldsOnePenAndOneBrushOfItsOwn) {
     auto button = Create();
     struct Call {
-        int kind;
+        DrawingTool kind;
         COLORREF colour;
         bool alsoPen;
         bool newBrush, newPen;
     };
     const Call calls[] = {
-        {0, RGB(255, 0, 0), false, true, false}, {1, RGB(0, 255, 0), false, false, true},
-        {0, RGB(0, 0, 255), true, true, true},   {1, RGB(9, 9, 9), true, false, true},
-        {7, RGB(1, 1, 1), true, false, false},   {0, RGB(255, 255, 255), false, true, false},
+        {DrawingTool::Brush, RGB(255, 0, 0), false, true, false},
+        {DrawingTool::Pen, RGB(0, 255, 0), false, false, true},
+        {DrawingTool::Brush, RGB(0, 0, 255), true, true, true},
+        {DrawingTool::Pen, RGB(9, 9, 9), true, false, true},
+        {static_cast<DrawingTool>(7), RGB(1, 1, 1), true, false, false},  // an unknown kind does nothing
+        {DrawingTool::Brush, RGB(255, 255, 255), false, true, false},
     };
     for (const Call& call : calls) {
         const auto before = button->CurrentObjects();
         button->SetDrawingTool(true, nullptr, call.kind, static_cast<Colour>(call.colour), call.alsoPen, 2, PS_SOLID);
         const auto after = button->CurrentObjects();
         const HDC dc = after.BufferDC;
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), after.pen) << "kind " << call.kind;
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), after.brush) << "kind " << call.kind;
-        EXPECT_EQ(after.brush != before.brush, call.newBrush) << "kind " << call.kind;
-        EXPECT_EQ(after.pen != before.pen, call.newPen) << "kind " << call.kind;
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), after.pen) << "kind " << static_cast<int>(call.kind);
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), after.brush) << "kind " << static_cast<int>(call.kind);
+        EXPECT_EQ(after.brush != before.brush, call.newBrush) << "kind " << static_cast<int>(call.kind);
+        EXPECT_EQ(after.pen != before.pen, call.newPen) << "kind " << static_cast<int>(call.kind);
         if (call.newBrush) {
             EXPECT_FALSE(Alive(before.brush)) << "replaced brush deleted";
             EXPECT_EQ(BrushColour(after.brush), call.colour);
@@ -150,13 +128,13 @@ TEST_F(XoButtonTest, SetDrawingToolHoldsOnePenAndOneBrushOfItsOwn) {
     }
 
     const auto objects = button->CurrentObjects();
-    button->SetDrawingTool(true, objects.BufferDC, 2, kButtonText);
+    button->SetDrawingTool(true, objects.BufferDC, DrawingTool::TextColour, kButtonText);
     EXPECT_EQ(GetTextColor(objects.BufferDC), GetSysColor(COLOR_BTNTEXT));
     EXPECT_EQ(button->CurrentObjects().pen, objects.pen);
 
-    button->SetDrawingTool(false, nullptr, 0, 0);
-    EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_PEN), objects.InitialPen);
-    EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_BRUSH), objects.InitialBrush);
+    button->SetDrawingTool(false, nullptr, DrawingTool::Brush, 0);
+    EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_PEN), objects.initialPen);
+    EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_BRUSH), objects.initialBrush);
     EXPECT_FALSE(Alive(objects.pen));
     EXPECT_FALSE(Alive(objects.brush));
 }
@@ -167,11 +145,9 @@ TEST_F(XoButtonTest, CaptionFontFollowsTheFontProperty) {
     button->SetFont(FontValue{L"Arial", 12, 700, true, false, false});
     const auto objects = button->CurrentObjects();
     EXPECT_FALSE(Alive(first.font)) << "the previous caption font is deleted";
-    EXPECT_EQ(objects.InitialFont, first.InitialFont);
-    EXPECT_TRUE(Alive(objects.InitialFont));
 
     const LOGFONTW lf = SelectedFont(objects.BufferDC);
-    const int dpi = GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY);
+    const int dpi = ScreenDpi();
     EXPECT_EQ(lf.lfHeight, -(12 * dpi + 36) / 72);
     EXPECT_EQ(lf.lfWeight, 700);
     EXPECT_TRUE(lf.lfItalic);
@@ -208,8 +184,11 @@ TEST_F(XoButtonTest, PictureIsMeasuredFromItsFileOrResource) {
         EXPECT_EQ(button->Members().PictureHeight, c.height) << testing::PrintToString(c.picture.Name);
         EXPECT_EQ(button->Members().PictureIsIcon, c.isIcon) << testing::PrintToString(c.picture.Name);
     }
+    const HANDLE shown = button->CurrentObjects().picture;
     button->SetPicture(PictureValue{PictureKind::Icon, PictureOrigin::File, pictures.folder / L"gone.ico"});
-    EXPECT_EQ(button->Members().PictureWidth + button->Members().PictureHeight, 0);
+    EXPECT_EQ(button->Picture()->Name, L"#1") << "a picture that cannot be loaded is refused";
+    EXPECT_EQ(button->Members().PictureWidth, 16);
+    EXPECT_EQ(button->CurrentObjects().picture, shown);
 }
 
 TEST_F(XoButtonTest, MousePointerChoosesTheCursorOverTheButton) {
@@ -255,16 +234,16 @@ TEST_F(XoButtonTest, ShownInDesignModeOnTheDefaultButtonItTakesTheDefaultLook) {
 
 TEST_F(XoButtonTest, DestroyingTheButtonReleasesEveryObject) {
     TestPictures pictures;
-    const DWORD before = GdiObjects();
+    const auto before = LiveGdiObjects();
     for (bool parentFirst : {false, true}) {
         TestForm owner;
         ButtonSite ownerSite(owner.hwnd(), L"cmdGo");
         auto button = CreateXoButton(owner.hwnd(), 7, {0, 0, 80, 24}, ownerSite, nullptr);
         button->SetFont(FontValue{L"Tahoma", 10});
         button->SetPicture(PictureFromFile(pictures.bitmap));
-        button->SetDrawingTool(true, nullptr, 0, RGB(1, 2, 3), true);
+        button->SetDrawingTool(true, nullptr, DrawingTool::Brush, RGB(1, 2, 3), true);
         const auto objects = button->CurrentObjects();
-        const HGDIOBJ drawing[] = {objects.BufferDC, objects.bufferBitmap, objects.pen, objects.brush, objects.font};
+        const HGDIOBJ drawing[] = {objects.BufferDC, objects.bitmap, objects.pen, objects.brush, objects.font};
         for (HGDIOBJ h : drawing) ASSERT_TRUE(Alive(h));
         ASSERT_TRUE(Alive(objects.picture));
 
@@ -277,11 +256,10 @@ TEST_F(XoButtonTest, DestroyingTheButtonReleasesEveryObject) {
         button.reset();
         for (HGDIOBJ h : drawing) EXPECT_FALSE(Alive(h));
         EXPECT_FALSE(Alive(objects.picture));
-        EXPECT_TRUE(Alive(objects.InitialPen));
-        EXPECT_TRUE(Alive(objects.InitialBrush));
-        EXPECT_TRUE(Alive(objects.InitialFont));
+        EXPECT_TRUE(Alive(objects.initialPen));
+        EXPECT_TRUE(Alive(objects.initialBrush));
     }
-    EXPECT_EQ(GdiObjects(), before);
+    EXPECT_EQ(LiveGdiObjects(), before);
 }
 
 void Configure(xoButtons_H& b, const TestPictures& pictures) {
@@ -345,6 +323,288 @@ TEST_F(XoButtonTest, EveryPropertySurvivesSavingAndReloadingThroughTheTextBag) {
         EXPECT_EQ(a.lfHeight, b.lfHeight);
         EXPECT_EQ(a.lfUnderline, b.lfUnderline);
     }
+}
+
+
+// Regions: the window region at named pixels.
+
+Gdi<HRGN> WindowRegion(HWND hwnd) {
+    Gdi<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+    GetWindowRgn(hwnd, region.get());
+    return region;
+}
+
+struct RegionCase {
+    const char* name;
+    int shape, style, width, height;
+    std::vector<Point> inside, outside;
+};
+
+TEST_F(XoButtonTest, WindowRegionsFollowShapeAndStyle) {
+    const RegionCase cases[] = {
+        {"rectangle", 0, 0, 60, 24, {{0, 0}, {59, 0}, {0, 23}, {59, 23}, {60, 24}}, {{61, 0}, {0, 25}}},
+        {"left slant", 1, 0, 60, 20, {{3, 2}, {25, 18}, {59, 0}, {59, 19}}, {{2, 10}, {8, 19}}},
+        {"both slants, 40 x 20", 3, 0, 40, 20, {{10, 5}, {30, 15}, {5, 1}, {35, 19}}, {{2, 15}, {35, 5}}},
+        {"ButtonStyle 1 pixel corners", 0, 1, 60, 24, {{1, 0}, {0, 1}, {58, 23}, {59, 22}},
+         {{0, 0}, {0, 23}, {59, 23}, {59, 0}}},
+        {"ButtonStyle 2 triangles", 0, 2, 60, 24, {{2, 0}, {1, 1}, {0, 2}, {57, 0}, {58, 1}, {2, 23}, {1, 22}, {58, 22}},
+         {{0, 0}, {1, 0}, {0, 1}, {58, 0}, {59, 0}, {59, 1}, {0, 22}, {0, 23}, {1, 23}, {59, 22}, {58, 23}, {59, 23}}},
+        {"ButtonShape 2, ButtonStyle 7: the left corners only", 2, 7, 60, 24, {{2, 0}, {2, 23}, {30, 0}, {58, 23}},
+         {{0, 0}, {1, 0}, {0, 1}, {0, 22}, {0, 23}, {1, 23}}},
+        {"ButtonShape 1, ButtonStyle 1: the right corners only", 1, 1, 60, 24, {{2, 0}, {58, 0}, {58, 23}},
+         {{59, 0}, {59, 23}}},
+        {"ellipse", 4, 0, 60, 24, {{30, 12}, {1, 12}, {30, 0}}, {{0, 0}, {59, 0}, {0, 23}, {59, 23}}},
+    };
+    for (const RegionCase& c : cases) {
+        auto button = CreateXoButton(form.hwnd(), 9, {0, 0, c.width, c.height}, site, nullptr);
+        button->SetButtonStyle(c.style);
+        button->SetButtonShape(c.shape);
+        const Gdi<HRGN> region = WindowRegion(button->hWnd());
+        for (const Point& p : c.inside)
+            EXPECT_TRUE(PtInRegion(region.get(), p.x, p.y)) << c.name << ": (" << p.x << ", " << p.y << ") inside";
+        for (const Point& p : c.outside)
+            EXPECT_FALSE(PtInRegion(region.get(), p.x, p.y)) << c.name << ": (" << p.x << ", " << p.y << ") outside";
+    }
+}
+
+TEST_F(XoButtonTest, ANarrowSlantedButtonWidensToKeepItsFace) {
+    auto button = CreateXoButton(form.hwnd(), 9, {0, 0, 22, 20}, site, nullptr);
+    button->SetButtonShape(1);
+    RECT client{};
+    GetClientRect(button->hWnd(), &client);
+    EXPECT_EQ(client.right, 27);
+    EXPECT_EQ(button->Members().LeftSlantX, 21);
+    EXPECT_EQ(button->Members().RightSlantX, 27);
+    EXPECT_FALSE(button->Members().DrawingDelayed);
+    EXPECT_EQ(button->CurrentObjects().bitmap ? BitmapSize(button->CurrentObjects().bitmap).cx : 0, 27);
+    // The outline (0, 0), (21, 21), (28, 21), (28, 0).
+    const Gdi<HRGN> region = WindowRegion(button->hWnd());
+    for (Point in : {Point{1, 0}, Point{27, 0}, Point{27, 20}, Point{11, 10}, Point{21, 20}})
+        EXPECT_TRUE(PtInRegion(region.get(), in.x, in.y)) << "(" << in.x << ", " << in.y << ")";
+    for (Point out : {Point{0, 10}, Point{9, 10}, Point{19, 20}, Point{28, 10}})
+        EXPECT_FALSE(PtInRegion(region.get(), out.x, out.y)) << "(" << out.x << ", " << out.y << ")";
+
+    // A delay the caller set outlasts a widening on the way.
+    auto grouped = CreateXoButton(form.hwnd(), 9, {0, 0, 60, 20}, site, nullptr);
+    grouped->SetButtonShape(1);
+    grouped->DelayDrawing(true);
+    MoveWindow(grouped->hWnd(), 0, 0, 22, 20, FALSE);
+    grouped->SetButtonStyle(2);
+    GetClientRect(grouped->hWnd(), &client);
+    EXPECT_EQ(client.right, 27);
+    EXPECT_TRUE(grouped->Members().DrawingDelayed);
+
+    auto wide = CreateXoButton(form.hwnd(), 9, {0, 0, 40, 20}, site, nullptr);
+    wide->SetButtonShape(3);
+    GetClientRect(wide->hWnd(), &client);
+    EXPECT_EQ(client.right, 40);
+    EXPECT_EQ(wide->Members().LeftSlantX, 21);
+    EXPECT_EQ(wide->Members().RightSlantX, 19);
+}
+
+TEST_F(XoButtonTest, ButtonStyle3RoundsItsCornersOnlyWhileEnabled) {
+    auto button = Create();
+    button->SetButtonStyle(3);
+    const auto corner = [&] { return PtInRegion(WindowRegion(button->hWnd()).get(), 0, 0); };
+    EXPECT_FALSE(corner());
+    button->SetEnabled(false);
+    EXPECT_TRUE(corner());
+    for (Point p : {Point{0, 29}, Point{99, 29}, Point{99, 0}})
+        EXPECT_TRUE(PtInRegion(WindowRegion(button->hWnd()).get(), p.x, p.y)) << "(" << p.x << ", " << p.y << ")";
+    button->SetEnabled(true);
+    EXPECT_FALSE(corner());
+}
+
+TEST_F(XoButtonTest, EllipsesClipTheirDrawingInsideARimExceptButtonStyle5) {
+    auto button = Create();
+    button->SetButtonShape(4);
+    auto objects = button->CurrentObjects();
+    ASSERT_TRUE(objects.ClipRegion);
+    Gdi<HRGN> clip(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(GetClipRgn(objects.BufferDC, clip.get()), 1);
+    EXPECT_FALSE(PtInRegion(clip.get(), 0, 15)) << "the rim lies outside the clip";
+    EXPECT_TRUE(PtInRegion(clip.get(), 1, 15));
+    const Colour face = button->Members().FaceColor;
+    const TestSurface rim(objects.BufferDC, 100, 30);
+    EXPECT_NE(rim.Pixel(0, 15), face) << "the rim is shaded";
+
+    // 4 -> 0 takes the clip out of the surface and deletes it.
+    const HRGN old = objects.ClipRegion;
+    button->SetButtonShape(0);
+    objects = button->CurrentObjects();
+    EXPECT_FALSE(objects.ClipRegion);
+    EXPECT_FALSE(Alive(old));
+    EXPECT_EQ(GetClipRgn(objects.BufferDC, clip.get()), 0);
+    EXPECT_TRUE(PixelIs(TestSurface(objects.BufferDC, 100, 30), {0, 15}, 0xFFFFFF)) << "the outer edge is drawn unclipped";
+
+    button->SetButtonStyle(5);
+    button->SetButtonShape(4);
+    objects = button->CurrentObjects();
+    EXPECT_FALSE(objects.ClipRegion);
+    EXPECT_EQ(GetClipRgn(objects.BufferDC, clip.get()), 0);
+    EXPECT_TRUE(PtInRegion(WindowRegion(button->hWnd()).get(), 50, 15));
+    EXPECT_FALSE(PtInRegion(WindowRegion(button->hWnd()).get(), 0, 0));
+    EXPECT_TRUE(PixelIs(TestSurface(objects.BufferDC, 100, 30), {0, 15}, face)) << "no rim";
+}
+
+// Pipeline: composing off-screen and showing the image.
+
+// Counts the paint messages a window receives.
+class PaintCounter {
+public:
+    explicit PaintCounter(HWND hwnd) : hwnd_(hwnd) { SetWindowSubclass(hwnd, Count, 1, reinterpret_cast<DWORD_PTR>(this)); }
+    ~PaintCounter() { RemoveWindowSubclass(hwnd_, Count, 1); }
+    PaintCounter(const PaintCounter&) = delete;
+    PaintCounter& operator=(const PaintCounter&) = delete;
+    int paints = 0;
+
+private:
+    static LRESULT CALLBACK Count(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+        if (msg == WM_PAINT) ++reinterpret_cast<PaintCounter*>(self)->paints;
+        return DefSubclassProc(hwnd, msg, wp, lp);
+    }
+    HWND hwnd_;
+};
+
+// What the screen shows of a window's client area.
+TestSurface OnScreen(HWND hwnd) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    const WindowDC dc(hwnd);
+    return TestSurface(dc.get(), client.right, client.bottom);
+}
+
+class ShownButtonTest : public ::testing::Test {
+protected:
+    std::unique_ptr<xoButtons_H> CreateShown(const RECT& bounds) {
+        auto button = CreateXoButton(form.hwnd(), 5, bounds, site, nullptr);
+        SettlePaints(button->hWnd());
+        return button;
+    }
+    // Lets every pending paint of the form and the button happen.
+    void SettlePaints(HWND button) {
+        EXPECT_TRUE(PumpUntil(
+            [&] { return !GetUpdateRect(form.hwnd(), nullptr, FALSE) && !GetUpdateRect(button, nullptr, FALSE); },
+            5000));
+    }
+
+    TestForm form{true};
+    ButtonSite site{form.hwnd(), L"cmdShown"};
+};
+
+TEST_F(ShownButtonTest, ARefreshShowsTheNewImageAtOnceInOnePaint) {
+    auto button = CreateShown({10, 10, 90, 34});
+    PaintCounter counter(button->hWnd());
+    button->SetBackColor(0x0000C0);
+    EXPECT_EQ(counter.paints, 1);
+    EXPECT_TRUE(PixelIs(OnScreen(button->hWnd()), {40, 12}, 0x0000C0)) << "shown without waiting for the message loop";
+    EXPECT_NE(SendMessageW(button->hWnd(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(button->hDC()), 0), 0)
+        << "the background is never erased under the image";
+}
+
+TEST_F(ShownButtonTest, DelayDrawingGroupsChangesIntoOneRedraw) {
+    auto button = CreateShown({10, 10, 90, 34});
+    PaintCounter counter(button->hWnd());
+    const Colour before = TestSurface(button->CurrentObjects().BufferDC, 80, 24).Pixel(40, 12);
+    button->DelayDrawing(true);
+    button->SetBackColor(0x00C000);
+    button->SetCaption(L"Later");
+    button->SetButtonStyle(1);
+    EXPECT_EQ(counter.paints, 0);
+    EXPECT_TRUE(PixelIs(TestSurface(button->CurrentObjects().BufferDC, 80, 24), {40, 12}, before)) << "nothing composed yet";
+    button->DelayDrawing(false);
+    EXPECT_EQ(counter.paints, 1);
+    SettlePaints(button->hWnd());
+    EXPECT_EQ(counter.paints, 1) << "the region change left no paint of its own behind";
+    EXPECT_TRUE(PixelIs(OnScreen(button->hWnd()), {40, 12}, 0x00C000));
+}
+
+TEST_F(ShownButtonTest, APaintWhileDelayedRedrawsAndEndsTheDelay) {
+    auto button = CreateShown({10, 10, 90, 34});
+    button->DelayDrawing(true);
+    button->SetBackColor(0xC00000);
+    RedrawWindow(button->hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_FALSE(button->Members().DrawingDelayed);
+    EXPECT_TRUE(PixelIs(TestSurface(button->CurrentObjects().BufferDC, 80, 24), {40, 12}, 0xC00000));
+    EXPECT_TRUE(PixelIs(OnScreen(button->hWnd()), {40, 12}, 0xC00000));
+}
+
+TEST_F(ShownButtonTest, TheCopiedBlockFollowsAResize) {
+    auto button = CreateShown({10, 10, 90, 34});
+    MoveWindow(button->hWnd(), 10, 10, 120, 30, TRUE);
+    SettlePaints(button->hWnd());
+    const TestSurface composed(button->CurrentObjects().BufferDC, 120, 30);
+    const TestSurface shown = OnScreen(button->hWnd());
+    ASSERT_EQ(shown.width(), 120);
+    for (Point p : {Point{119, 29}, Point{119, 15}, Point{60, 29}, Point{100, 20}, Point{118, 28}})
+        EXPECT_TRUE(PixelIs(shown, p, composed.Pixel(p.x, p.y))) << "as composed";
+    EXPECT_TRUE(PixelIs(shown, {119, 15}, 0x000000)) << "the outer right edge of the new size";
+    EXPECT_TRUE(PixelIs(TestSurface(button->hWnd()), {119, 29}, 0x000000)) << "printing copies the same block";
+}
+
+TEST_F(XoButtonTest, ATerminateBeforeAnyResizeReleasesNothingAndDoesNotFail) {
+    const auto windowless = [&] {
+        xoButtons_H button(site);
+        button.InitProperties();
+        button.SetButtonShape(5);
+        button.Refresh();
+        EXPECT_FALSE(button.CurrentObjects().BufferDC) << "no surface before the first resize";
+    };
+    windowless();  // the system's own objects, made at first use, stay
+    const auto before = LiveGdiObjects();
+    windowless();
+    EXPECT_EQ(LiveGdiObjects(), before);
+}
+
+// Resources: nothing made during a redraw outlives it.
+
+void DrawEveryWay(xoButtons_H& button, int i) {
+    button.DelayDrawing(true);
+    button.SetButtonStyle(i % 8);
+    button.SetButtonShape((i / 8) % 7);
+    button.SetGradientMode((i / 56) % 5);
+    button.SetMode((i / 3) % 3);
+    if (button.Mode() != kCommandButton) button.SetValue(i % 2 == 0);
+    button.SetEnabled(i % 5 != 0);
+    button.DelayDrawing(false);
+}
+
+// Every style, shape, gradient, mode and interaction state along the way.
+void RedrawEveryWay(xoButtons_H& button, int redraws) {
+    for (int i = 0; i < redraws; ++i) {
+        if (i % 20 == 0) DrawEveryWay(button, i / 20);
+        const std::uint8_t flags[] = {0, kDefaultLook, kPressedIn, kPointerOver, kDefaultLook | kPressedIn};
+        button.ShowInteractionState({flags[i % 5], i % 3 == 0, i % 4 == 0});
+    }
+    DrawEveryWay(button, 0);
+}
+
+TEST_F(XoButtonTest, RedrawsAndResizesLeaveTheGdiObjectCountFlat) {
+    auto button = Create();
+    // The system keeps a few objects of its own from the first time it
+    // draws some things (focus rectangles); a leak grows with every redraw.
+    RedrawEveryWay(*button, 1200);
+    const auto objects = button->CurrentObjects();
+    const auto before = LiveGdiObjects();
+    RedrawEveryWay(*button, 10000);
+    for (int i = 0; i < 1000; ++i) MoveWindow(button->hWnd(), 10, 10, 60 + i % 90, 20 + i % 40, TRUE);
+    MoveWindow(button->hWnd(), 10, 10, 100, 30, TRUE);
+    EXPECT_EQ(LiveGdiObjects(), before);
+    EXPECT_EQ(button->CurrentObjects().BufferDC, objects.BufferDC);
+}
+
+TEST_F(XoButtonTest, CreatingAndDestroyingButtonsOfEveryShapeLeavesNothingBehind) {
+    const auto cycles = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            auto button = CreateXoButton(form.hwnd(), 4, {0, 0, 40 + i % 50, 16 + i % 20}, site, nullptr);
+            button->SetButtonStyle(i / 7 % 8);
+            button->SetButtonShape(i % 7);
+        }
+    };
+    cycles(56);  // the system's own objects, made at first use, stay
+    const auto before = LiveGdiObjects();
+    cycles(1000);
+    EXPECT_EQ(LiveGdiObjects(), before);
 }
 
 }  // namespace

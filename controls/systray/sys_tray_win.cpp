@@ -16,6 +16,18 @@ constexpr DWORD kShellRecordSize = offsetof(NOTIFYICONDATAW, guidItem);
 static_assert(kShellRecordSize == offsetof(NOTIFYICONDATAW, dwInfoFlags) + sizeof(DWORD));
 static_assert(sizeof(void*) != 8 || kShellRecordSize == 952);
 
+// The portable record spells out what the shell's headers name.
+static_assert(kNimAdd == NIM_ADD && kNimModify == NIM_MODIFY && kNimDelete == NIM_DELETE);
+static_assert(kNifMessage == NIF_MESSAGE && kNifIcon == NIF_ICON && kNifTip == NIF_TIP && kNifInfo == NIF_INFO);
+static_assert(kTrayCallbackMessage == WM_MOUSEMOVE && kMouseMove == WM_MOUSEMOVE);
+static_assert(kLeftButtonDown == WM_LBUTTONDOWN && kLeftButtonUp == WM_LBUTTONUP &&
+              kLeftButtonDoubleClick == WM_LBUTTONDBLCLK);
+static_assert(kRightButtonDown == WM_RBUTTONDOWN && kRightButtonUp == WM_RBUTTONUP &&
+              kRightButtonDoubleClick == WM_RBUTTONDBLCLK);
+static_assert(sizeof(TrayRecord{}.szTip) == sizeof(NOTIFYICONDATAW{}.szTip));
+static_assert(sizeof(TrayRecord{}.szInfo) == sizeof(NOTIFYICONDATAW{}.szInfo));
+static_assert(sizeof(TrayRecord{}.szInfoTitle) == sizeof(NOTIFYICONDATAW{}.szInfoTitle));
+
 template <std::size_t N>
 void CopyText(const std::array<wchar_t, N>& from, WCHAR (&to)[N]) {
     std::copy(from.begin(), from.end(), to);
@@ -50,56 +62,79 @@ int ShiftState() {
 
 }  // namespace
 
-ctxSysTray::ctxSysTray() { CreateOwnWindow(L"DurnwickTrayControl", L"", 0, 0, 0, 0, 0, 0, HWND_MESSAGE); }
+ctxSysTray::ctxSysTray() {
+    WindowSpec spec;
+    spec.className = L"DurnwickTrayControl";
+    spec.parent = HWND_MESSAGE;
+    // Without its window the control sends records the shell refuses: no
+    // icon, and nothing worse.
+    (void)CreateOwnWindow(spec);
+}
 
-// Runs before the window goes, so the icon never outlives it; if the owner
+// The icon goes before the window, so it never outlives it; if the owner
 // already removed it, the shell refuses this second delete and that is fine.
-ctxSysTray::~ctxSysTray() { RemoveIconFromSystray(); }
+ctxSysTray::~ctxSysTray() {
+    RemoveIconFromSystray();
+    DestroyOwnWindow();
+}
 
 TrayResult ctxSysTray::AddIconToSystray(const std::wstring& toolTip) {
-    const auto operation = FillForAdd(record_, Self(), Handle(trayIcon_), toolTip, kShellRecordSize);
-    if (!operation) return TrayResult::NoPicture;
+    if (!trayIcon_) return TrayResult::NoPicture;
+    state_.recordSize = kShellRecordSize;
+    state_.icon = Handle(trayIcon_);
+    state_.toolTip = toolTip;
     requested_ = true;
-    return Send(*operation);
+    return Send(TrayOperation::Add);
 }
 
 TrayResult ctxSysTray::UpdateIcon(const std::wstring& toolTip) {
-    const auto operation = FillForUpdate(record_, Self(), Handle(trayIcon_), toolTip);
-    return operation ? Send(*operation) : TrayResult::NoPicture;
+    if (!trayIcon_) return TrayResult::NoPicture;
+    state_.icon = Handle(trayIcon_);
+    state_.toolTip = toolTip;
+    return Send(TrayOperation::ChangeIconAndTip);
 }
 
 TrayResult ctxSysTray::RemoveIconFromSystray() {
     requested_ = false;
-    return Send(FillForRemove(record_, Self()));
+    return Send(TrayOperation::Delete);
 }
 
 TrayResult ctxSysTray::Popup(const std::wstring& message, const std::wstring& title, long iconType) {
-    return Send(FillForPopup(record_, Self(), message, title, static_cast<std::uint32_t>(iconType)));
+    state_.balloonText = message;
+    state_.balloonTitle = title;
+    state_.balloonIcon = static_cast<std::uint32_t>(iconType);
+    return Send(TrayOperation::ChangeBalloon);
 }
 
-TrayResult ctxSysTray::HidePopUp() { return Send(FillForHidePopUp(record_, Self())); }
+TrayResult ctxSysTray::HidePopUp() { return Popup({}, {}, 0); }
 
 TrayResult ctxSysTray::Readd() {
     if (!requested_) return TrayResult::NotRequested;
-    const auto operation = FillForReadd(record_, Self(), Handle(trayIcon_), kShellRecordSize);
-    if (!operation) return TrayResult::NoPicture;
-    if (Send(*operation) == TrayResult::Accepted) return TrayResult::Accepted;
-    // The shell refuses to add an icon it still holds; a modify with the
-    // same record tells whether that is why.
-    return Send(TrayOperation::Modify);
+    if (!trayIcon_) return TrayResult::NoPicture;
+    // The icon comes back with its tooltip; a balloon already shown is not
+    // shown again.
+    state_.balloonText.clear();
+    state_.balloonTitle.clear();
+    state_.balloonIcon = 0;
+    state_.icon = Handle(trayIcon_);
+    if (Send(TrayOperation::Add) == TrayResult::Accepted) return TrayResult::Accepted;
+    // The shell refuses to add an icon it still holds; a change of the same
+    // icon and tip tells whether that is why.
+    return Send(TrayOperation::ChangeIconAndTip);
 }
 
-std::uintptr_t ctxSysTray::Self() const { return reinterpret_cast<std::uintptr_t>(hwnd()); }
-
 TrayResult ctxSysTray::Send(TrayOperation operation) {
-    NOTIFYICONDATAW data = ShellRecord(record_);
-    const bool accepted = Shell_NotifyIconW(static_cast<DWORD>(operation), &data);
+    state_.window = reinterpret_cast<std::uintptr_t>(hwnd());
+    lastSent_ = MakeRecord(state_, operation);
+    NOTIFYICONDATAW data = ShellRecord(lastSent_);
+    const bool accepted = Shell_NotifyIconW(ShellOperationCode(operation), &data);
     switch (operation) {
     case TrayOperation::Add:
         // A refused add leaves an icon that was already there in place.
         inTray_ = inTray_ || accepted;
         break;
-    case TrayOperation::Modify:
+    case TrayOperation::ChangeIconAndTip:
+    case TrayOperation::ChangeBalloon:
         inTray_ = accepted;
         break;
     case TrayOperation::Delete:

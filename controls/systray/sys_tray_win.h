@@ -47,7 +47,7 @@ public:
     bool IconInTray() const { return inTray_; }
 
     // The record as last sent to the shell.
-    const TrayRecord& Record() const { return record_; }
+    const TrayRecord& Record() const { return lastSent_; }
 
     // X and Y are the pointer's screen position in pixels when the shell
     // reported the message; Shift is 1 Shift, 2 Ctrl, 4 Alt, combined.
@@ -59,11 +59,11 @@ public:
 private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void RaiseNotification(LPARAM mouseMessage);
-    std::uintptr_t Self() const;
     TrayResult Send(TrayOperation operation);
 
     Icon trayIcon_;
-    TrayRecord record_;
+    TrayState state_;
+    TrayRecord lastSent_;
     bool requested_ = false;
     bool inTray_ = false;
 };

@@ -160,7 +160,9 @@ TEST_F(SysTray, DestroyingAfterTheOwnerRemovedTheIconIsHarmless) {
 }
 
 TEST_F(SysTray, ReaddBringsBackAnIconTheShellLost) {
-    ASSERT_EQ(tray->AddIconToSystray(L"Durnwick - Downloading in 2 min(s)."), TrayResult::Accepted);
+    ASSERT_EQ(tray->AddIconToSystray(L"Durnwick - version 2.0"), TrayResult::Accepted);
+    ASSERT_EQ(tray->UpdateIcon(L"Durnwick - Downloading in 2 min(s)."), TrayResult::Accepted);
+    ASSERT_EQ(tray->Popup(L"Download complete in: now", L"Durnwick", 1), TrayResult::Accepted);
     NOTIFYICONDATAW lost{};
     lost.cbSize = sizeof lost;
     lost.hWnd = tray->hwnd();
@@ -169,6 +171,9 @@ TEST_F(SysTray, ReaddBringsBackAnIconTheShellLost) {
 
     EXPECT_EQ(tray->Readd(), TrayResult::Accepted);
     EXPECT_TRUE(ShellHoldsIcon(tray->hwnd()));
+    EXPECT_EQ(FieldText(tray->Record().szTip), L"Durnwick - Downloading in 2 min(s).") << "the current tip";
+    EXPECT_EQ(FieldText(tray->Record().szInfo), L"") << "the balloon is not shown twice";
+    EXPECT_EQ(tray->Record().dwInfoFlags, 0u);
     EXPECT_EQ(tray->Readd(), TrayResult::Accepted) << "icon still held";
     EXPECT_TRUE(tray->IconInTray());
 

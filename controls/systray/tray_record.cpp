@@ -21,54 +21,30 @@ std::wstring FieldText(std::span<const wchar_t> field) {
     return std::wstring(field.begin(), std::find(field.begin(), field.end(), L'\0'));
 }
 
-std::optional<TrayOperation> FillForAdd(TrayRecord& record, std::uintptr_t window, std::uintptr_t icon,
-                                        std::wstring_view toolTip, std::uint32_t recordSize) {
-    if (!icon) return std::nullopt;
-    record.hWnd = window;
-    record.cbSize = recordSize;
-    record.uID = kTrayIconId;
-    record.uFlags = kAllFlags;
-    record.uCallbackMessage = kTrayCallbackMessage;
-    record.hIcon = icon;
-    StoreText(record.szTip, toolTip);
-    record.dwState = 0;
-    record.dwStateMask = 0;
-    return TrayOperation::Add;
+TrayRecord MakeRecord(const TrayState& state, TrayOperation operation) {
+    TrayRecord r;
+    r.cbSize = state.recordSize;
+    r.hWnd = state.window;
+    if (state.recordSize != 0) {
+        r.uID = kTrayIconId;
+        r.uCallbackMessage = kTrayCallbackMessage;
+    }
+    if (operation == TrayOperation::Delete) return r;
+    r.uFlags = operation == TrayOperation::ChangeIconAndTip ? kNifIcon | kNifTip : kAllFlags;
+    r.hIcon = state.icon;
+    StoreText(r.szTip, state.toolTip);
+    StoreText(r.szInfo, state.balloonText);
+    StoreText(r.szInfoTitle, state.balloonTitle);
+    r.dwInfoFlags = state.balloonIcon;
+    return r;
 }
 
-std::optional<TrayOperation> FillForUpdate(TrayRecord& record, std::uintptr_t window, std::uintptr_t icon,
-                                           std::wstring_view toolTip) {
-    if (!icon) return std::nullopt;
-    record.hWnd = window;
-    record.uFlags = kNifIcon | kNifTip;
-    record.hIcon = icon;
-    StoreText(record.szTip, toolTip);
-    return TrayOperation::Modify;
-}
-
-TrayOperation FillForRemove(TrayRecord& record, std::uintptr_t window) {
-    record.hWnd = window;
-    return TrayOperation::Delete;
-}
-
-TrayOperation FillForPopup(TrayRecord& record, std::uintptr_t window, std::wstring_view message,
-                           std::wstring_view title, std::uint32_t iconType) {
-    record.hWnd = window;
-    record.uFlags = kAllFlags;
-    StoreText(record.szInfo, message);
-    StoreText(record.szInfoTitle, title);
-    record.dwInfoFlags = iconType;
-    return TrayOperation::Modify;
-}
-
-TrayOperation FillForHidePopUp(TrayRecord& record, std::uintptr_t window) {
-    return FillForPopup(record, window, {}, {}, 0);
-}
-
-std::optional<TrayOperation> FillForReadd(TrayRecord& record, std::uintptr_t window, std::uintptr_t icon,
-                                          std::uint32_t recordSize) {
-    if (!icon) return std::nullopt;
-    FillForHidePopUp(record, window);
-    const std::wstring toolTip = FieldText(record.szTip);
-    return FillForAdd(record, window, icon, toolTip, recordSize);
+std::uint32_t ShellOperationCode(TrayOperation operation) {
+    switch (operation) {
+    case TrayOperation::Add: return kNimAdd;
+    case TrayOperation::Delete: return kNimDelete;
+    case TrayOperation::ChangeIconAndTip:
+    case TrayOperation::ChangeBalloon: break;
+    }
+    return kNimModify;
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,35 +26,42 @@ struct TrayRecord {
     bool operator==(const TrayRecord&) const = default;
 };
 
-// Shell operation codes (NIM_ADD, NIM_MODIFY, NIM_DELETE).
-enum class TrayOperation : std::uint32_t { Add = 0, Modify = 1, Delete = 2 };
+// What the control knows of its icon. Every record it sends is made from
+// this alone, so what is sent never depends on which calls came before.
+struct TrayState {
+    std::uintptr_t window = 0;
+    std::uintptr_t icon = 0;  // the icon last shown, re-sent with balloons
+    std::wstring toolTip;
+    std::wstring balloonText;
+    std::wstring balloonTitle;
+    std::uint32_t balloonIcon = 0;  // 0 none, 1 information, 2 warning, 3 error
+    // Set by the first add: until then a record carries no size, id or
+    // callback, and the shell refuses it.
+    std::uint32_t recordSize = 0;
+};
+
+// What a record asks of the shell. Changing the icon and tip leaves the
+// balloon alone; showing or hiding a balloon re-sends icon and tip as they
+// stand.
+enum class TrayOperation { Add, ChangeIconAndTip, ChangeBalloon, Delete };
+
+TrayRecord MakeRecord(const TrayState& state, TrayOperation operation);
+
+// The shell's operation code for it (NIM_ADD, NIM_MODIFY, NIM_DELETE).
+std::uint32_t ShellOperationCode(TrayOperation operation);
 
 inline constexpr std::uint32_t kTrayIconId = 1;
 // WM_MOUSEMOVE: the shell's notifications arrive as mouse moves whose lParam
 // is the mouse message that happened over the icon.
 inline constexpr std::uint32_t kTrayCallbackMessage = 0x200;
 
+inline constexpr std::uint32_t kNimAdd = 0;
+inline constexpr std::uint32_t kNimModify = 1;
+inline constexpr std::uint32_t kNimDelete = 2;
 inline constexpr std::uint32_t kNifMessage = 0x01;
 inline constexpr std::uint32_t kNifIcon = 0x02;
 inline constexpr std::uint32_t kNifTip = 0x04;
 inline constexpr std::uint32_t kNifInfo = 0x10;
-
-// Each step writes only the fields its method owns and answers the shell
-// operation to send. Adding or updating without an icon answers nothing and
-// leaves the record untouched: no shell call is to be made.
-std::optional<TrayOperation> FillForAdd(TrayRecord& record, std::uintptr_t window, std::uintptr_t icon,
-                                        std::wstring_view toolTip, std::uint32_t recordSize);
-std::optional<TrayOperation> FillForUpdate(TrayRecord& record, std::uintptr_t window, std::uintptr_t icon,
-                                           std::wstring_view toolTip);
-TrayOperation FillForRemove(TrayRecord& record, std::uintptr_t window);
-TrayOperation FillForPopup(TrayRecord& record, std::uintptr_t window, std::wstring_view message,
-                           std::wstring_view title, std::uint32_t iconType);
-TrayOperation FillForHidePopUp(TrayRecord& record, std::uintptr_t window);
-
-// Adds the icon again after the shell lost it, with the tooltip it had and
-// without repeating a balloon that was already shown.
-std::optional<TrayOperation> FillForReadd(TrayRecord& record, std::uintptr_t window, std::uintptr_t icon,
-                                          std::uint32_t recordSize);
 
 // Stores text NUL-terminated, cut to fit and never ending in half of a
 // surrogate pair. The rest of the field is zeroed.

@@ -23,9 +23,7 @@ void PrintTo(const TrayRecord& r, std::ostream* os) {
 namespace {
 
 constexpr std::uintptr_t kWindow = 0x1234;
-constexpr std::uintptr_t kOtherWindow = 0x5678;
 constexpr std::uintptr_t kIcon = 0xA0;
-constexpr std::uintptr_t kOtherIcon = 0xB0;
 constexpr std::uint32_t kSize = 952;
 
 std::wstring Tip(const TrayRecord& r) { return FieldText(r.szTip); }
@@ -33,160 +31,108 @@ std::wstring Info(const TrayRecord& r) { return FieldText(r.szInfo); }
 std::wstring Title(const TrayRecord& r) { return FieldText(r.szInfoTitle); }
 
 // A control that has added its icon and shown a balloon.
-TrayRecord ShownWithBalloon() {
-    TrayRecord r;
-    FillForAdd(r, kWindow, kIcon, L"Durnwick - version 2.0", kSize);
-    FillForPopup(r, kWindow, L"Download complete", L"Durnwick", 1);
-    return r;
+TrayState ShownWithBalloon() {
+    TrayState s;
+    s.window = kWindow;
+    s.icon = kIcon;
+    s.recordSize = kSize;
+    s.toolTip = L"Durnwick - Idle";
+    s.balloonText = L"Download complete";
+    s.balloonTitle = L"Durnwick";
+    s.balloonIcon = 1;
+    return s;
 }
 
-TEST(TrayRecord, AddFillsEveryShellFieldOnAFreshRecord) {
-    TrayRecord r;
-    ASSERT_EQ(FillForAdd(r, kWindow, kIcon, L"Durnwick - version 2.0", kSize), TrayOperation::Add);
+TEST(TrayRecord, AddSendsEveryShellField) {
+    TrayState s = ShownWithBalloon();
+    s.balloonText.clear();
+    s.balloonTitle.clear();
+    s.balloonIcon = 0;
+    const TrayRecord r = MakeRecord(s, TrayOperation::Add);
     EXPECT_EQ(r.cbSize, kSize);
     EXPECT_EQ(r.hWnd, kWindow);
     EXPECT_EQ(r.uID, 1u);
-    EXPECT_EQ(r.uFlags, 23u);
+    EXPECT_EQ(r.uFlags, 23u) << "message, icon, tip and info";
     EXPECT_EQ(r.uCallbackMessage, 512u);
     EXPECT_EQ(r.hIcon, kIcon);
-    EXPECT_EQ(Tip(r), L"Durnwick - version 2.0");
-    EXPECT_EQ(Info(r), L"");
+    EXPECT_EQ(Tip(r), L"Durnwick - Idle");
+    EXPECT_EQ(Info(r), L"") << "flags 23 with no text shows no balloon";
+    EXPECT_EQ(r.dwState, 0u);
+    EXPECT_EQ(r.dwStateMask, 0u);
     EXPECT_EQ(r.uTimeout, 0u);
+    EXPECT_EQ(ShellOperationCode(TrayOperation::Add), 0u);
 }
 
-TEST(TrayRecord, AddAgainResetsTheStateButKeepsTheBalloon) {
-    TrayRecord r = ShownWithBalloon();
-    r.dwState = 7;
-    r.dwStateMask = 7;
-    FillForUpdate(r, kWindow, kIcon, L"tip");
-    TrayRecord expected = r;
-    expected.hWnd = kOtherWindow;
-    expected.uFlags = 23;
-    expected.hIcon = kOtherIcon;
-    StoreText(expected.szTip, L"again");
-    expected.dwState = 0;
-    expected.dwStateMask = 0;
-
-    EXPECT_EQ(FillForAdd(r, kOtherWindow, kOtherIcon, L"again", kSize), TrayOperation::Add);
-    EXPECT_EQ(r, expected);
-    EXPECT_EQ(Info(r), L"Download complete");
+TEST(TrayRecord, IconAndTipChangesLeaveTheBalloonOut) {
+    const TrayRecord r = MakeRecord(ShownWithBalloon(), TrayOperation::ChangeIconAndTip);
+    EXPECT_EQ(r.uFlags, 6u) << "icon and tip only: a balloon shown once is not shown again";
+    EXPECT_EQ(r.hIcon, kIcon);
+    EXPECT_EQ(Tip(r), L"Durnwick - Idle");
+    EXPECT_EQ(r.uID, 1u);
+    EXPECT_EQ(ShellOperationCode(TrayOperation::ChangeIconAndTip), 1u);
 }
 
-TEST(TrayRecord, UpdateSendsOnlyIconAndTip) {
-    TrayRecord r = ShownWithBalloon();
-    TrayRecord expected = r;
-    expected.hWnd = kOtherWindow;
-    expected.uFlags = 6;
-    expected.hIcon = kOtherIcon;
-    StoreText(expected.szTip, L"Durnwick - Downloading in 3 min(s).");
-
-    EXPECT_EQ(FillForUpdate(r, kOtherWindow, kOtherIcon, L"Durnwick - Downloading in 3 min(s)."),
-              TrayOperation::Modify);
-    EXPECT_EQ(r, expected);
-}
-
-TEST(TrayRecord, UpdateBeforeAnyAddLeavesNoSizeForTheShellToAccept) {
-    TrayRecord r;
-    FillForUpdate(r, kWindow, kIcon, L"tip");
-    EXPECT_EQ(r.cbSize, 0u);
-    EXPECT_EQ(r.uID, 0u);
-    EXPECT_EQ(r.uCallbackMessage, 0u);
-}
-
-TEST(TrayRecord, RemoveRefreshesOnlyTheWindow) {
-    TrayRecord r = ShownWithBalloon();
-    TrayRecord expected = r;
-    expected.hWnd = kOtherWindow;
-    EXPECT_EQ(FillForRemove(r, kOtherWindow), TrayOperation::Delete);
-    EXPECT_EQ(r, expected);
-}
-
-TEST(TrayRecord, PopupSetsTheBalloonAndResendsIconAndTipAsTheyStand) {
-    TrayRecord r;
-    FillForAdd(r, kWindow, kIcon, L"Durnwick - idle", kSize);
-    FillForUpdate(r, kWindow, kIcon, L"Durnwick - idle");
-    TrayRecord expected = r;
-    expected.uFlags = 23;
-    StoreText(expected.szInfo, L"Download complete in: 07/12/2026 01:23:45");
-    StoreText(expected.szInfoTitle, L"Durnwick");
-    expected.dwInfoFlags = 1;
-
-    EXPECT_EQ(FillForPopup(r, kWindow, L"Download complete in: 07/12/2026 01:23:45", L"Durnwick", 1),
-              TrayOperation::Modify);
-    EXPECT_EQ(r, expected);
-}
-
-TEST(TrayRecord, HidePopUpEmptiesTheBalloonAndKeepsTheRest) {
-    TrayRecord r = ShownWithBalloon();
-    FillForUpdate(r, kWindow, kIcon, L"tip");
-    TrayRecord expected = r;
-    expected.uFlags = 23;
-    expected.szInfo = {};
-    expected.szInfoTitle = {};
-    expected.dwInfoFlags = 0;
-
-    EXPECT_EQ(FillForHidePopUp(r, kWindow), TrayOperation::Modify);
-    EXPECT_EQ(r, expected);
-}
-
-TEST(TrayRecord, WithoutAnIconAddUpdateAndReaddSendNothingAndTouchNothing) {
-    const TrayRecord before = ShownWithBalloon();
-    TrayRecord r = before;
-    EXPECT_FALSE(FillForAdd(r, kOtherWindow, 0, L"x", kSize));
-    EXPECT_FALSE(FillForUpdate(r, kOtherWindow, 0, L"x"));
-    EXPECT_FALSE(FillForReadd(r, kOtherWindow, 0, kSize));
-    EXPECT_EQ(r, before);
-}
-
-TEST(TrayRecord, ReaddRestoresTheTipWithoutRepeatingTheBalloon) {
-    TrayRecord r = ShownWithBalloon();
-    FillForUpdate(r, kWindow, kIcon, L"Durnwick - Downloading in 4 min(s).");
-    EXPECT_EQ(FillForReadd(r, kWindow, kOtherIcon, kSize), TrayOperation::Add);
+TEST(TrayRecord, BalloonChangesResendIconAndTipAsTheyStand) {
+    const TrayRecord r = MakeRecord(ShownWithBalloon(), TrayOperation::ChangeBalloon);
     EXPECT_EQ(r.uFlags, 23u);
-    EXPECT_EQ(r.hIcon, kOtherIcon);
-    EXPECT_EQ(Tip(r), L"Durnwick - Downloading in 4 min(s).");
-    EXPECT_EQ(Info(r), L"");
-    EXPECT_EQ(Title(r), L"");
-    EXPECT_EQ(r.dwInfoFlags, 0u);
+    EXPECT_EQ(Info(r), L"Download complete");
+    EXPECT_EQ(Title(r), L"Durnwick");
+    EXPECT_EQ(r.dwInfoFlags, 1u);
+    EXPECT_EQ(r.hIcon, kIcon);
+    EXPECT_EQ(Tip(r), L"Durnwick - Idle");
+    EXPECT_EQ(ShellOperationCode(TrayOperation::ChangeBalloon), 1u);
+
+    TrayState hidden = ShownWithBalloon();
+    hidden.balloonText.clear();
+    hidden.balloonTitle.clear();
+    hidden.balloonIcon = 0;
+    const TrayRecord h = MakeRecord(hidden, TrayOperation::ChangeBalloon);
+    EXPECT_EQ(h.uFlags, 23u) << "an empty text with the info flag removes a balloon";
+    EXPECT_EQ(Info(h), L"");
+    EXPECT_EQ(h.dwInfoFlags, 0u);
+}
+
+TEST(TrayRecord, DeleteNamesTheIconAndNothingElse) {
+    const TrayRecord r = MakeRecord(ShownWithBalloon(), TrayOperation::Delete);
+    TrayRecord expected;
+    expected.cbSize = kSize;
+    expected.hWnd = kWindow;
+    expected.uID = 1;
+    expected.uCallbackMessage = 512;
+    EXPECT_EQ(r, expected);
+    EXPECT_EQ(ShellOperationCode(TrayOperation::Delete), 2u);
+}
+
+TEST(TrayRecord, BeforeTheFirstAddNoRecordCarriesASizeOrId) {
+    TrayState s = ShownWithBalloon();
+    s.recordSize = 0;
+    for (TrayOperation operation : {TrayOperation::ChangeIconAndTip, TrayOperation::ChangeBalloon, TrayOperation::Delete}) {
+        const TrayRecord r = MakeRecord(s, operation);
+        EXPECT_EQ(r.cbSize, 0u) << "the shell refuses it";
+        EXPECT_EQ(r.uID, 0u);
+        EXPECT_EQ(r.uCallbackMessage, 0u);
+    }
 }
 
 TEST(TrayText, LongTextsAreCutToTheirFieldLimits) {
     struct Case {
         const char* field;
         std::size_t limit;
-        std::wstring (*store)(std::wstring_view text);
+        std::wstring TrayState::*member;
+        std::wstring (*read)(const TrayRecord&);
     } fields[] = {
-        {"tooltip via add", 127,
-         [](std::wstring_view t) {
-             TrayRecord r;
-             FillForAdd(r, kWindow, kIcon, t, kSize);
-             return Tip(r);
-         }},
-        {"tooltip via update", 127,
-         [](std::wstring_view t) {
-             TrayRecord r;
-             FillForUpdate(r, kWindow, kIcon, t);
-             return Tip(r);
-         }},
-        {"balloon text", 255,
-         [](std::wstring_view t) {
-             TrayRecord r;
-             FillForPopup(r, kWindow, t, L"", 1);
-             return Info(r);
-         }},
-        {"balloon title", 63,
-         [](std::wstring_view t) {
-             TrayRecord r;
-             FillForPopup(r, kWindow, L"", t, 1);
-             return Title(r);
-         }},
+        {"tooltip", 127, &TrayState::toolTip, Tip},
+        {"balloon text", 255, &TrayState::balloonText, Info},
+        {"balloon title", 63, &TrayState::balloonTitle, Title},
     };
     for (const Case& f : fields) {
         for (std::size_t length : {std::size_t{0}, f.limit - 1, f.limit, f.limit + 1, 3 * f.limit}) {
             std::wstring text;
             for (std::size_t i = 0; i < length; ++i) text += static_cast<wchar_t>(L'a' + i % 26);
-            const std::wstring stored = f.store(text);
-            EXPECT_EQ(stored, text.substr(0, f.limit)) << f.field << ", " << length << " characters";
+            TrayState s;
+            s.*f.member = text;
+            EXPECT_EQ(f.read(MakeRecord(s, TrayOperation::ChangeBalloon)), text.substr(0, f.limit))
+                << f.field << ", " << length << " characters";
         }
     }
 }

@@ -1,0 +1,208 @@
+#include "controls/buttons/button_painter_win.h"
+
+#include <gtest/gtest.h>
+
+#include "controls/buttons/button_site_win.h"
+#include "controls/buttons/test_button_form_win.h"
+#include "controls/buttons/test_surface_win.h"
+#include "controls/buttons/xo_buttons_win.h"
+
+namespace {
+
+// What the surface holds where nothing was drawn.
+constexpr Colour kMarker = 0x123456;
+
+// A surface of its own for one painter, filled with the marker.
+class Canvas {
+public:
+    Canvas(int w, int h, SIZE screen = {1024, 768}) : screen_(screen) {
+        surface.Resize(w, h);
+        SetBkMode(surface.dc(), TRANSPARENT);
+        context.width = w;
+        context.height = h;
+        m.RightSlantX = w;
+        FillBand(surface, {0, 0, w, h}, kMarker);
+    }
+    ButtonPainter Painter() { return ButtonPainter(surface, clip, m, context, screen_); }
+    TestSurface Image() const { return TestSurface(surface.dc(), context.width, context.height); }
+    void Background(Colour face, Colour gradient, Colour hover) {
+        LookState state = 0;
+        Painter().DrawBackground(face, state, gradient, hover);
+    }
+
+    OffscreenSurface surface;
+    Gdi<HRGN> clip;
+    ButtonMembers m;
+    LookContext context;
+
+private:
+    SIZE screen_;
+};
+
+constexpr Colour kFace = 0xC0C0C0, kGradient = 0x2080F0, kHover = 0x40E040;
+
+TEST(DrawBackground, AHundredBandGradientRunsFromTheFaceToTheGradientColour) {
+    Canvas canvas(100, 30);
+    canvas.m.GradientMode = 1;
+    canvas.Background(kFace, kGradient, kHover);
+    const TestSurface image = canvas.Image();
+    EXPECT_TRUE(PixelIs(image, {0, 0}, kFace)) << "band 0";
+    EXPECT_TRUE(PixelIs(image, {0, 29}, kFace)) << "band 0";
+    EXPECT_TRUE(PixelIs(image, {99, 15}, 0x2081EF)) << "band 99, one unit from the gradient colour";
+    EXPECT_NE(image.Pixel(49, 15), image.Pixel(50, 15)) << "a band per column";
+
+    canvas.m.GradientMode = 2;
+    canvas.Background(kFace, kGradient, kHover);
+    EXPECT_TRUE(PixelIs(canvas.Image(), {0, 15}, 0x2081EF)) << "GradientMode 2 starts with the gradient colour";
+    EXPECT_TRUE(PixelIs(canvas.Image(), {99, 15}, kFace)) << "GradientMode 2 ends with the face";
+}
+
+TEST(DrawBackground, HoveringKeepsTheGradientOnlyWhenItsColourIsTheHoverColour) {
+    Canvas canvas(100, 30);
+    canvas.m.GradientMode = 1;
+    canvas.m.Hovering = true;
+    canvas.m.StateFlags = kPointerOver;
+    canvas.m.GradientColor = canvas.m.HoverBackColor = kGradient;
+    canvas.Background(kFace, kGradient, kHover);
+    EXPECT_TRUE(PixelIs(canvas.Image(), {0, 15}, kFace)) << "same colours: the gradient stays";
+    EXPECT_TRUE(PixelIs(canvas.Image(), {99, 15}, 0x2081EF)) << "same colours: the gradient stays";
+
+    canvas.m.HoverBackColor = kHover;
+    canvas.Background(kFace, kGradient, kHover);
+    EXPECT_TRUE(PixelIs(canvas.Image(), {0, 15}, kHover)) << "another hover colour: solid";
+    EXPECT_TRUE(PixelIs(canvas.Image(), {99, 15}, kHover)) << "another hover colour: solid";
+}
+
+TEST(DrawBackground, ButtonStyle2ShadesTheRowsBelowTheFirst) {
+    const Colour fill = 0xA0B4C8;
+    Canvas canvas(50, 24);
+    canvas.m.ButtonStyle = 2;
+    canvas.Background(fill, fill, fill);
+    const TestSurface image = canvas.Image();
+    const struct {
+        Point at;
+        Colour colour;
+        const char* what;
+    } rows[] = {
+        {{1, 1}, 0xA1B4C7, "row 1, -1"},       {{25, 12}, 0x97A9BC, "row 12, -12"},
+        {{48, 23}, 0x8D9DB0, "row 23, -24"},   {{25, 0}, kMarker, "row 0 left to the edges"},
+        {{0, 12}, kMarker, "column 0 left"},   {{49, 12}, kMarker, "last column left"},
+    };
+    for (const auto& row : rows) EXPECT_TRUE(PixelIs(image, row.at, row.colour)) << row.what;
+}
+
+TEST(DrawBackground, ButtonShape6HasABlackOutlineOnEveryRedraw) {
+    Canvas canvas(60, 24);
+    canvas.m.ButtonShape = 6;
+    for (int redraw = 0; redraw < 2; ++redraw) {
+        canvas.Background(kFace, kFace, kFace);
+        const TestSurface image = canvas.Image();
+        for (Point p : {Point{0, 12}, Point{30, 0}, Point{59, 12}, Point{30, 23}})
+            EXPECT_TRUE(PixelIs(image, p, 0x000000)) << "redraw " << redraw;
+        EXPECT_TRUE(PixelIs(image, {30, 12}, kFace)) << "redraw " << redraw;
+        FillBand(canvas.surface, {0, 0, 60, 24}, kMarker);
+    }
+    ASSERT_TRUE(canvas.clip);
+    EXPECT_TRUE(PtInRegion(canvas.clip.get(), 1, 12));
+    EXPECT_FALSE(PtInRegion(canvas.clip.get(), 0, 12));
+}
+
+TEST(PaintGradient, AButtonOverAQuarterOfTheScreenIsShadedInTwoPixelBands) {
+    TestForm form;
+    ButtonSite site(form.hwnd(), L"cmdTall");
+    auto button = CreateXoButton(form.hwnd(), 1, {0, 0, 60, 400}, site, nullptr);
+    button->SetScreenSize(SIZE{1024, 768});
+    button->SetBackColor(0xFFFFFF);
+    button->SetGradientColor(0x000000);
+    button->SetGradientMode(3);
+    const TestSurface twoPixelBands(button->CurrentObjects().BufferDC, 60, 400);
+    EXPECT_TRUE(PixelIs(twoPixelBands, {30, 100}, 0xBFBFBE)) << "band 50 of 200";
+    EXPECT_TRUE(PixelIs(twoPixelBands, {30, 101}, 0xBFBFBE)) << "band 50 of 200";
+    EXPECT_TRUE(PixelIs(twoPixelBands, {30, 102}, 0xBEBEBD)) << "band 51 of 200";
+
+    button->SetScreenSize(SIZE{1024, 1600});
+    button->Refresh();
+    const TestSurface onePixelBands(button->CurrentObjects().BufferDC, 60, 400);
+    EXPECT_TRUE(PixelIs(onePixelBands, {30, 101}, 0xBEBEBE)) << "band 101 of 400";
+    EXPECT_TRUE(PixelIs(onePixelBands, {30, 102}, 0xBEBEBD)) << "band 102 of 400";
+}
+
+struct RingCase {
+    int shape, leftSlantX, rightSlantX, w, h;
+    Colour expected[16];  // kMarker where nothing is drawn; -1 off the surface
+};
+
+TEST(DrawEdges, EachEdgePointTakesTheColourOfTheLastLineThroughIt) {
+    // Slot n is drawn in 0xn00000 + 0xA1: n - 1 in the high nibble.
+    EdgeColors colours;
+    for (int slot = 1; slot <= 12; ++slot) colours[slot] = 0x0000A1 + (slot - 1) * 0x100000;
+    const RingCase cases[] = {
+        {0, 0, 100, 100, 30,
+         {0x3000A1, 0x1000A1, 0x2000A1, 0x3000A1, 0x4000A1, 0x7000A1, 0x5000A1, 0x6000A1, 0x7000A1, 0x8000A1, 0xB000A1,
+          0x9000A1, 0xA000A1, 0xB000A1, -1, 0xB000A1}},
+        {3, 21, 19, 40, 20,
+         {0x3000A1, 0x1000A1, 0x2000A1, 0x3000A1, 0x4000A1, 0x7000A1, 0x5000A1, 0x6000A1, 0x7000A1, kMarker, -1,
+          0x9000A1, 0xA000A1, -1, 0xB000A1, kMarker}},
+    };
+    for (const RingCase& c : cases) {
+        Canvas canvas(c.w, c.h);
+        canvas.m.ButtonShape = c.shape;
+        canvas.m.LeftSlantX = c.leftSlantX;
+        canvas.m.RightSlantX = c.rightSlantX;
+        EdgePoints points{};
+        canvas.Painter().DrawEdges(points, colours, kOuterPenSolid);
+        const TestSurface image = canvas.Image();
+        for (int i = 0; i < 16; ++i) {
+            if (c.expected[i] == -1) continue;
+            EXPECT_TRUE(PixelIs(image, points[i], c.expected[i])) << "ButtonShape " << c.shape << ", edge point " << i;
+        }
+    }
+}
+
+TEST(DrawEdges, ALeftOutSlotLeavesItsSegmentUndrawn) {
+    Canvas canvas(100, 30);
+    EdgeColors colours;
+    colours.Set(1, 12, 0x0000FF);
+    colours[2] = kNoLine;
+    colours[11] = kNoLine;
+    EdgePoints points{};
+    canvas.Painter().DrawEdges(points, colours, kOuterPenSolid);
+    const TestSurface image = canvas.Image();
+    EXPECT_TRUE(PixelIs(image, {50, 2}, kMarker)) << "inner top left out";
+    EXPECT_TRUE(PixelIs(image, {99, 15}, kMarker)) << "outer right left out";
+    EXPECT_TRUE(PixelIs(image, {2, 15}, 0x0000FF)) << "inner left";
+    EXPECT_TRUE(PixelIs(image, {50, 0}, 0x0000FF)) << "outer top";
+}
+
+TEST(DrawFocus, NothingWithoutTheFocusBit) {
+    for (int shape : {0, 3, 4}) {
+        Canvas canvas(100, 30);
+        canvas.m.ButtonShape = shape;
+        canvas.m.Caption = L"Go";
+        canvas.m.CaptionRect = {40, 8, 60, 22};
+        for (bool solid : {false, true})
+            for (bool around : {false, true}) canvas.Painter().DrawFocus(0x0000FF, solid, around);
+        const TestSurface image = canvas.Image();
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 100; ++x)
+                ASSERT_EQ(image.Pixel(x, y), kMarker) << "ButtonShape " << shape << " at (" << x << ", " << y << ")";
+    }
+}
+
+TEST(DrawFocus, DrawsTheSolidFrameOrTheDottedRectangle) {
+    Canvas canvas(100, 30);
+    canvas.m.StateFlags = kDefaultLook;
+    canvas.Painter().DrawFocus(0x0000FF, true, false);
+    const TestSurface solid = canvas.Image();
+    for (Point p : {Point{4, 4}, Point{96, 4}, Point{96, 26}, Point{4, 26}, Point{50, 4}, Point{4, 15}})
+        EXPECT_TRUE(PixelIs(solid, p, 0x0000FF)) << "solid frame";
+    EXPECT_TRUE(PixelIs(solid, {5, 5}, kMarker));
+
+    canvas.Painter().DrawFocus(0x0000FF, false, false);
+    const TestSurface dotted = canvas.Image();
+    // The dotted rectangle inverts every other pixel of the frame inside (4, 4, 96, 26).
+    const int inverted = (dotted.Pixel(50, 4) != 0x0000FF) + (dotted.Pixel(51, 4) != 0x0000FF);
+    EXPECT_EQ(inverted, 1);
+}
+
+}  // namespace

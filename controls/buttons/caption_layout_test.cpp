@@ -1,0 +1,187 @@
+#include "controls/buttons/caption_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "controls/buttons/picture_fit.h"
+
+namespace {
+
+// The picture rectangle of the previous layout; a layout without a picture
+// leaves it alone.
+constexpr ButtonRect kPreviousPicture{1, 2, 3, 4};
+
+struct Case {
+    const char* name;
+    std::int32_t w = 100, h = 32;
+    std::int32_t shape = kRectangle, leftSlant = 0, rightSlant = 100;
+    const wchar_t* caption = L"Caption";
+    std::int32_t captionAlign = kCentred, captionStyle = kFlatCaption;
+    std::int32_t pictureAlign = kPictureAtLeftEdge;
+    std::int16_t pictureSize = 16;
+    PixelSize picture{};  // the picture's own size, 0 x 0 for none
+    TextSize text{30, 13};  // what the fake measuring answers
+    TextSize asked{};       // the room it is asked to measure in
+    ButtonRect captionRect{}, pictureRect = kPreviousPicture;
+};
+
+// Shapes 1 to 3 on a 100 x 32 button slant by 33 pixels.
+const Case kCases[] = {
+    {.name = "no picture: a 13-pixel text on a 23-pixel button sits at 5",
+     .h = 23, .text = {20, 13}, .asked = {92, 15}, .captionRect = {40, 5, 60, 18}},
+    {.name = "left-aligned caption starts at 4",
+     .h = 23, .captionAlign = kAlignLeft, .text = {20, 13}, .asked = {92, 15}, .captionRect = {4, 5, 24, 18}},
+    {.name = "right-aligned caption ends 4 before the edge",
+     .h = 23, .captionAlign = kAlignRight, .text = {20, 13}, .asked = {92, 15}, .captionRect = {76, 5, 96, 18}},
+    {.name = "16-pixel picture at 4, left-aligned caption at 24",
+     .captionAlign = kAlignLeft, .picture = {16, 16}, .asked = {76, 24},
+     .captionRect = {24, 9, 54, 22}, .pictureRect = {4, 8, 20, 24}},
+    {.name = "picture squeezed by the margins of a 23-pixel button",
+     .h = 23, .captionAlign = kAlignLeft, .picture = {16, 16}, .text = {20, 13}, .asked = {76, 15},
+     .captionRect = {24, 5, 44, 18}, .pictureRect = {4, 4, 20, 18}},
+    {.name = "picture at the left edge, caption centred in the rest",
+     .picture = {16, 16}, .asked = {76, 24}, .captionRect = {43, 9, 73, 22}, .pictureRect = {4, 8, 20, 24}},
+    {.name = "picture left of a centred caption: one centred block, 4 between",
+     .pictureAlign = kPictureLeftOfCaption, .picture = {16, 16}, .asked = {76, 24},
+     .captionRect = {45, 9, 75, 22}, .pictureRect = {25, 8, 41, 24}},
+    {.name = "picture right of a centred caption: one centred block, 4 between",
+     .pictureAlign = kPictureRightOfCaption, .picture = {16, 16}, .asked = {76, 24},
+     .captionRect = {25, 9, 55, 22}, .pictureRect = {59, 8, 75, 24}},
+    {.name = "picture at the right edge, caption centred in the rest",
+     .pictureAlign = kPictureAtRightEdge, .picture = {16, 16}, .asked = {76, 24},
+     .captionRect = {27, 9, 57, 22}, .pictureRect = {80, 8, 96, 24}},
+    {.name = "right-aligned caption keeps 8 clear of a right-edge picture",
+     .captionAlign = kAlignRight, .pictureAlign = kPictureAtRightEdge, .picture = {16, 16}, .asked = {76, 24},
+     .captionRect = {46, 9, 76, 22}, .pictureRect = {80, 8, 96, 24}},
+    {.name = "picture on top of the caption",
+     .h = 48, .pictureAlign = kPictureTop, .picture = {16, 16}, .text = {20, 13}, .asked = {92, 24},
+     .captionRect = {40, 27, 60, 40}, .pictureRect = {42, 9, 58, 25}},
+    {.name = "picture below the caption",
+     .h = 48, .pictureAlign = kPictureBottom, .picture = {16, 16}, .text = {20, 13}, .asked = {92, 24},
+     .captionRect = {40, 11, 60, 24}, .pictureRect = {42, 26, 58, 42}},
+    {.name = "picture on top without a caption: top at (h - P + 4) / 2",
+     .h = 48, .caption = L"", .pictureAlign = kPictureTop, .picture = {16, 16},
+     .captionRect = {4, 36, 0, 36}, .pictureRect = {42, 18, 58, 34}},
+    {.name = "picture on top of a tall caption: halves truncate toward zero",
+     .pictureAlign = kPictureTop, .picture = {16, 16}, .text = {20, 25}, .asked = {92, 8},
+     .captionRect = {40, 14, 60, 27}, .pictureRect = {42, 4, 58, 12}},
+    {.name = "picture left of an empty caption sits at the left margin",
+     .caption = L"", .pictureAlign = kPictureLeftOfCaption, .picture = {16, 16},
+     .captionRect = {4, 18, 0, 18}, .pictureRect = {4, 8, 20, 24}},
+    {.name = "picture right of an empty caption sits at the right margin",
+     .caption = L"", .pictureAlign = kPictureRightOfCaption, .picture = {16, 16},
+     .captionRect = {4, 18, 0, 18}, .pictureRect = {80, 8, 96, 24}},
+    {.name = "without a picture, PictureAlign top is centred as usual",
+     .pictureAlign = kPictureTop, .asked = {92, 24}, .captionRect = {35, 9, 65, 22}},
+    {.name = "stretched picture covers the client; the caption ignores it",
+     .pictureSize = 40, .picture = {16, 16}, .asked = {92, 24},
+     .captionRect = {35, 9, 65, 22}, .pictureRect = {0, 0, 100, 32}},
+    {.name = "stretched picture on top still drops the caption by 2",
+     .pictureAlign = kPictureTop, .pictureSize = 40, .picture = {16, 16}, .asked = {92, 24},
+     .captionRect = {35, 11, 65, 24}, .pictureRect = {0, 0, 100, 32}},
+    {.name = "fitted 32 x 32 picture on 100 x 40 is 28 x 28 at (36, 6)",
+     .h = 40, .caption = L"", .pictureSize = 48, .picture = {32, 32},
+     .captionRect = {4, 22, 0, 22}, .pictureRect = {36, 6, 64, 34}},
+    {.name = "fitted picture keeps its proportions",
+     .h = 40, .caption = L"", .pictureSize = 48, .picture = {24, 16},
+     .captionRect = {4, 22, 0, 22}, .pictureRect = {29, 6, 71, 34}},
+    {.name = "fitted size rounds halves to even",
+     .h = 28, .caption = L"", .pictureSize = 48, .picture = {33, 32},
+     .captionRect = {4, 16, 0, 16}, .pictureRect = {42, 6, 58, 22}},
+    {.name = "fitted size without a picture lays out the caption only",
+     .pictureSize = 48, .asked = {92, 24}, .captionRect = {35, 9, 65, 22}},
+    {.name = "an embossed caption is measured 2 wider and higher",
+     .captionStyle = kEmbossed, .text = {20, 13}, .asked = {92, 24}, .captionRect = {39, 8, 61, 23}},
+    {.name = "a caption wider than the face is cut to the margins",
+     .text = {200, 13}, .asked = {92, 24}, .captionRect = {4, 9, 96, 22}},
+    {.name = "a caption taller than the button is cut to the margins",
+     .text = {30, 40}, .asked = {92, 24}, .captionRect = {35, 4, 65, 27}},
+    {.name = "left slant: centred in the face right of the slant",
+     .shape = kLeftSlant, .leftSlant = 33, .text = {20, 13}, .asked = {67, 24}, .captionRect = {52, 9, 72, 22}},
+    {.name = "left slant: left-aligned 4 right of the face's start",
+     .shape = kLeftSlant, .leftSlant = 33, .captionAlign = kAlignLeft, .text = {20, 13}, .asked = {67, 24},
+     .captionRect = {29, 9, 49, 22}},
+    {.name = "right slant: centred in the face left of the slant",
+     .shape = kRightSlant, .rightSlant = 67, .text = {20, 13}, .asked = {70, 24}, .captionRect = {29, 9, 49, 22}},
+    {.name = "right slant: right-aligned 4 before the face's end",
+     .shape = kRightSlant, .rightSlant = 67, .captionAlign = kAlignRight, .text = {20, 13}, .asked = {70, 24},
+     .captionRect = {54, 9, 74, 22}},
+    {.name = "both slants: centred between them",
+     .shape = kBothSlants, .leftSlant = 33, .rightSlant = 67, .text = {20, 13}, .asked = {45, 24},
+     .captionRect = {41, 9, 61, 22}},
+    {.name = "both slants: a long caption is cut to the face's margins",
+     .shape = kBothSlants, .leftSlant = 33, .rightSlant = 67, .text = {200, 13}, .asked = {45, 24},
+     .captionRect = {29, 9, 74, 22}},
+    {.name = "both slants: an edge picture starts 4 into the face",
+     .shape = kBothSlants, .leftSlant = 33, .rightSlant = 67, .picture = {16, 16}, .text = {20, 13},
+     .asked = {29, 24}, .captionRect = {49, 9, 69, 22}, .pictureRect = {29, 8, 45, 24}},
+    {.name = "both slants: a fitted picture is centred in the face",
+     .w = 120, .h = 40, .shape = kBothSlants, .leftSlant = 41, .rightSlant = 79, .caption = L"",
+     .pictureSize = 48, .picture = {32, 32}, .captionRect = {35, 22, 0, 22}, .pictureRect = {47, 6, 75, 34}},
+    {.name = "ellipse: the whole width is face",
+     .shape = kEllipse, .captionAlign = kAlignLeft, .asked = {92, 24}, .captionRect = {4, 9, 34, 22}},
+};
+
+ButtonMembers MembersOf(const Case& c) {
+    ButtonMembers m;
+    m.Caption = c.caption;
+    m.CaptionAlign = c.captionAlign;
+    m.CaptionStyle = c.captionStyle;
+    m.ButtonShape = c.shape;
+    m.LeftSlantX = c.leftSlant;
+    m.RightSlantX = c.rightSlant;
+    m.PictureAlign = c.pictureAlign;
+    m.PictureSizePixels = c.pictureSize;
+    m.PictureRect = kPreviousPicture;
+    m.PictureWidth = c.picture.width;
+    m.PictureHeight = c.picture.height;
+    return m;
+}
+
+std::string Text(const ButtonRect& r) {
+    char text[64];
+    std::snprintf(text, sizeof text, "(%d, %d, %d, %d)", r.left, r.top, r.right, r.bottom);
+    return text;
+}
+
+TEST(LayoutCaptionAndPicture, PlacesCaptionAndPictureByShapeAlignmentAndSize) {
+    for (const Case& c : kCases) {
+        TextSize asked;
+        int measured = 0;
+        const auto measure = [&](std::wstring_view, std::int32_t width, std::int32_t height) {
+            ++measured;
+            asked = {width, height};
+            return c.text;
+        };
+        const ButtonLayout layout = LayoutCaptionAndPicture(MembersOf(c), c.w, c.h, measure);
+        EXPECT_EQ(Text(layout.CaptionRect), Text(c.captionRect)) << c.name << ": CaptionRect";
+        EXPECT_EQ(Text(layout.PictureRect), Text(c.pictureRect)) << c.name << ": PictureRect";
+        EXPECT_EQ(measured, *c.caption ? 1 : 0) << c.name << ": an empty caption is not measured";
+        EXPECT_EQ(asked.width, c.asked.width) << c.name << ": measuring width";
+        EXPECT_EQ(asked.height, c.asked.height) << c.name << ": measuring height";
+    }
+}
+
+TEST(LayoutCaptionAndPicture, MeasuresTheCaptionWithItsLineBreaks) {
+    ButtonMembers m;
+    m.Caption = L"Save||As";
+    m.RightSlantX = 100;
+    std::wstring measured;
+    LayoutCaptionAndPicture(m, 100, 40, [&](std::wstring_view text, std::int32_t, std::int32_t) {
+        measured = text;
+        return TextSize{20, 26};
+    });
+    EXPECT_EQ(measured, L"Save\r\nAs");
+}
+
+TEST(PrepareCaptionText, TurnsEachDoublePipeIntoALineBreakAndNothingElse) {
+    const std::pair<std::wstring_view, std::wstring_view> cases[] = {
+        {L"Save||As", L"Save\r\nAs"}, {L"a|||b", L"a\r\n|b"},     {L"||||", L"\r\n\r\n"},
+        {L"a|b", L"a|b"},             {L"Tom && &Jerry", L"Tom && &Jerry"}, {L"", L""},
+    };
+    for (const auto& [caption, prepared] : cases)
+        EXPECT_EQ(PrepareCaptionText(caption), prepared) << testing::PrintToString(std::wstring(caption));
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+#include "controls/buttons/caption_win.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "controls/buttons/test_pictures_win.h"
+#include "controls/buttons/test_surface_win.h"
+
+namespace {
+
+constexpr COLORREF kFace = RGB(0xC0, 0xC0, 0xC0);
+constexpr COLORREF kFore = RGB(0, 0, 0x80);
+constexpr COLORREF kDarker = 0x999998;   // the face shaded by -40
+constexpr COLORREF kLighter = 0xE9E9E8;  // and by +40
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kGrey = RGB(0x80, 0x80, 0x80);
+constexpr COLORREF kFlatDisabled = RGB(0x40, 0x40, 0x40);
+
+// Crisp glyphs, so that every text pixel has the colour of its pass.
+Gdi<HFONT> TestFont(int height, BYTE quality = NONANTIALIASED_QUALITY) {
+    LOGFONTW lf{};
+    lf.lfHeight = height;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = quality;
+    wcscpy(lf.lfFaceName, L"Tahoma");
+    return Gdi<HFONT>(CreateFontIndirectW(&lf));
+}
+
+// A surface of the face colour with the caption font selected.
+struct CaptionSurface {
+    explicit CaptionSurface(int height = -16, BYTE quality = NONANTIALIASED_QUALITY)
+        : font(TestFont(height, quality)) {}
+    Gdi<HFONT> font;
+    TestSurface surface{120, 60, kFace};
+    Selected selected{surface.dc(), font.get()};
+};
+
+// Where plain DrawTextW puts the ink of text in rect: the reference the
+// passes are checked against.
+RECT PlainInk(const wchar_t* text, RECT rect, UINT format) {
+    CaptionSurface reference;
+    SetTextColor(reference.surface.dc(), RGB(0, 0, 0));
+    DrawTextW(reference.surface.dc(), text, -1, &rect, format);
+    return reference.surface.Ink(kFace);
+}
+
+ButtonMembers CaptionMembers(const wchar_t* caption, ButtonRect rect, std::int32_t align = kAlignLeft) {
+    ButtonMembers m;
+    m.Caption = caption;
+    m.CaptionAlign = align;
+    m.CaptionRect = rect;
+    return m;
+}
+
+constexpr ButtonRect kCaptionRect{20, 10, 100, 50};
+
+TEST(DrawCaption, PassesLandAroundTheGlyph) {
+    const RECT ink = PlainInk(L"I", {20, 10, 100, 50}, DT_WORDBREAK | DT_LEFT);
+    ASSERT_FALSE(IsRectEmpty(&ink)) << "the reference glyph shows";
+    // Named points beside the reference glyph's box.
+    const LONG left = ink.left, top = ink.top, right = ink.right - 1, bottom = ink.bottom - 1;
+    struct Point {
+        const char* name;
+        LONG x, y;
+        COLORREF colour;
+    };
+    struct Row {
+        const char* name;
+        std::int32_t captionStyle;
+        bool enabled;
+        Colour textColor;
+        bool singlePassAfter;
+        std::vector<Point> points;
+    };
+    const Row rows[] = {
+        {"flat", kFlatCaption, true, -1, true,
+         {{"glyph's top left", left, top, kFore}, {"below the glyph", left, bottom + 1, kFace}}},
+        {"embossed", kEmbossed, true, -1, true,
+         {{"left of the glyph's top", left - 1, top, kDarker},
+          {"right of and two below the glyph's bottom", right + 1, bottom + 2, kLighter},
+          {"one below the glyph's bottom", left, bottom + 1, kFore},
+          {"right of the glyph's top", right + 1, top, kFace}}},
+        {"engraved", kEngraved, true, -1, true,
+         {{"left of the glyph's top", left - 1, top, kLighter},
+          {"right of and two below the glyph's bottom", right + 1, bottom + 2, kDarker},
+          {"one below the glyph's bottom", left, bottom + 1, kFore},
+          {"right of the glyph's top", right + 1, top, kFace}}},
+        {"etched disabled", kFlatCaption, false, -1, false,
+         {{"glyph's top left", left, top, kGrey},
+          {"one down and right of the glyph's bottom right", right + 1, bottom + 1, kWhite},
+          {"right of the glyph's top", right + 1, top, kFace},
+          {"below the glyph's left", left, bottom + 1, kFace}}},
+        {"flat disabled", kFlatCaption, false, static_cast<Colour>(kFlatDisabled), true,
+         {{"glyph's top left", left, top, kFlatDisabled},
+          {"one down and right of the glyph's bottom right", right + 1, bottom + 1, kFace}}},
+    };
+    for (const Row& row : rows) {
+        CaptionSurface target;
+        ButtonMembers m = CaptionMembers(L"I", kCaptionRect);
+        m.CaptionStyle = row.captionStyle;
+        WindowObject window;
+        window.ForeColor = static_cast<Colour>(kFore);
+        window.Enabled = row.enabled;
+        bool singlePass = true;
+        DrawCaption(target.surface.dc(), m, window, nullptr, static_cast<Colour>(kFace), row.textColor, false,
+                    singlePass);
+        EXPECT_EQ(singlePass, row.singlePassAfter) << row.name;
+        for (const Point& p : row.points)
+            EXPECT_EQ(ColourText(target.surface.Pixel(p.x, p.y)), ColourText(p.colour)) << row.name << ": " << p.name;
+    }
+}
+
+RECT DrawnInk(const ButtonMembers& m, bool pressed = false, HANDLE picture = nullptr) {
+    CaptionSurface target;
+    WindowObject window;
+    window.ForeColor = static_cast<Colour>(kFore);
+    bool singlePass = true;
+    DrawCaption(target.surface.dc(), m, window, picture, static_cast<Colour>(kFace), -1, pressed, singlePass);
+    return target.surface.Ink(kFace);
+}
+
+TEST(DrawCaption, AlignsWrapsAndUnderlinesAsTheCaptionSays) {
+    const RECT left = DrawnInk(CaptionMembers(L"I", kCaptionRect, kAlignLeft));
+    const RECT centre = DrawnInk(CaptionMembers(L"I", kCaptionRect, kCentred));
+    const RECT right = DrawnInk(CaptionMembers(L"I", kCaptionRect, kAlignRight));
+    EXPECT_LT(left.left, kCaptionRect.left + 4) << "left-aligned";
+    EXPECT_LE(std::abs((centre.left + centre.right) / 2 - (kCaptionRect.left + kCaptionRect.right) / 2), 2)
+        << "centred";
+    EXPECT_GT(right.right, kCaptionRect.right - 4) << "right-aligned";
+
+    const RECT twoLines = DrawnInk(CaptionMembers(L"Save||As", kCaptionRect));
+    const RECT save = PlainInk(L"Save", {20, 10, 100, 50}, DT_LEFT);
+    EXPECT_EQ(twoLines.right, save.right) << "'Save||As': as wide as its longer line";
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(CaptionSurface().surface.dc(), &metrics);
+    EXPECT_GE(twoLines.bottom - twoLines.top, metrics.tmHeight + (save.bottom - save.top)) << "'Save||As': two lines";
+
+    const RECT doubled = DrawnInk(CaptionMembers(L"A&&B", kCaptionRect));
+    const RECT single = PlainInk(L"A&B", {20, 10, 100, 50}, DT_LEFT | DT_NOPREFIX);
+    EXPECT_TRUE(EqualRect(&doubled, &single)) << "'A&&B' shows one ampersand";
+
+    const RECT accessKey = DrawnInk(CaptionMembers(L"&Save", kCaptionRect));
+    EXPECT_EQ(accessKey.right, save.right) << "'&Save': the ampersand takes no room";
+    EXPECT_GT(accessKey.bottom, save.bottom) << "'&Save': the S is underlined";
+}
+
+TEST(DrawCaption, DrawsThePictureFirstAndMovesBothWhenPressed) {
+    const Icon icon = IconFromRows(PixelRows(16, std::string(16, 'R')), {{'R', RGB(255, 0, 0)}});
+    ButtonMembers m = CaptionMembers(L"I", {20, 10, 36, 26});
+    m.PictureWidth = m.PictureHeight = 16;
+    m.PictureIsIcon = 1;
+    m.PictureRect = {20, 10, 36, 26};
+
+    CaptionSurface target;
+    WindowObject window;
+    window.ForeColor = static_cast<Colour>(kFore);
+    bool singlePass = true;
+    DrawCaption(target.surface.dc(), m, window, icon.get(), static_cast<Colour>(kFace), -1, false, singlePass);
+    const RECT glyph = PlainInk(L"I", {20, 10, 36, 26}, DT_WORDBREAK | DT_LEFT);
+    EXPECT_EQ(ColourText(target.surface.Pixel(glyph.left, glyph.top)), ColourText(kFore)) << "text over the picture";
+    EXPECT_EQ(ColourText(target.surface.Pixel(35, 25)), ColourText(RGB(255, 0, 0))) << "picture under the text";
+
+    const RECT still = DrawnInk(m, false, icon.get());
+    const RECT pressed = DrawnInk(m, true, icon.get());
+    EXPECT_EQ(pressed.left, still.left + 1) << "pressed: one right";
+    EXPECT_EQ(pressed.top, still.top + 1) << "pressed: one down";
+    EXPECT_EQ(pressed.right, still.right + 1) << "pressed: the picture moves too";
+}
+
+// The layout with the caption measured in the real font, against the
+// font's own metrics.
+TEST(LayoutCaptionAndPicture, MeasuresWithTheSurfaceFont) {
+    CaptionSurface target(-11, DEFAULT_QUALITY);
+    const HDC dc = target.surface.dc();
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const auto width = [dc](const wchar_t* text) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
+        return static_cast<std::int32_t>(size.cx);
+    };
+    const std::int32_t line = metrics.tmHeight;
+
+    ButtonMembers m = CaptionMembers(L"Save||As", {}, kCentred);
+    m.RightSlantX = 100;
+    ButtonLayout layout = LayoutCaptionAndPicture(dc, m, 100, 40);
+    const std::int32_t saveWidth = width(L"Save");
+    const std::int32_t left = (100 - saveWidth) / 2, top = (40 - 2 * line) / 2;
+    EXPECT_EQ(layout.CaptionRect, (ButtonRect{left, top, left + saveWidth, top + 2 * line})) << "'Save||As'";
+
+    const wchar_t* greek = L"\x039A\x03B1\x03BB\x03B7\x03BC\x03AD\x03C1\x03B1";
+    m.Caption = greek;
+    layout = LayoutCaptionAndPicture(dc, m, 100, 40);
+    EXPECT_EQ(layout.CaptionRect.right - layout.CaptionRect.left, width(greek)) << "a Greek caption";
+
+    const TextSize wrapped = MeasureCaptionText(dc, L"one two three four", 52, 52);
+    EXPECT_LE(wrapped.width, 52) << "wrapped within the width";
+    EXPECT_GE(wrapped.height, 2 * line) << "wrapped at words";
+    EXPECT_EQ(wrapped.height % line, 0) << "whole lines";
+    const wchar_t* longWord = L"Supercalifragilistic";
+    EXPECT_EQ(MeasureCaptionText(dc, longWord, 20, 40).width, width(longWord)) << "a longer word widens the result";
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+#include "controls/buttons/picture_draw_win.h"
+
+#include <utility>
+
+#include "controls/buttons/caption_layout.h"
+#include "controls/buttons/colour.h"
+#include "platform/handles_win.h"
+
+namespace {
+
+// Paints the brush where the source is black and keeps the destination where
+// it is white, bit by bit.
+constexpr DWORD kBrushWhereBlack = 0xB8074A;
+// Destination AND NOT source.
+constexpr DWORD kClearWhereSet = 0x220326;
+// The emboss shades are taken from a light grey, whatever the face.
+constexpr Colour kEmbossBase = 0xC0C0C0;
+constexpr int kEmbossShade = 36;
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// A memory surface holding a bitmap of its own; the surface's first bitmap
+// goes back in before either is deleted.
+class Scratch {
+public:
+    Scratch(HDC compatibleWith, HBITMAP bitmap)
+        : dc_(CreateCompatibleDC(compatibleWith)), bitmap_(bitmap), selected_(dc_.get(), bitmap_.get()) {}
+    HDC get() const { return dc_.get(); }
+
+private:
+    MemoryDC dc_;
+    Gdi<HBITMAP> bitmap_;
+    Selected selected_;
+};
+
+// The picture copied at the rectangle's size: the only scaling it gets.
+struct ScaledPicture {
+    Icon icon;
+    Gdi<HBITMAP> bitmap;
+    explicit operator bool() const { return icon || bitmap; }
+};
+
+ScaledPicture ScaledCopy(HANDLE picture, bool isIcon, PixelSize size) {
+    HANDLE copy = CopyImage(picture, isIcon ? IMAGE_ICON : IMAGE_BITMAP, size.width, size.height, 0);
+    ScaledPicture scaled;
+    if (isIcon)
+        scaled.icon.reset(static_cast<HICON>(copy));
+    else
+        scaled.bitmap.reset(static_cast<HBITMAP>(copy));
+    return scaled;
+}
+
+void DrawScaled(HDC target, const ScaledPicture& picture, POINT at, PixelSize size) {
+    if (picture.icon) {
+        DrawIconEx(target, at.x, at.y, picture.icon.get(), 0, 0, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    const RECT destination{at.x, at.y, at.x + size.width, at.y + size.height};
+    DrawTransparentBitmap(target, destination, picture.bitmap.get(), RECT{}, size);
+}
+
+// Lays the black parts of the white-backed silhouette onto surface: a light
+// copy one pixel up and left, the dark one over it in place.
+void DrawEmboss(HDC surface, HDC silhouette, POINT at, PixelSize size) {
+    const COLORREF previousBack = SetBkColor(surface, kWhite);
+    const Gdi<HBRUSH> light(CreateSolidBrush(static_cast<COLORREF>(ShadeColor(kEmbossBase, kEmbossShade))));
+    const Gdi<HBRUSH> dark(CreateSolidBrush(static_cast<COLORREF>(ShadeColor(kEmbossBase, -kEmbossShade))));
+    {
+        Selected brush(surface, light.get());
+        BitBlt(surface, at.x - 1, at.y - 1, size.width, size.height, silhouette, 0, 0, kBrushWhereBlack);
+    }
+    {
+        Selected brush(surface, dark.get());
+        BitBlt(surface, at.x, at.y, size.width, size.height, silhouette, 0, 0, kBrushWhereBlack);
+    }
+    SetBkColor(surface, previousBack);
+}
+
+}  // namespace
+
+void DrawPicture(HDC surface, const ButtonMembers& m, HANDLE picture, bool enabled, const ButtonRect& rect) {
+    if (!HasPicture(m)) return;
+    const PixelSize size{rect.right - rect.left, rect.bottom - rect.top};
+    // CopyImage reads a zero size as the picture's own: a rectangle squeezed
+    // to nothing would otherwise get the picture at full size.
+    if (size.width <= 0 || size.height <= 0) return;
+    const ScaledPicture scaled = ScaledCopy(picture, m.PictureIsIcon != 0, size);
+    if (!scaled) return;
+    const POINT at{rect.left, rect.top};
+    if (enabled) {
+        DrawScaled(surface, scaled, at, size);
+        return;
+    }
+    Scratch silhouette(surface, CreateCompatibleBitmap(surface, size.width + 1, size.height + 1));
+    PatBlt(silhouette.get(), 0, 0, size.width, size.height, WHITENESS);
+    DrawScaled(silhouette.get(), scaled, {0, 0}, size);
+    DrawEmboss(surface, silhouette.get(), at, size);
+}
+
+PixelSize DrawTransparentBitmap(HDC destination, const RECT& destRect, HBITMAP bitmap, const RECT& sourceRect,
+                                PixelSize size) {
+    const auto extent = [](LONG from, LONG to, std::int32_t otherwise) { return to != 0 ? to - from : otherwise; };
+    const std::int32_t W = extent(sourceRect.left, sourceRect.right, size.width);
+    const std::int32_t H = extent(sourceRect.top, sourceRect.bottom, size.height);
+    const std::int32_t dW = extent(destRect.left, destRect.right, size.width);
+    const std::int32_t dH = extent(destRect.top, destRect.bottom, size.height);
+    const PixelSize drawn = ShrinkToFit(size, {dW, dH});
+
+    const WindowDC screen(nullptr);
+    const MemoryDC sourceDC(CreateCompatibleDC(screen.get()));
+    const Selected source(sourceDC.get(), bitmap);
+    const COLORREF key = GetPixel(sourceDC.get(), 0, 0);
+    const Scratch mask(screen.get(), CreateBitmap(W, H, 1, 1, nullptr));
+    const Scratch work(screen.get(), CreateCompatibleBitmap(screen.get(), dW, dH));
+    const Scratch image(screen.get(), CreateCompatibleBitmap(screen.get(), W, H));
+
+    // Composed over a copy of the destination, which then gets one opaque block.
+    SetMapMode(work.get(), GetMapMode(destination));
+    BitBlt(work.get(), 0, 0, dW, dH, destination, destRect.left, destRect.top, SRCCOPY);
+    SetBkColor(image.get(), GetBkColor(sourceDC.get()));
+    SetTextColor(image.get(), GetTextColor(sourceDC.get()));
+    BitBlt(image.get(), 0, 0, W, H, sourceDC.get(), sourceRect.left, sourceRect.top, SRCCOPY);
+    // Key-coloured pixels turn white in the mask, all others black.
+    SetBkColor(image.get(), key);
+    SetTextColor(image.get(), kWhite);
+    BitBlt(mask.get(), 0, 0, W, H, image.get(), 0, 0, SRCCOPY);
+    // The key colour turns black in the image so that OR-ing it adds nothing.
+    SetTextColor(image.get(), kBlack);
+    SetBkColor(image.get(), kWhite);
+    BitBlt(image.get(), 0, 0, W, H, mask.get(), 0, 0, kClearWhereSet);
+    StretchBlt(work.get(), 0, 0, drawn.width, drawn.height, mask.get(), 0, 0, W, H, SRCAND);
+    StretchBlt(work.get(), 0, 0, drawn.width, drawn.height, image.get(), 0, 0, W, H, SRCPAINT);
+    BitBlt(destination, destRect.left, destRect.top, dW, dH, work.get(), 0, 0, SRCCOPY);
+    return drawn;
+}

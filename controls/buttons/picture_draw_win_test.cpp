@@ -1,0 +1,266 @@
+#include "controls/buttons/picture_draw_win.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "controls/buttons/picture_win.h"
+#include "controls/buttons/test_pictures_win.h"
+#include "controls/buttons/test_surface_win.h"
+#include "platform/test_gdi_objects_win.h"
+
+namespace {
+
+constexpr COLORREF kFace = RGB(0x20, 0x60, 0xA0);
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr COLORREF kNearMagenta = RGB(254, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 255, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kLightShade = 0xE5E5E4;
+constexpr COLORREF kDarkShade = 0x9D9D9C;
+
+const Palette kColours{{'M', kMagenta}, {'N', kNearMagenta}, {'R', kRed}, {'G', kGreen}, {'B', kBlue},
+                       {'Y', kYellow},  {'K', RGB(0, 0, 0)}, {'W', RGB(255, 255, 255)}};
+
+// Every picture here is drawn with its top-left corner at (10, 10).
+constexpr int kAt = 10;
+
+ButtonMembers PictureMembers(int width, int height, bool icon) {
+    ButtonMembers m;
+    m.PictureWidth = width;
+    m.PictureHeight = height;
+    m.PictureIsIcon = icon ? 1 : 0;
+    return m;
+}
+
+ButtonRect RectAt(int width, int height) { return {kAt, kAt, kAt + width, kAt + height}; }
+
+std::string Point(int x, int y) {
+    char text[32];
+    std::snprintf(text, sizeof text, "(%d, %d)", x, y);
+    return text;
+}
+
+// Checks that the picture shows pixel for pixel at (kAt, kAt): where rows
+// hold a see-through letter, the face; elsewhere the letter's colour.
+void ExpectPictureShown(const TestSurface& surface, const PixelRows& rows, char seeThrough, const char* name) {
+    for (int y = 0; y < static_cast<int>(rows.size()); ++y)
+        for (int x = 0; x < static_cast<int>(rows[y].size()); ++x) {
+            const COLORREF expected = rows[y][x] == seeThrough ? kFace : kColours.at(rows[y][x]);
+            EXPECT_EQ(ColourText(surface.Pixel(kAt + x, kAt + y)), ColourText(expected))
+                << name << ": picture pixel " << Point(x, y) << " '" << rows[y][x] << "'";
+        }
+}
+
+void ExpectFaceAround(const TestSurface& surface, int width, int height, const char* name) {
+    const POINT outside[] = {{kAt - 1, kAt - 1},
+                             {kAt + width, kAt},
+                             {kAt, kAt + height},
+                             {kAt + width, kAt + height}};
+    for (const POINT& p : outside)
+        EXPECT_EQ(ColourText(surface.Pixel(p.x, p.y)), ColourText(kFace)) << name << ": outside at " << Point(p.x, p.y);
+}
+
+// Magenta all round, an inner magenta pixel at (3, 3) and one a shade off
+// magenta beside it.
+const PixelRows kKeyedRows{
+    "MMMMMMMM", "MRRRRRRM", "MRBBBBRM", "MRBMNBRM", "MRBBBBRM", "MRRRRRRM", "MGGGGGGM", "MMMMMMMM",
+};
+
+TEST(DrawPicture, KeyedBitmapShowsTheFaceThroughEveryKeyPixelAndNoOther) {
+    const Gdi<HBITMAP> bitmap = BitmapFromRows(kKeyedRows, kColours);
+    TestSurface surface(30, 30, kFace);
+    DrawPicture(surface.dc(), PictureMembers(8, 8, false), bitmap.get(), true, RectAt(8, 8));
+    ExpectPictureShown(surface, kKeyedRows, 'M', "magenta-keyed bitmap");
+    ExpectFaceAround(surface, 8, 8, "magenta-keyed bitmap");
+}
+
+TEST(DrawPicture, IconIsDrawnThroughItsOwnMask) {
+    // Its top-left pixel is red, and red elsewhere must stay.
+    const PixelRows rows{
+        "RRRR....", "RGGR....", "RGGR....", "RRRR....", "....RRRR", "....RBBR", "....RBBR", "....RRRR",
+    };
+    const Icon icon = IconFromRows(rows, kColours);
+    TestSurface surface(30, 30, kFace);
+    DrawPicture(surface.dc(), PictureMembers(8, 8, true), icon.get(), true, RectAt(8, 8));
+    ExpectPictureShown(surface, rows, '.', "masked icon");
+    ExpectFaceAround(surface, 8, 8, "masked icon");
+}
+
+PixelRows Quadrants(int size, char topLeft, char topRight, char bottomLeft, char bottomRight) {
+    PixelRows rows;
+    for (int y = 0; y < size; ++y) {
+        const bool top = y < size / 2;
+        rows.push_back(std::string(size / 2, top ? topLeft : bottomLeft) +
+                       std::string(size / 2, top ? topRight : bottomRight));
+    }
+    return rows;
+}
+
+TEST(DrawPicture, LargeIconIsScaledToTheRectangle) {
+    const Icon icon = IconFromRows(Quadrants(32, 'R', 'G', 'B', 'Y'), kColours);
+    TestSurface surface(40, 40, kFace);
+    DrawPicture(surface.dc(), PictureMembers(32, 32, true), icon.get(), true, RectAt(16, 16));
+    const struct {
+        const char* name;
+        int x, y;
+        COLORREF colour;
+    } points[] = {
+        {"top-left corner", 0, 0, kRed},          {"top-left quarter", 3, 3, kRed},
+        {"top-right quarter", 12, 3, kGreen},     {"bottom-left quarter", 3, 12, kBlue},
+        {"bottom-right quarter", 12, 12, kYellow}, {"bottom-right corner", 15, 15, kYellow},
+    };
+    for (const auto& p : points)
+        EXPECT_EQ(ColourText(surface.Pixel(kAt + p.x, kAt + p.y)), ColourText(p.colour)) << "32 x 32 icon in 16 x 16: "
+                                                                                       << p.name;
+    ExpectFaceAround(surface, 16, 16, "32 x 32 icon in 16 x 16");
+}
+
+// A black square on a see-through ground, with a white hole in it.
+const PixelRows kSquareRows{
+    "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM",
+    "MMMMKKKKKKKKMMMM", "MMMMKKKKKKKKMMMM", "MMMMKKWWKKKKMMMM", "MMMMKKWWKKKKMMMM",
+    "MMMMKKKKKKKKMMMM", "MMMMKKKKKKKKMMMM", "MMMMKKKKKKKKMMMM", "MMMMKKKKKKKKMMMM",
+    "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM",
+};
+
+PixelRows WithTransparentGround(PixelRows rows) {
+    for (std::string& row : rows)
+        for (char& c : row)
+            if (c == 'M') c = '.';
+    return rows;
+}
+
+TEST(DrawPicture, DisabledPictureIsADarkShapeWithALightCopyUpAndLeft) {
+    const Gdi<HBITMAP> bitmap = BitmapFromRows(kSquareRows, kColours);
+    const Icon icon = IconFromRows(WithTransparentGround(kSquareRows), kColours);
+    const struct {
+        const char* name;
+        HANDLE handle;
+        bool isIcon;
+    } pictures[] = {{"bitmap", bitmap.get(), false}, {"icon", icon.get(), true}};
+    const struct {
+        const char* name;
+        int x, y;
+        COLORREF colour;
+    } points[] = {
+        {"dark square, top left", 4, 4, kDarkShade},
+        {"dark square, bottom right", 11, 11, kDarkShade},
+        {"light copy above the square", 8, 3, kLightShade},
+        {"light copy left of the square", 3, 8, kLightShade},
+        {"light copy's corner", 3, 3, kLightShade},
+        {"white hole shows the face", 6, 6, kFace},
+        {"light copy of the hole's lower edge", 7, 7, kLightShade},
+        {"see-through corner", 0, 0, kFace},
+        {"see-through below the square", 12, 12, kFace},
+        {"see-through right of the square", 12, 4, kFace},
+    };
+    for (const auto& picture : pictures) {
+        TestSurface surface(40, 40, kFace);
+        DrawPicture(surface.dc(), PictureMembers(16, 16, picture.isIcon), picture.handle, false, RectAt(16, 16));
+        for (const auto& p : points)
+            EXPECT_EQ(ColourText(surface.Pixel(kAt + p.x, kAt + p.y)), ColourText(p.colour))
+                << "disabled " << picture.name << ": " << p.name;
+        ExpectFaceAround(surface, 16, 16, picture.name);
+    }
+}
+
+TEST(DrawPicture, DisabledPictureKeepsNoneOfItsColours) {
+    TestPictures files;
+    const LoadedPicture redIcon({PictureKind::Icon, PictureOrigin::File, files.icon});
+    const PixelRows colourful = Quadrants(16, 'R', 'G', 'B', 'Y');
+    const Gdi<HBITMAP> bitmap = BitmapFromRows(colourful, kColours);
+    const Icon icon = IconFromRows(colourful, kColours);
+    const struct {
+        const char* name;
+        HANDLE handle;
+        bool isIcon;
+    } pictures[] = {{"red icon file", redIcon.handle(), true},
+                    {"four-colour bitmap", bitmap.get(), false},
+                    {"four-colour icon", icon.get(), true}};
+    for (const auto& picture : pictures) {
+        TestSurface surface(40, 40, kFace);
+        DrawPicture(surface.dc(), PictureMembers(16, 16, picture.isIcon), picture.handle, false, RectAt(16, 16));
+        int drawn = 0;
+        for (int y = 0; y < surface.height(); ++y)
+            for (int x = 0; x < surface.width(); ++x) {
+                const COLORREF c = surface.Pixel(x, y);
+                if (c != kFace) ++drawn;
+                for (COLORREF original : {kRed, kGreen, kBlue, kYellow})
+                    EXPECT_NE(c, original) << picture.name << ": original colour at " << Point(x, y);
+            }
+        EXPECT_GT(drawn, 0) << picture.name << ": the emboss shows";
+    }
+}
+
+TEST(DrawPicture, NoPictureOrNoRoomDrawsNothing) {
+    const Icon icon = IconFromRows(Quadrants(16, 'K', 'K', 'K', 'K'), kColours);
+    const struct {
+        const char* name;
+        ButtonMembers m;
+        ButtonRect rect;
+    } cases[] = {
+        {"no picture", PictureMembers(0, 0, true), RectAt(16, 16)},
+        {"a rectangle with no width", PictureMembers(16, 16, true), RectAt(0, 16)},
+        {"a rectangle turned inside out", PictureMembers(16, 16, true), {kAt + 4, kAt, kAt, kAt + 16}},
+    };
+    for (const auto& c : cases)
+        for (bool enabled : {true, false}) {
+            TestSurface surface(40, 40, kFace);
+            DrawPicture(surface.dc(), c.m, icon.get(), enabled, c.rect);
+            const RECT ink = surface.Ink(kFace);
+            EXPECT_TRUE(IsRectEmpty(&ink)) << c.name << (enabled ? ", enabled" : ", disabled") << ": something drawn at "
+                                           << Point(ink.left, ink.top);
+        }
+}
+
+TEST(DrawTransparentBitmap, ShrinksToFitAndReadsThePartAsked) {
+    PixelRows rows = Quadrants(32, 'R', 'G', 'B', 'Y');
+    rows[0][0] = 'M';  // the key: one pixel
+    const Gdi<HBITMAP> bitmap = BitmapFromRows(rows, kColours);
+    TestSurface surface(80, 40, kFace);
+
+    const PixelSize shrunk = DrawTransparentBitmap(surface.dc(), {kAt, kAt, kAt + 16, kAt + 16}, bitmap.get(), {}, {32, 32});
+    EXPECT_EQ(shrunk, (PixelSize{16, 16}));
+    EXPECT_EQ(ColourText(surface.Pixel(kAt + 3, kAt + 3)), ColourText(kRed)) << "shrunk: top-left quarter";
+    EXPECT_EQ(ColourText(surface.Pixel(kAt + 15, kAt + 15)), ColourText(kYellow)) << "shrunk: bottom-right corner";
+    EXPECT_EQ(ColourText(surface.Pixel(kAt + 16, kAt + 16)), ColourText(kFace)) << "shrunk: outside";
+
+    const PixelSize flat =
+        DrawTransparentBitmap(surface.dc(), {40, kAt, 56, kAt + 16}, bitmap.get(), {}, {32, 16});
+    EXPECT_EQ(flat, (PixelSize{16, 8}));
+    EXPECT_EQ(ColourText(surface.Pixel(40 + 3, kAt + 3)), ColourText(kRed)) << "proportions kept: top";
+    EXPECT_EQ(ColourText(surface.Pixel(40 + 3, kAt + 8)), ColourText(kFace)) << "proportions kept: below the picture";
+
+    const PixelSize part =
+        DrawTransparentBitmap(surface.dc(), {60, kAt, 76, kAt + 16}, bitmap.get(), {16, 16, 32, 32}, {16, 16});
+    EXPECT_EQ(part, (PixelSize{16, 16}));
+    EXPECT_EQ(ColourText(surface.Pixel(60, kAt)), ColourText(kYellow)) << "part: its first pixel";
+    EXPECT_EQ(ColourText(surface.Pixel(75, kAt + 15)), ColourText(kYellow)) << "part: its last pixel";
+}
+
+TEST(DrawPicture, ManyDrawsLeaveNoObjectBehind) {
+    TestPictures files;
+    const LoadedPicture icon({PictureKind::Icon, PictureOrigin::File, files.icon});
+    const LoadedPicture bitmap({PictureKind::Bitmap, PictureOrigin::File, files.bitmap});
+    TestSurface surface(60, 40, kFace);
+    const HGDIOBJ brush = GetCurrentObject(surface.dc(), OBJ_BRUSH);
+    const COLORREF back = GetBkColor(surface.dc());
+    const auto drawAll = [&](int rounds) {
+        for (int i = 0; i < rounds; ++i)
+            for (bool enabled : {true, false}) {
+                DrawPicture(surface.dc(), PictureMembers(16, 16, true), icon.handle(), enabled, {4, 4, 36, 36});
+                DrawPicture(surface.dc(), PictureMembers(24, 16, false), bitmap.handle(), enabled, {4, 4, 28, 20});
+            }
+    };
+    drawAll(1);  // the first draw may set up things Wine keeps
+    const DWORD before = LiveGdiObjects();
+    drawAll(2500);
+    EXPECT_EQ(LiveGdiObjects(), before) << "10 000 draws";
+    EXPECT_EQ(GetCurrentObject(surface.dc(), OBJ_BRUSH), brush);
+    EXPECT_EQ(GetBkColor(surface.dc()), back);
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+#pragma once
+// Test support: a plain visible window to hang window properties, timers
+// and accessible objects on, top-level or a child of parent.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/window_win.h"
+
+class TestWindow : public Window {
+public:
+    explicit TestWindow(const RECT& bounds, HWND parent = nullptr) {
+        WindowSpec spec;
+        spec.className = L"DurnwickInteractionTestWindow";
+        spec.style = (parent ? WS_CHILD : WS_POPUP) | WS_VISIBLE;
+        spec.bounds = bounds;
+        spec.parent = parent;
+        EXPECT_TRUE(CreateOwnWindow(spec));
+    }
+    ~TestWindow() override { DestroyOwnWindow(); }
+};

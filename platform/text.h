@@ -1,0 +1,31 @@
+#pragma once
+#include <algorithm>
+#include <cwctype>
+#include <string_view>
+
+// Text rules shared by the whole program.
+
+// Without the blanks (spaces) around it: how addresses, names and typed
+// numbers are taken.
+constexpr std::wstring_view TrimBlanks(std::wstring_view text) {
+    const std::size_t first = text.find_first_not_of(L' ');
+    if (first == std::wstring_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
+}
+
+// Without any white space (blanks, tabs, line ends) around it: how lines of
+// a text file are taken.
+inline std::wstring_view TrimWhiteSpace(std::wstring_view text) {
+    while (!text.empty() && std::iswspace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && std::iswspace(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// Names, keys and schemes are compared without regard to case.
+inline bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
+    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
+}
+
+inline bool StartsWithNoCase(std::wstring_view text, std::wstring_view prefix) {
+    return text.size() >= prefix.size() && EqualNoCase(text.substr(0, prefix.size()), prefix);
+}

@@ -1,0 +1,112 @@
+#include "platform/window_win.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+// A window whose destruction work needs its own members: the log.
+class LoggingWindow final : public Window {
+public:
+    LoggingWindow(Log& log, const WindowSpec& spec) : log_(log) { created = CreateOwnWindow(spec); }
+    ~LoggingWindow() override { DestroyOwnWindow(); }
+
+    bool created = false;
+    int idSeenAtCreate = -1;
+
+private:
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+        switch (msg) {
+        case WM_CREATE: idSeenAtCreate = GetDlgCtrlID(hwnd()); break;
+        case WM_DESTROY: log_.push_back("destroy"); break;
+        case WM_NCDESTROY: log_.push_back("ncdestroy"); break;
+        }
+        return DefaultProc(msg, wp, lp);
+    }
+
+    Log& log_;
+};
+
+WindowSpec TopLevel(const wchar_t* className) {
+    WindowSpec spec;
+    spec.className = className;
+    spec.style = WS_OVERLAPPEDWINDOW;
+    spec.bounds = {0, 0, 200, 100};
+    return spec;
+}
+
+TEST(Window, DestroyingTheObjectRunsItsOwnDestroyHandling) {
+    Log log;
+    {
+        LoggingWindow window(log, TopLevel(L"DurnwickTestLogging"));
+        ASSERT_TRUE(window.created);
+    }
+    EXPECT_EQ(log, (Log{"destroy", "ncdestroy"}));
+}
+
+TEST(Window, AWindowDestroyedFirstLeavesTheObjectWithoutOne) {
+    Log log;
+    LoggingWindow window(log, TopLevel(L"DurnwickTestLogging"));
+    ASSERT_TRUE(window.created);
+    DestroyWindow(window.hwnd());
+    EXPECT_EQ(window.hwnd(), nullptr);
+    EXPECT_EQ(log, (Log{"destroy", "ncdestroy"}));
+}
+
+TEST(Window, TheSpecGivesClassStyleBackgroundAndChildIdAtCreation) {
+    Log log;
+    WindowSpec parentSpec = TopLevel(L"DurnwickTestParent");
+    parentSpec.background = GetSysColorBrush(COLOR_BTNFACE);
+    LoggingWindow parent(log, parentSpec);
+    ASSERT_TRUE(parent.created);
+
+    WindowSpec childSpec;
+    childSpec.className = L"DurnwickTestChild";
+    childSpec.classStyle = CS_DBLCLKS;
+    childSpec.style = WS_CHILD;
+    childSpec.bounds = {10, 10, 50, 30};
+    childSpec.parent = parent.hwnd();
+    childSpec.childId = 42;
+    LoggingWindow child(log, childSpec);
+    ASSERT_TRUE(child.created);
+
+    EXPECT_EQ(child.idSeenAtCreate, 42) << "the id must be there from the start";
+    EXPECT_EQ(GetClassLongPtrW(child.hwnd(), GCL_STYLE) & CS_DBLCLKS, static_cast<ULONG_PTR>(CS_DBLCLKS));
+    EXPECT_EQ(GetClassLongPtrW(child.hwnd(), GCLP_HBRBACKGROUND), 0u) << "a child that paints itself has none";
+    EXPECT_EQ(GetClassLongPtrW(parent.hwnd(), GCLP_HBRBACKGROUND),
+              reinterpret_cast<ULONG_PTR>(GetSysColorBrush(COLOR_BTNFACE)));
+    RECT r{};
+    GetWindowRect(child.hwnd(), &r);
+    MapWindowPoints(nullptr, parent.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.right - r.left, 40);
+    EXPECT_EQ(r.bottom - r.top, 20);
+}
+
+TEST(Window, FailedCreationIsReportedAndLeavesNoWindow) {
+    Log log;
+    WindowSpec orphan;
+    orphan.className = L"DurnwickTestOrphan";
+    orphan.style = WS_CHILD;  // a child needs a parent
+    LoggingWindow window(log, orphan);
+    EXPECT_FALSE(window.created);
+    EXPECT_EQ(window.hwnd(), nullptr);
+}
+
+// An object that leaves its window to the base would route the window's last
+// messages to a half-destroyed object; the base refuses that loudly.
+class ForgetfulWindow final : public Window {
+public:
+    ForgetfulWindow() { created = CreateOwnWindow(TopLevel(L"DurnwickTestForgetful")); }
+    bool created = false;
+};
+
+TEST(WindowDeathTest, ADerivedClassMustDestroyItsOwnWindow) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH({ ForgetfulWindow forgetful; }, "");
+}
+
+}  // namespace
