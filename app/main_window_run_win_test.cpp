@@ -214,6 +214,7 @@ TEST_F(RunTest, EveryFaultFailsOnlyItsOwnEntryAndTheRunGoesOn) {
     const std::pair<const char*, TestAnswer> faults[] = {
         {"/silent.txt", TestAnswer::Silent()},
         {"/stalled-head.txt", TestAnswer::HeadStalls(20)},
+        {"/trickling-head.txt", TestAnswer::HeadTrickles(40)},
         {"/stalled-body.txt", TestAnswer::BodyStalls(std::string(10'000, 'b'), 100)},
         {"/trickle.txt", TestAnswer::Slowly(std::string(100'000, 't'), 1, 30)},
         {"/loop.txt", TestAnswer::Redirect(302, "/loop.txt")},

@@ -39,6 +39,7 @@ std::wstring OutcomeText(const DownloadOutcome& outcome) {
     case DownloadFailure::UnsupportedAddress: return L"not an http, https, ftp or file address";
     case DownloadFailure::CannotWrite: return L"cannot write the file: " + outcome.errorText;
     case DownloadFailure::Network: return outcome.errorText.empty() ? L"network error" : outcome.errorText;
+    case DownloadFailure::TimedOut: return L"timed out";
     case DownloadFailure::TooSlow: return L"timed out: the data came too slowly";
     case DownloadFailure::HttpStatus: return WithStatus(L"failed", outcome.status);
     case DownloadFailure::RedirectNotFollowed: return WithStatus(L"redirect not followed", outcome.status);

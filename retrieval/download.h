@@ -17,6 +17,8 @@ inline constexpr unsigned kStallTimeoutMs = 60'000;
 inline constexpr std::uint64_t kMinimumBytesPerStall = 1024;
 inline constexpr int kMaxRedirects = 10;
 
+// A transfer's answer (its status and headers, after connecting) must come
+// within connectMs + stallMs; its body may then pause for stallMs at most.
 struct TransferLimits {
     unsigned connectMs = kConnectTimeoutMs;
     unsigned stallMs = kStallTimeoutMs;  // without a byte, sending or receiving
@@ -29,6 +31,7 @@ enum class DownloadFailure {
     UnsupportedAddress,
     CannotWrite,          // the temporary file or the target could not be written
     Network,              // the platform's own error, in errorText
+    TimedOut,             // no answer, or no more data, within the limits
     TooSlow,
     HttpStatus,           // an answer other than 2xx and not a followed redirect
     RedirectNotFollowed,  // a 3xx without a usable http or https Location

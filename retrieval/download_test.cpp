@@ -163,6 +163,7 @@ TEST(OutcomeText, SaysWhatHappenedWithTheStatusWhereThereIsOne) {
     EXPECT_EQ(OutcomeText(outcome(DownloadFailure::None, 200)), L"OK, HTTP 200");
     EXPECT_EQ(OutcomeText(outcome(DownloadFailure::None, std::nullopt)), L"OK");
     EXPECT_EQ(OutcomeText(outcome(DownloadFailure::HttpStatus, 404)), L"failed, HTTP 404");
+    EXPECT_EQ(OutcomeText(outcome(DownloadFailure::TimedOut, std::nullopt)), L"timed out");
     EXPECT_EQ(OutcomeText(outcome(DownloadFailure::RedirectNotFollowed, 302)), L"redirect not followed, HTTP 302");
     EXPECT_EQ(OutcomeText(outcome(DownloadFailure::Network, std::nullopt, L"The operation timed out")),
               L"The operation timed out");

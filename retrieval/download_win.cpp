@@ -1,6 +1,7 @@
 #include "retrieval/download_win.h"
 
 #include <shlwapi.h>
+#include <winsock2.h>
 
 #include <algorithm>
 #include <atomic>
@@ -44,6 +45,8 @@ void ApplyLimits(HINTERNET handle, const TransferLimits& limits) {
 struct ConnectionWatch {
     std::atomic<bool> closed = false;
 };
+
+bool IsTimeout(DWORD error) { return error == ERROR_INTERNET_TIMEOUT || error == WSAETIMEDOUT; }
 
 void CALLBACK OnInternetStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID, DWORD) {
     if (context && (status == INTERNET_STATUS_CLOSING_CONNECTION || status == INTERNET_STATUS_CONNECTION_CLOSED))
@@ -97,80 +100,67 @@ std::optional<UrlParts> CrackUrl(const std::wstring& url) {
     return result;
 }
 
+// Writes what arrives into the file; false when the file could not take it
+// or the transfer was abandoned meanwhile.
+using Sink = std::function<bool(const char* data, DWORD size, DWORD& error)>;
+
 // Copies the body into the file until the source says "no more". Waits for
 // at least one byte before each read, so that a trickle comes back here often
 // enough to be caught. Returns the failure that stopped it early, if any.
-DownloadFailure StreamBody(HINTERNET source, HANDLE out, std::vector<char>& buffer, const TransferLimits& limits,
+DownloadFailure StreamBody(HINTERNET source, const Sink& sink, std::vector<char>& buffer, const TransferLimits& limits,
                            TransferReport& report, DWORD& error) {
     TrickleWatch trickle(limits.stallMs, limits.minimumBytesPerStall, GetTickCount64());
     for (;;) {
         DWORD available = 0;
-        if (!InternetQueryDataAvailable(source, &available, 0, 0)) {
-            error = GetLastError();
-            return DownloadFailure::Network;
-        }
         DWORD got = 0;
-        const DWORD wanted = std::clamp<DWORD>(available, 1, static_cast<DWORD>(buffer.size()));
-        if (!InternetReadFile(source, buffer.data(), wanted, &got)) {
+        const bool read = InternetQueryDataAvailable(source, &available, 0, 0) &&
+                          InternetReadFile(source, buffer.data(),
+                                           std::clamp<DWORD>(available, 1, static_cast<DWORD>(buffer.size())), &got);
+        if (!read) {
             error = GetLastError();
-            return DownloadFailure::Network;
+            return IsTimeout(error) ? DownloadFailure::TimedOut : DownloadFailure::Network;
         }
         if (got == 0) {
             report.reachedEnd = true;
             return DownloadFailure::None;
         }
-        DWORD written = 0;
-        if (!WriteFile(out, buffer.data(), got, &written, nullptr) || written != got) {
-            error = GetLastError();
-            return DownloadFailure::CannotWrite;
-        }
+        if (!sink(buffer.data(), got, error)) return DownloadFailure::CannotWrite;
         report.received += got;
         if (!trickle.Arrived(got, GetTickCount64())) return DownloadFailure::TooSlow;
     }
 }
 
 // WinINet has no file: scheme, so a local or network file is copied.
-DownloadOutcome CopyLocalFile(const std::wstring& address, HANDLE out, std::vector<char>& buffer) {
+DownloadOutcome CopyLocalFile(const std::wstring& address, const Sink& sink, std::vector<char>& buffer) {
     DownloadOutcome outcome;
+    const auto fail = [&](DownloadFailure failure, DWORD error) {
+        outcome.failure = failure;
+        outcome.errorText = SystemErrorText(error);
+        return outcome;
+    };
     std::wstring path(address.size() + MAX_PATH, L'\0');
     DWORD length = static_cast<DWORD>(path.size());
-    if (FAILED(PathCreateFromUrlW(address.c_str(), path.data(), &length, 0))) {
-        outcome.failure = DownloadFailure::Network;
-        outcome.errorText = SystemErrorText(ERROR_BAD_PATHNAME);
-        return outcome;
-    }
+    if (FAILED(PathCreateFromUrlW(address.c_str(), path.data(), &length, 0)))
+        return fail(DownloadFailure::Network, ERROR_BAD_PATHNAME);
     path.resize(length);
     KernelHandle source(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     LARGE_INTEGER size{};
-    if (!source || !GetFileSizeEx(source.get(), &size)) {
-        outcome.failure = DownloadFailure::Network;
-        outcome.errorText = SystemErrorText(GetLastError());
-        return outcome;
-    }
+    if (!source || !GetFileSizeEx(source.get(), &size)) return fail(DownloadFailure::Network, GetLastError());
     TransferReport report;
     report.announcedLength = std::to_wstring(size.QuadPart);
     for (;;) {
         DWORD got = 0;
-        DWORD written = 0;
-        if (!ReadFile(source.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
-            outcome.failure = DownloadFailure::Network;
-            outcome.errorText = SystemErrorText(GetLastError());
-            break;
-        }
-        if (got == 0) {
-            report.reachedEnd = true;
-            outcome.failure = TransferVerdict(report);
-            break;
-        }
-        if (!WriteFile(out, buffer.data(), got, &written, nullptr) || written != got) {
-            outcome.failure = DownloadFailure::CannotWrite;
-            outcome.errorText = SystemErrorText(GetLastError());
-            break;
-        }
+        DWORD error = 0;
+        if (!ReadFile(source.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
+            return fail(DownloadFailure::Network, GetLastError());
+        if (got == 0) break;
+        if (!sink(buffer.data(), got, error)) return fail(DownloadFailure::CannotWrite, error);
         report.received += got;
+        outcome.bytes = report.received;
     }
-    outcome.bytes = report.received;
+    report.reachedEnd = true;
+    outcome.failure = TransferVerdict(report);
     return outcome;
 }
 
@@ -183,9 +173,8 @@ public:
         // id and that the sweep could not delete: try the next serial.
         for (int attempt = 0; attempt < 16; ++attempt) {
             std::wstring path = SiblingPath(target, TemporaryName(GetCurrentProcessId(), serial++));
-            // Without delete sharing, so that another instance's sweep leaves it
-            // alone; with delete access, so that Cancel can doom it.
-            file_ = KernelHandle(CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+            // Without delete sharing, so that another instance's sweep leaves it alone.
+            file_ = KernelHandle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
             if (file_) {
                 path_ = std::move(path);
@@ -199,15 +188,14 @@ public:
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() { Discard(); }
 
-    HANDLE handle() const { return file_.get(); }
     DWORD error() const { return error_; }
     explicit operator bool() const { return static_cast<bool>(file_); }
 
-    // The file goes when its handle closes, whoever closes it and however the
-    // process ends.
-    void DeleteWhenClosed() {
-        FILE_DISPOSITION_INFO doomed{TRUE};
-        if (file_) SetFileInformationByHandle(file_.get(), FileDispositionInfo, &doomed, sizeof doomed);
+    bool Write(const char* data, DWORD size, DWORD& error) {
+        DWORD written = 0;
+        if (file_ && WriteFile(file_.get(), data, size, &written, nullptr) && written == size) return true;
+        error = file_ ? GetLastError() : static_cast<DWORD>(ERROR_OPERATION_ABORTED);
+        return false;
     }
 
     void Discard() {
@@ -251,23 +239,6 @@ void SweepStaleTemporaries(const std::wstring& target) {
     } while (FindNextFileW(find.get(), &found));
 }
 
-// Handles the calling thread's messages until `done` or `cancelled` is
-// signalled; true for done.
-bool WaitHandlingMessages(HANDLE done, HANDLE cancelled) {
-    const HANDLE handles[] = {done, cancelled};
-    for (;;) {
-        // A quitting thread has nothing left to show; pumping would only spin
-        // on the pending WM_QUIT.
-        MSG quit;
-        if (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) break;
-        const DWORD woke = MsgWaitForMultipleObjectsEx(2, handles, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        if (woke == WAIT_OBJECT_0) return true;
-        if (woke != WAIT_OBJECT_0 + 2) return false;
-        DoEvents();
-    }
-    return WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0;
-}
-
 }  // namespace
 
 struct Downloader::Job {
@@ -275,27 +246,52 @@ struct Downloader::Job {
         : address(std::move(address)), scheme(scheme), temporary(target),
           done(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
+    // The worker writes through here; Drop() from the waiting thread makes
+    // every later write fail, so the file can go while the worker still runs.
+    bool Write(const char* data, DWORD size, DWORD& error) {
+        std::lock_guard lock(fileMutex);
+        return temporary.Write(data, size, error);
+    }
+    void Drop() {
+        std::lock_guard lock(fileMutex);
+        temporary.Discard();
+    }
+
+    // A new answer is awaited: from a new connection or a redirect.
+    void AwaitAnswer() {
+        answerSince = GetTickCount64();
+        awaitingAnswer = true;
+    }
+
     const std::wstring address;
     const AddressScheme scheme;
-    TemporaryFile temporary;  // written by the worker, then moved or discarded by the waiter
+    unsigned generation = 0;  // of the worker that took it
+    std::mutex fileMutex;
+    TemporaryFile temporary;
     KernelHandle done;
-    DownloadOutcome outcome;
+    DownloadOutcome outcome;  // the worker's, read once `done` is set
+    std::atomic<bool> awaitingAnswer = true;
+    std::atomic<std::uint64_t> answerSince = GetTickCount64();
     // Contexts of the job's requests for status callbacks, which may come
     // until a request is released.
     std::vector<std::unique_ptr<ConnectionWatch>> watches;
 };
 
-// A request that Cancel may close from the waiting thread: whoever takes it
-// out of the in-flight slot closes it, so it is closed exactly once.
+// A request that Cancel or Abandon may close from the waiting thread:
+// whoever takes it out of the in-flight slot closes it, so it is closed once.
+// A retired worker's request counts only under its own generation, as the
+// platform may give its handle value to the next worker's request.
 class Downloader::TrackedRequest {
 public:
-    TrackedRequest(Downloader& owner, HINTERNET request) : owner_(owner), request_(request) {
+    TrackedRequest(Downloader& owner, const Job& job, HINTERNET request)
+        : owner_(owner), request_(request), generation_(job.generation) {
         std::lock_guard lock(owner_.mutex_);
-        if (owner_.cancelled_) {
+        if (request_ && (owner_.cancelled_ || generation_ != owner_.generation_)) {
             InternetCloseHandle(request_);
             request_ = nullptr;
-        } else {
+        } else if (request_) {
             owner_.inFlight_ = request_;
+            owner_.inFlightGeneration_ = generation_;
         }
     }
     TrackedRequest(const TrackedRequest&) = delete;
@@ -307,7 +303,7 @@ public:
 
     void Close() {
         std::lock_guard lock(owner_.mutex_);
-        if (request_ && owner_.inFlight_ == request_) {
+        if (request_ && owner_.inFlight_ == request_ && owner_.inFlightGeneration_ == generation_) {
             InternetCloseHandle(request_);
             owner_.inFlight_ = nullptr;
         }
@@ -317,10 +313,13 @@ public:
 private:
     Downloader& owner_;
     HINTERNET request_;
+    const unsigned generation_;
 };
 
 Downloader::Downloader(TransferLimits limits)
-    : limits_(limits), cancelledEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), worker_([this] { Serve(); }) {}
+    : limits_(limits), cancelledEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    workers_.emplace_back([this] { Serve(0); });
+}
 
 Downloader::~Downloader() {
     Cancel();
@@ -328,19 +327,24 @@ Downloader::~Downloader() {
         std::lock_guard lock(mutex_);
         stopping_ = true;
     }
-    wake_.notify_one();
-    worker_.join();
+    wake_.notify_all();
+    for (std::thread& worker : workers_) worker.join();
+    if (session_) InternetCloseHandle(session_);
 }
 
 void Downloader::Cancel() {
-    std::lock_guard lock(mutex_);
-    cancelled_ = true;
-    SetEvent(cancelledEvent_.get());
-    if (inFlight_) {
-        InternetCloseHandle(inFlight_);
-        inFlight_ = nullptr;
+    std::shared_ptr<Job> current;
+    {
+        std::lock_guard lock(mutex_);
+        cancelled_ = true;
+        SetEvent(cancelledEvent_.get());
+        if (inFlight_) {
+            InternetCloseHandle(inFlight_);
+            inFlight_ = nullptr;
+        }
+        current = current_;
     }
-    if (current_) current_->temporary.DeleteWhenClosed();
+    if (current) current->Drop();
 }
 
 bool Downloader::IsCancelled() {
@@ -369,89 +373,148 @@ DownloadOutcome Downloader::Download(const std::wstring& address, const std::wst
         next_ = job;
         current_ = job;
     }
-    wake_.notify_one();
-    const bool done = WaitHandlingMessages(job->done.get(), cancelledEvent_.get());
+    wake_.notify_all();
+    const WaitEnd end = WaitFor(*job);
     {
         std::lock_guard lock(mutex_);
         current_.reset();
-        // A transfer the platform has not let go of yet stays with the worker,
-        // whose last reference closes its doomed file.
-        if (!done || cancelled_) return finish(Failed(DownloadFailure::Cancelled));
+    }
+    if (end == WaitEnd::Overdue) {
+        Abandon(*job);
+        return finish(Failed(DownloadFailure::TimedOut));
+    }
+    if (end == WaitEnd::Cancelled || IsCancelled()) {
+        job->Drop();
+        return finish(Failed(DownloadFailure::Cancelled));
     }
     DownloadOutcome outcome = job->outcome;
     if (!outcome.Succeeded()) {
-        job->temporary.Discard();
+        job->Drop();
     } else if (!job->temporary.MoveTo(targetPath, nextFreePath)) {
         outcome.failure = DownloadFailure::CannotWrite;
         outcome.errorText = SystemErrorText(job->temporary.error());
-        job->temporary.Discard();
+        job->Drop();
     }
     return finish(outcome);
 }
 
-void Downloader::Serve() {
-    HINTERNET session = nullptr;
+// Handles the calling thread's messages until the transfer is done, Cancel()
+// is called or the transfer's answer is overdue.
+Downloader::WaitEnd Downloader::WaitFor(Job& job) {
+    const HANDLE handles[] = {job.done.get(), cancelledEvent_.get()};
+    const std::uint64_t answerWithinMs = std::uint64_t{limits_.connectMs} + limits_.stallMs;
+    for (;;) {
+        DWORD waitMs = INFINITE;
+        if (job.awaitingAnswer) {
+            const std::uint64_t waited = GetTickCount64() - job.answerSince;
+            if (waited >= answerWithinMs) return WaitEnd::Overdue;
+            waitMs = static_cast<DWORD>(answerWithinMs - waited);
+        }
+        // A quitting thread has nothing left to show; pumping would only spin
+        // on the pending WM_QUIT.
+        MSG quit;
+        const bool quitting = PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE);
+        const DWORD woke = quitting ? WaitForMultipleObjects(2, handles, FALSE, waitMs)
+                                    : MsgWaitForMultipleObjectsEx(2, handles, waitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (woke == WAIT_OBJECT_0) return WaitEnd::Done;
+        if (woke == WAIT_OBJECT_0 + 1) return WaitEnd::Cancelled;
+        if (woke == WAIT_OBJECT_0 + 2) DoEvents();
+        else if (woke != WAIT_TIMEOUT) return WaitEnd::Cancelled;
+    }
+}
+
+// Gives up on a transfer whose worker the platform holds: its request is
+// closed, its file goes, and a new worker serves from now on.
+void Downloader::Abandon(Job& job) {
+    {
+        std::lock_guard lock(mutex_);
+        if (inFlight_) {
+            InternetCloseHandle(inFlight_);
+            inFlight_ = nullptr;
+        }
+        const unsigned generation = ++generation_;
+        workers_.emplace_back([this, generation] { Serve(generation); });
+    }
+    wake_.notify_all();
+    job.Drop();
+}
+
+void Downloader::Serve(unsigned generation) {
     std::vector<char> buffer(kChunkBytes);
     for (;;) {
         std::shared_ptr<Job> job;
         {
             std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || next_; });
-            if (!next_) break;
+            wake_.wait(lock, [&] { return stopping_ || generation != generation_ || next_; });
+            if (stopping_ || generation != generation_) return;
             job = std::move(next_);
+            job->generation = generation;
         }
-        job->outcome = Transfer(session, *job, buffer);
+        job->outcome = Transfer(*job, buffer);
         SetEvent(job->done.get());
     }
-    if (session) InternetCloseHandle(session);
 }
 
-DownloadOutcome Downloader::Failed(DownloadFailure failure, DWORD error) const {
+HINTERNET Downloader::Session() {
+    std::lock_guard lock(mutex_);
+    if (!session_) {
+        session_ = InternetOpenW(kUserAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+        if (session_) {
+            ApplyLimits(session_, limits_);
+            InternetSetStatusCallbackW(session_, OnInternetStatus);
+        }
+    }
+    return session_;
+}
+
+DownloadOutcome Downloader::Failed(DownloadFailure failure, DWORD error) {
     DownloadOutcome outcome;
-    outcome.failure = failure;
-    if (error) outcome.errorText = ErrorText(error);
+    outcome.failure = IsCancelled() && failure != DownloadFailure::UnsupportedAddress ? DownloadFailure::Cancelled
+                      : IsTimeout(error)                                              ? DownloadFailure::TimedOut
+                                                                                      : failure;
+    if (error && outcome.failure != DownloadFailure::TimedOut) outcome.errorText = ErrorText(error);
     return outcome;
 }
 
-DownloadOutcome Downloader::Transfer(HINTERNET& session, Job& job, std::vector<char>& buffer) {
-    if (job.scheme == AddressScheme::File) return CopyLocalFile(job.address, job.temporary.handle(), buffer);
-    if (!session) {
-        session = InternetOpenW(kUserAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
-        if (!session) return Failed(DownloadFailure::Network, GetLastError());
-        ApplyLimits(session, limits_);
-        InternetSetStatusCallbackW(session, OnInternetStatus);
+DownloadOutcome Downloader::Transfer(Job& job, std::vector<char>& buffer) {
+    const Sink sink = [&job](const char* data, DWORD size, DWORD& error) { return job.Write(data, size, error); };
+    if (job.scheme == AddressScheme::File) {
+        job.awaitingAnswer = false;
+        return CopyLocalFile(job.address, sink, buffer);
     }
-    return job.scheme == AddressScheme::Ftp ? FetchFtp(session, job, buffer) : FetchHttp(session, job, buffer);
+    if (!Session()) return Failed(DownloadFailure::Network, GetLastError());
+    return job.scheme == AddressScheme::Ftp ? FetchFtp(job, buffer) : FetchHttp(job, buffer);
 }
 
-DownloadOutcome Downloader::FetchHttp(HINTERNET session, Job& job, std::vector<char>& buffer) {
+DownloadOutcome Downloader::FetchHttp(Job& job, std::vector<char>& buffer) {
     // Always the server's current file, and nothing left in the cache: the
     // same addresses are fetched again on every run. Redirects are followed
     // here, so that they can be counted and checked.
     constexpr DWORD kFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_KEEP_CONNECTION |
                              INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_AUTO_REDIRECT;
     const wchar_t* acceptAnything[] = {L"*/*", nullptr};
+    const Sink sink = [&job](const char* data, DWORD size, DWORD& error) { return job.Write(data, size, error); };
     std::wstring url = job.address;
     for (int redirects = 0;; ++redirects) {
+        job.AwaitAnswer();
         const std::optional<UrlParts> parts = CrackUrl(url);
         if (!parts) return Failed(DownloadFailure::Network, GetLastError());
-        InternetHandle connection(InternetConnectW(session, parts->host.c_str(), parts->port,
+        InternetHandle connection(InternetConnectW(Session(), parts->host.c_str(), parts->port,
                                                    parts->user.empty() ? nullptr : parts->user.c_str(),
                                                    parts->password.empty() ? nullptr : parts->password.c_str(),
                                                    INTERNET_SERVICE_HTTP, 0, 0));
         if (!connection) return Failed(DownloadFailure::Network, GetLastError());
         ApplyLimits(connection.get(), limits_);
         ConnectionWatch* watch = job.watches.emplace_back(std::make_unique<ConnectionWatch>()).get();
-        TrackedRequest request(*this, HttpOpenRequestW(connection.get(), L"GET", parts->pathAndQuery.c_str(), nullptr,
+        TrackedRequest request(*this, job, HttpOpenRequestW(connection.get(), L"GET", parts->pathAndQuery.c_str(), nullptr,
                                                        nullptr, acceptAnything,
                                                        kFlags | (parts->secure ? INTERNET_FLAG_SECURE : 0),
                                                        reinterpret_cast<DWORD_PTR>(watch)));
-        if (!request) return Failed(IsCancelled() ? DownloadFailure::Cancelled : DownloadFailure::Network, GetLastError());
+        if (!request) return Failed(DownloadFailure::Network, GetLastError());
         ApplyLimits(request.get(), limits_);
-        if (!HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0)) {
-            const DWORD error = GetLastError();
-            return Failed(IsCancelled() ? DownloadFailure::Cancelled : DownloadFailure::Network, error);
-        }
+        if (!HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0))
+            return Failed(DownloadFailure::Network, GetLastError());
+        job.awaitingAnswer = false;
         DWORD status = 0;
         DWORD size = sizeof(status);
         if (!HttpQueryInfoW(request.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr))
@@ -476,41 +539,42 @@ DownloadOutcome Downloader::FetchHttp(HINTERNET session, Job& job, std::vector<c
 
         TransferReport report;
         report.status = status;
-        DownloadOutcome outcome;
-        outcome.status = status;
+        DWORD error = 0;
+        DownloadFailure failure = DownloadFailure::None;
         if (status >= 200 && status <= 299) {
             report.announcedLength = HeaderText(request.get(), HTTP_QUERY_CONTENT_LENGTH);
             report.chunked = ContainsNoCase(HeaderText(request.get(), HTTP_QUERY_TRANSFER_ENCODING).value_or(L""),
                                             L"chunked");
             report.serverClosesConnection =
                 ContainsNoCase(HeaderText(request.get(), HTTP_QUERY_CONNECTION).value_or(L""), L"close");
-            DWORD error = 0;
-            outcome.failure = StreamBody(request.get(), job.temporary.handle(), buffer, limits_, report, error);
-            if (error) outcome.errorText = ErrorText(error);
+            failure = StreamBody(request.get(), sink, buffer, limits_, report, error);
         }
-        outcome.bytes = report.received;
         request.Close();
-        if (IsCancelled()) outcome.failure = DownloadFailure::Cancelled;
-        if (outcome.failure != DownloadFailure::None) return outcome;
-        report.connectionKept = !watch->closed;
-        outcome.failure = TransferVerdict(report);
+        DownloadOutcome outcome = failure != DownloadFailure::None ? Failed(failure, error) : DownloadOutcome{};
+        if (failure == DownloadFailure::None) {
+            report.connectionKept = !watch->closed;
+            outcome.failure = TransferVerdict(report);
+        }
+        outcome.status = status;
+        outcome.bytes = report.received;
         return outcome;
     }
 }
 
-DownloadOutcome Downloader::FetchFtp(HINTERNET session, Job& job, std::vector<char>& buffer) {
+DownloadOutcome Downloader::FetchFtp(Job& job, std::vector<char>& buffer) {
     constexpr DWORD kFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PASSIVE;
-    TrackedRequest request(*this, InternetOpenUrlW(session, job.address.c_str(), nullptr, 0, kFlags, 0));
-    if (!request) return Failed(IsCancelled() ? DownloadFailure::Cancelled : DownloadFailure::Network, GetLastError());
+    const Sink sink = [&job](const char* data, DWORD size, DWORD& error) { return job.Write(data, size, error); };
+    job.AwaitAnswer();
+    TrackedRequest request(*this, job, InternetOpenUrlW(Session(), job.address.c_str(), nullptr, 0, kFlags, 0));
+    if (!request) return Failed(DownloadFailure::Network, GetLastError());
+    job.awaitingAnswer = false;
     TransferReport report;
     DWORD error = 0;
-    DownloadOutcome outcome;
-    outcome.failure = StreamBody(request.get(), job.temporary.handle(), buffer, limits_, report, error);
-    if (error) outcome.errorText = ErrorText(error);
-    outcome.bytes = report.received;
+    const DownloadFailure failure = StreamBody(request.get(), sink, buffer, limits_, report, error);
     request.Close();
-    if (IsCancelled()) outcome.failure = DownloadFailure::Cancelled;
-    if (outcome.failure == DownloadFailure::None) outcome.failure = TransferVerdict(report);
+    DownloadOutcome outcome = failure != DownloadFailure::None ? Failed(failure, error) : DownloadOutcome{};
+    if (failure == DownloadFailure::None) outcome.failure = TransferVerdict(report);
+    outcome.bytes = report.received;
     return outcome;
 }
 

@@ -16,19 +16,26 @@
 
 // Downloads http, https, ftp and file addresses, one at a time, into files.
 //
-// Shape: the main window owns one Downloader for as long as it lives. The
-// object owns a worker thread, started by the constructor, that runs every
-// transfer and holds the internet session, so neither a thread start nor a
-// new connection is paid per file. Download() hands a transfer to the worker
-// and waits for it while handling the calling thread's window messages, so
-// the window stays usable. Cancel() ends the transfer in flight at once. The
-// destructor cancels and joins the worker; nothing of a Downloader outlives
-// it except a transfer that the platform will not let go of yet, which ends
-// by its own timeouts before the join returns.
+// Shape: the main window owns one Downloader for as long as it lives.
+// Download() hands a transfer to a worker thread the object owns and waits
+// for it while handling the calling thread's window messages, so the window
+// stays usable, and while watching the transfer against its limits. The
+// worker keeps one internet session, so neither a thread start nor a new
+// connection is paid per file. Cancel() ends the transfer in flight at once.
+// The destructor cancels and joins every worker the object started.
 //
-// A transfer is written to a temporary file beside the target and renamed
-// only when it succeeded, so a failure leaves the target as it was and no
-// temporary file behind.
+// Limits: WinINet's own connect, send and receive timeouts end most stalls,
+// and the worker fails a body that trickles in too slowly. An answer that
+// has not arrived within connectMs + stallMs is abandoned by the waiting
+// side: Wine's WinINet waits out its receive timeout three times in a stalled
+// head and never in a trickling one, and closing a request handle does not
+// end a call that blocks on it. The worker of an abandoned transfer is
+// retired, and a new one takes the next transfer; the retired one ends when
+// the platform lets go of its call, and is joined by the destructor.
+//
+// Files: a transfer is written to a temporary file beside the target and
+// renamed only when it succeeded, so a failure, a cancel or an abandoned
+// transfer leaves the target as it was and no temporary file behind.
 class Downloader {
 public:
     explicit Downloader(TransferLimits limits = {});
@@ -36,44 +43,51 @@ public:
     Downloader& operator=(const Downloader&) = delete;
     ~Downloader();
 
-    // Blocks until the transfer ends or Cancel() is called. Without
-    // nextFreePath a finished download replaces the target; with it the
-    // target is never replaced: when a file has appeared there meanwhile, the
-    // download takes the path nextFreePath names instead.
+    // Blocks until the transfer ends, Cancel() is called or its answer is
+    // overdue. Without nextFreePath a finished download replaces the target;
+    // with it the target is never replaced: when a file has appeared there
+    // meanwhile, the download takes the path nextFreePath names instead.
     DownloadOutcome Download(const std::wstring& address, const std::wstring& targetPath,
                              const std::function<std::wstring()>& nextFreePath = {});
 
-    // Ends the transfer in flight at once: closes its request handle, has its
-    // temporary file deleted when closed (also when the process ends right
-    // after), and makes the waiting Download() return Cancelled. For a
-    // handler that runs while Download() waits (Exit, closing the window);
-    // every later Download() fails as cancelled.
+    // Ends the transfer in flight at once: closes its request handle,
+    // deletes its temporary file and makes the waiting Download() return
+    // Cancelled. For a handler that runs on the waiting thread while
+    // Download() waits (Exit, closing the window); every later Download()
+    // fails as cancelled.
     void Cancel();
 
 private:
     struct Job;
     class TrackedRequest;
+    enum class WaitEnd { Done, Cancelled, Overdue };
 
-    void Serve();
-    DownloadOutcome Transfer(HINTERNET& session, Job& job, std::vector<char>& buffer);
-    DownloadOutcome FetchHttp(HINTERNET session, Job& job, std::vector<char>& buffer);
-    DownloadOutcome FetchFtp(HINTERNET session, Job& job, std::vector<char>& buffer);
-    DownloadOutcome Failed(DownloadFailure failure, DWORD error = 0) const;
+    void Serve(unsigned generation);
+    WaitEnd WaitFor(Job& job);
+    void Abandon(Job& job);
+    HINTERNET Session();
+    DownloadOutcome Transfer(Job& job, std::vector<char>& buffer);
+    DownloadOutcome FetchHttp(Job& job, std::vector<char>& buffer);
+    DownloadOutcome FetchFtp(Job& job, std::vector<char>& buffer);
+    DownloadOutcome Failed(DownloadFailure failure, DWORD error = 0);
     bool IsCancelled();
     void SweepStaleTemporariesOnce(const std::wstring& target);
 
     const TransferLimits limits_;
     KernelHandle cancelledEvent_;
-    std::set<std::wstring> sweptFolders_;  // touched by the calling thread only
+    std::set<std::wstring> sweptFolders_;  // touched by the waiting thread only
 
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::shared_ptr<Job> next_;     // handed to the worker
+    std::shared_ptr<Job> next_;     // handed to the serving worker
     std::shared_ptr<Job> current_;  // waited for, so Cancel can reach its file
-    HINTERNET inFlight_ = nullptr;  // the request Cancel closes
+    HINTERNET inFlight_ = nullptr;  // the request Cancel and Abandon close
+    unsigned inFlightGeneration_ = 0;
+    HINTERNET session_ = nullptr;
+    unsigned generation_ = 0;  // workers of earlier generations are retired
     bool cancelled_ = false;
     bool stopping_ = false;
-    std::thread worker_;  // last, so it starts once everything it uses exists
+    std::vector<std::thread> workers_;  // the last one serves
 };
 
 // Removes the address from the per-user internet cache; the result does not

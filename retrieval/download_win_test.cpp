@@ -327,8 +327,9 @@ TEST(Downloader, LeavesNothingInTheInternetCacheAndDropRemovesEntries) {
     EXPECT_FALSE(InInternetCache(url));
 }
 
-// Room for a busy machine: a case that hangs takes far longer.
-constexpr std::uint64_t kSlackMs = 5000;
+// Room for a busy machine, less than the stall limit: a case that waits out
+// a stall twice, or hangs, takes longer.
+constexpr std::uint64_t kSlackMs = 800;
 
 const char* FailureName(DownloadFailure failure) {
     switch (failure) {
@@ -336,6 +337,7 @@ const char* FailureName(DownloadFailure failure) {
     case DownloadFailure::UnsupportedAddress: return "unsupported address";
     case DownloadFailure::CannotWrite: return "cannot write";
     case DownloadFailure::Network: return "network";
+    case DownloadFailure::TimedOut: return "timed out";
     case DownloadFailure::TooSlow: return "too slow";
     case DownloadFailure::HttpStatus: return "http status";
     case DownloadFailure::RedirectNotFollowed: return "redirect not followed";
@@ -367,10 +369,13 @@ TEST(Downloader, NoBadAnswerEverReplacesAGoodFileAndNoneHangs) {
         const char* path;
         TestAnswer answer;
         DownloadFailure expected;
+        // WinINet may report a stall in its own words.
+        DownloadFailure orElse = expected;
     } cases[] = {
-        {"/silent", TestAnswer::Silent(), DownloadFailure::Network},
-        {"/stalled-head", TestAnswer::HeadStalls(20), DownloadFailure::Network},
-        {"/stalled-body", TestAnswer::BodyStalls(Bytes(10'000), 100), DownloadFailure::Network},
+        {"/silent", TestAnswer::Silent(), DownloadFailure::TimedOut, DownloadFailure::Network},
+        {"/stalled-head", TestAnswer::HeadStalls(20), DownloadFailure::TimedOut},
+        {"/trickling-head", TestAnswer::HeadTrickles(40), DownloadFailure::TimedOut},
+        {"/stalled-body", TestAnswer::BodyStalls(Bytes(10'000), 100), DownloadFailure::TimedOut},
         {"/trickle", TestAnswer::Slowly(Bytes(100'000), 1, 30), DownloadFailure::TooSlow},
         {"/loop", TestAnswer::Redirect(302, "/loop"), DownloadFailure::TooManyRedirects},
         {"/to-file", TestAnswer::Redirect(302, "file:///C:/windows/win.ini"), DownloadFailure::RedirectNotFollowed},
@@ -389,8 +394,10 @@ TEST(Downloader, NoBadAnswerEverReplacesAGoodFileAndNoneHangs) {
         const std::wstring target = folder / L"data.bin";
         ASSERT_TRUE(ReplaceFileContent(target, "good file"));
         const DownloadOutcome outcome = downloader.Download(server.Url(c.path), target);
-        EXPECT_STREQ(FailureName(outcome.failure), FailureName(c.expected)) << c.path;
-        EXPECT_LT(outcome.elapsedMs, kTestTransferLimits.stallMs + kSlackMs) << c.path;
+        if (outcome.failure != c.orElse) {
+            EXPECT_STREQ(FailureName(outcome.failure), FailureName(c.expected)) << c.path;
+        }
+        EXPECT_LT(outcome.elapsedMs, kTestTransferLimits.connectMs + kTestTransferLimits.stallMs + kSlackMs) << c.path;
         EXPECT_EQ(Content(target), "good file") << c.path;
         EXPECT_EQ(Narrow(Listing(folder)), "data.bin ") << c.path;
     }
@@ -443,7 +450,7 @@ TEST(Downloader, CancelEndsAStalledTransferAtOnceAndItsTemporaryFileGoes) {
     ASSERT_TRUE(ReplaceFileContent(folder / L"data.bin", "good file"));
     // A stall this long would end the transfer by itself only well after Cancel.
     TransferLimits patient = kTestTransferLimits;
-    patient.stallMs = 4000;
+    patient.stallMs = 2500;
     {
         Downloader downloader(patient);
         Ticker ticker([&] {

@@ -93,6 +93,12 @@ TestAnswer TestAnswer::HeadStalls(size_t sentFirst) {
     return a;
 }
 
+TestAnswer TestAnswer::HeadTrickles(DWORD pauseMs) {
+    TestAnswer a = Body("late");
+    a.headPauseMs = pauseMs;
+    return a;
+}
+
 TestAnswer TestAnswer::BodyStalls(std::string body, size_t sentFirst) {
     TestAnswer a = Body(std::move(body));
     a.pieceBytes = sentFirst;
@@ -251,7 +257,12 @@ bool TestHttpServer::Answer(SOCKET client, const std::string& path) {
         WaitForRelease(path, kStallLimitMs);
         return false;
     }
-    return SendAll(client, head.data(), head.size()) && SendBody(client, path, answer);
+    for (size_t sent = 0; answer.headPauseMs && sent < head.size(); ++sent) {
+        if (stopping_ || !SendAll(client, head.data() + sent, 1)) return false;
+        Sleep(answer.headPauseMs);
+    }
+    if (!answer.headPauseMs && !SendAll(client, head.data(), head.size())) return false;
+    return SendBody(client, path, answer);
 }
 
 // True when the whole body went out and the connection can serve the next request.

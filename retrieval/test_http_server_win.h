@@ -16,7 +16,7 @@
 
 // Transfer limits short enough for tests: every stalled answer of the server
 // below ends by one of these.
-inline constexpr TransferLimits kTestTransferLimits{1000, 400, 64, kMaxRedirects};
+inline constexpr TransferLimits kTestTransferLimits{1000, 1000, 64, kMaxRedirects};
 // How the test server answers one path.
 struct TestAnswer {
     int status = 200;
@@ -39,6 +39,8 @@ struct TestAnswer {
     // Bytes of the head sent before the answer stalls until the server stops
     // (0: the request is read and nothing is sent).
     std::optional<size_t> headStallsAfter;
+    // The head goes out a byte at a time with this pause between bytes.
+    DWORD headPauseMs = 0;
     // After the first piece of the body nothing more is sent until the server stops.
     bool bodyStalls = false;
 
@@ -49,6 +51,7 @@ struct TestAnswer {
     static TestAnswer Held(std::string body, size_t sentFirst);
     static TestAnswer Silent();
     static TestAnswer HeadStalls(size_t sentFirst);
+    static TestAnswer HeadTrickles(DWORD pauseMs);
     static TestAnswer BodyStalls(std::string body, size_t sentFirst);
     static TestAnswer Redirect(int status, const std::string& location);
     static TestAnswer Chunked(std::string body);
