@@ -29,3 +29,9 @@ inline bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
 inline bool StartsWithNoCase(std::wstring_view text, std::wstring_view prefix) {
     return text.size() >= prefix.size() && EqualNoCase(text.substr(0, prefix.size()), prefix);
 }
+
+inline bool ContainsNoCase(std::wstring_view text, std::wstring_view part) {
+    for (std::size_t at = 0; at + part.size() <= text.size(); ++at)
+        if (EqualNoCase(text.substr(at, part.size()), part)) return true;
+    return false;
+}

@@ -24,6 +24,10 @@ TEST(NoCase, ComparesWholeTextsAndPrefixes) {
     EXPECT_TRUE(StartsWithNoCase(L"HTTP://host/", L"http://"));
     EXPECT_FALSE(StartsWithNoCase(L"http:/", L"http://"));
     EXPECT_FALSE(StartsWithNoCase(L"ftp://x", L"http://"));
+    EXPECT_TRUE(ContainsNoCase(L"gzip, Chunked", L"chunked"));
+    EXPECT_TRUE(ContainsNoCase(L"close", L"CLOSE"));
+    EXPECT_FALSE(ContainsNoCase(L"keep-alive", L"close"));
+    EXPECT_FALSE(ContainsNoCase(L"clos", L"close"));
 }
 
 }  // namespace

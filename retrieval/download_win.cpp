@@ -1,11 +1,9 @@
 #include "retrieval/download_win.h"
 
 #include <shlwapi.h>
-#include <winsock2.h>
 
 #include <algorithm>
 #include <atomic>
-#include <cwctype>
 
 #include "platform/files_win.h"
 #include "platform/message_loop_win.h"
@@ -24,11 +22,6 @@ std::wstring ErrorText(DWORD error) {
     if (error >= INTERNET_ERROR_BASE && error <= INTERNET_ERROR_LAST)
         return SystemErrorText(error, GetModuleHandleW(L"wininet.dll"));
     return SystemErrorText(error);
-}
-
-bool ContainsNoCase(std::wstring text, std::wstring_view word) {
-    std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return std::towlower(c); });
-    return text.find(word) != std::wstring::npos;
 }
 
 void ApplyLimits(HINTERNET handle, const TransferLimits& limits) {
