@@ -186,6 +186,18 @@ DownloadOutcome CopyLocalFile(const std::wstring& address, const Sink& sink, std
     return outcome;
 }
 
+// Renames an open file; with the handle at hand, Wine's MoveFileEx would
+// open the file again, look at the target and close both.
+bool RenameOpenFile(HANDLE file, const std::wstring& destination, bool replace) {
+    std::vector<char> bytes(sizeof(FILE_RENAME_INFO) + destination.size() * sizeof(wchar_t));
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(bytes.data());
+    info->ReplaceIfExists = replace;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(destination.size() * sizeof(wchar_t));
+    std::copy(destination.begin(), destination.end(), info->FileName);
+    return SetFileInformationByHandle(file, FileRenameInfo, info, static_cast<DWORD>(bytes.size()));
+}
+
 // The transfer's own file beside the target, deleted unless moved into place.
 class TemporaryFile {
 public:
@@ -195,8 +207,9 @@ public:
         // id and that the sweep could not delete: try the next serial.
         for (int attempt = 0; attempt < 16; ++attempt) {
             std::wstring path = SiblingPath(target, TemporaryName(GetCurrentProcessId(), serial++));
-            // Without delete sharing, so that another instance's sweep leaves it alone.
-            file_ = KernelHandle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+            // Without delete sharing, so that another instance's sweep leaves
+            // it alone; with delete access, so that it can be renamed while open.
+            file_ = KernelHandle(CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
             if (file_) {
                 path_ = std::move(path);
@@ -227,16 +240,15 @@ public:
     }
 
     bool MoveTo(const std::wstring& target, const std::function<std::wstring()>& nextFreePath) {
-        file_ = KernelHandle();
         std::wstring destination = target;
-        const DWORD flags = nextFreePath ? 0 : MOVEFILE_REPLACE_EXISTING;
-        while (!MoveFileExW(path_.c_str(), destination.c_str(), flags)) {
+        while (!RenameOpenFile(file_.get(), destination, !nextFreePath)) {
             error_ = GetLastError();
             if (!nextFreePath || (error_ != ERROR_ALREADY_EXISTS && error_ != ERROR_FILE_EXISTS)) return false;
             std::wstring next = nextFreePath();
             if (next.empty() || next == destination) return false;
             destination = std::move(next);
         }
+        file_ = KernelHandle();
         path_.clear();
         return true;
     }
