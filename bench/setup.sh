@@ -6,6 +6,7 @@ bench_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export PATH="$PATH:/usr/sbin"
 export WINEPREFIX="$bench_root/build/win/wineprefix"
 wine_exec="$bench_root/build/win/wine-exec"
+bench_wineserver_linger=30
 
 # Debian's packages for each command the bench runs, asked for only when missing.
 bench_install() {
@@ -26,6 +27,9 @@ bench_build() {
   [ -d "$bench_root/build/win" ] || "$bench_root/scripts/build" win
   cmake --build "$bench_root/build/win" --target "$@" >/dev/null
   [ -d "$WINEPREFIX" ] || "$bench_root/build/win/wine-setup"
+  # One Wine server for the whole bench: a server that quits between two
+  # programs can drop the next one's connection.
+  wineserver -p"$bench_wineserver_linger"
 }
 
 # A scratch folder, removed with the server when the script ends.
