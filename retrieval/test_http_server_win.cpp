@@ -156,6 +156,7 @@ TestHttpServer::~TestHttpServer() {
 void TestHttpServer::Serve(const std::string& path, TestAnswer answer) {
     std::lock_guard lock(mutex_);
     answers_[path] = std::move(answer);
+    releasedPaths_.erase(path);
 }
 
 void TestHttpServer::Release(const std::string& path) {

@@ -74,6 +74,7 @@ public:
     TestHttpServer& operator=(const TestHttpServer&) = delete;
     ~TestHttpServer();
 
+    // A held answer served anew waits for a new Release().
     void Serve(const std::string& path, TestAnswer answer);
     void Release(const std::string& path);
     // True while an answer for the path waits for Release() or stalls; false
