@@ -57,7 +57,7 @@ void ButtonModel::RecomputeFaceColors() {
     m_.CheckedFaceColor = c.CheckedFaceColor;
 }
 
-void ButtonModel::ResizeControl() {
+void ButtonModel::Resize() {
     RemakeBuffer();
     if (m_.DrawingDelayed) return;
     BuildButtonRegion();
@@ -77,7 +77,7 @@ void ButtonModel::SetButtonShape(std::int32_t value) {
     if (value < 0 || value > kLastShape) return;
     m_.ButtonShape = value;
     m_.CaptionAlign = kCentred;
-    ResizeControl();
+    Resize();
     DelayDrawing(false);
     Notify(key::ButtonShape);
 }

@@ -142,6 +142,9 @@ public:
     void WriteProperties(PropertyBag& bag) const;
     void AmbientChanged(std::wstring_view name);
     void Show();
+    // The host sized the control, after giving it its properties: the
+    // buffer, the region, the layout and a redraw.
+    void Resize();
 
     // Input from the host. Coordinates are client pixels; Button and Shift
     // are sums of the mouse buttons and of Shift 1, Ctrl 2, Alt 4.
@@ -198,7 +201,6 @@ protected:
     virtual std::uintptr_t OwnWindow() const = 0;
     virtual WindowProperties& Properties() = 0;
 
-    void ResizeControl();
     void RecomputeFaceColors();
     bool OptionToggle(GroupAction action);
     ButtonEvents& Events() { return *events_; }

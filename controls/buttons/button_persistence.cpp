@@ -55,7 +55,7 @@ void ButtonModel::ReadProperties(const PropertyBag& bag) {
     SetCaption(m_.Caption);
     if (m_.Mode == kOptionButton) OptionToggle(GroupAction::Join);
     m_.DrawingDelayed = false;
-    ResizeControl();
+    Resize();
 }
 
 void ButtonModel::WriteProperties(PropertyBag& bag) const {

@@ -55,12 +55,14 @@ public:
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
 
-    // The smallest rectangle holding every pixel that is not background;
-    // empty (all zero) when there is none.
-    RECT Ink(COLORREF background) const {
+    // The smallest rectangle holding every pixel that is not background,
+    // within part of the surface or all of it; empty (all zero) when there is
+    // none.
+    RECT Ink(COLORREF background) const { return Ink(background, {0, 0, width_, height_}); }
+    RECT Ink(COLORREF background, const RECT& within) const {
         RECT box{width_, height_, -1, -1};
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x) {
+        for (int y = std::max<int>(within.top, 0); y < std::min<int>(within.bottom, height_); ++y)
+            for (int x = std::max<int>(within.left, 0); x < std::min<int>(within.right, width_); ++x) {
                 if (Pixel(x, y) == background) continue;
                 box.left = std::min<LONG>(box.left, x);
                 box.top = std::min<LONG>(box.top, y);

@@ -5,6 +5,7 @@
 
 #include "controls/buttons/button_region.h"
 #include "controls/buttons/button_styles_win.h"
+#include "controls/buttons/caption_win.h"
 #include "controls/buttons/drawing_colours.h"
 
 #include "platform/screen_win.h"
@@ -59,7 +60,7 @@ bool xoButtons_H::Create(HWND parent, int id, const RECT& bounds) {
 
 LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_SIZE: ResizeControl(); return 0;
+    case WM_SIZE: Resize(); return 0;
     case WM_SHOWWINDOW:
         if (wp) Show();
         break;
@@ -69,9 +70,24 @@ LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETCURSOR:
         if (LOWORD(lp) == HTCLIENT && SetPointer()) return TRUE;
         break;
+    // The window's text is the caption: the dialog manager finds access
+    // keys in it, screen readers read it.
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(Caption().size());
+    case WM_GETTEXT: return CopyCaption(static_cast<std::size_t>(wp), reinterpret_cast<wchar_t*>(lp));
+    case WM_SETTEXT: SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L""); return TRUE;
     case WM_DESTROY: Terminate(); break;
     }
     return DefaultProc(msg, wp, lp);
+}
+
+// Copies as much of the caption as fits, with its terminating zero;
+// answers the characters copied.
+LRESULT xoButtons_H::CopyCaption(std::size_t room, wchar_t* text) const {
+    if (!text || room == 0) return 0;
+    const std::size_t length = std::min(room - 1, Caption().size());
+    std::copy_n(Caption().begin(), length, text);
+    text[length] = L'\0';
+    return static_cast<LRESULT>(length);
 }
 
 bool xoButtons_H::SetPointer() {
@@ -116,7 +132,7 @@ void xoButtons_H::Compose() {
     EdgePoints points{};
     EdgeColors colours{};
     LookState lookState = 0;
-    ButtonPainter painter(*BufferDC, ClipRegion, m_, Context(), ScreenSize());
+    ButtonPainter painter(*BufferDC, ClipRegion, m_, Context(), {window_, picture_.handle(), ScreenSize()});
     kStyleRenderers[m_.ButtonStyle](painter, points, colours, lookState);
 }
 
@@ -171,6 +187,16 @@ void xoButtons_H::BuildButtonRegion() {
     }
     // The window owns the region from here on.
     SetWindowRgn(hwnd(), MakeWindowRegion(plan).release(), TRUE);
+}
+
+// Measured in the surface with the caption font, which later draws it; the
+// resize that makes the surface lays the button out.
+void xoButtons_H::LayoutCaptionAndPicture() {
+    if (!BufferDC) return;
+    const ButtonSize size = ClientSize();
+    const ButtonLayout layout = ::LayoutCaptionAndPicture(BufferDC->dc(), m_, size.width, size.height);
+    m_.CaptionRect = layout.CaptionRect;
+    m_.PictureRect = layout.PictureRect;
 }
 
 // Widens a slanted button too narrow for its slant; its resize handling
@@ -263,10 +289,14 @@ std::unique_ptr<xoButtons_H> CreateXoButton(HWND parent, int id, const RECT& bou
                                             const PropertyBag* bag) {
     auto button = std::make_unique<xoButtons_H>(host);
     if (!button->Create(parent, id, bounds)) return nullptr;
-    if (bag)
+    // The window's first size came before the properties; a loaded button is
+    // sized again at the end of ReadProperties, a new one here.
+    if (bag) {
         button->ReadProperties(*bag);
-    else
+    } else {
         button->InitProperties();
+        button->Resize();
+    }
     ShowWindow(button->hWnd(), SW_SHOWNA);
     return button;
 }

@@ -61,6 +61,7 @@ public:
 
 private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    LRESULT CopyCaption(std::size_t room, wchar_t* text) const;
     bool SetPointer();
     void PaintControl();
     void ManageBuffer(bool create);
@@ -81,7 +82,7 @@ private:
     }
     void RemakeBuffer() override { ManageBuffer(true); }
     void BuildButtonRegion() override;
-    void LayoutCaptionAndPicture() override {}
+    void LayoutCaptionAndPicture() override;
     void RedrawButton() override;
     void EnabledChanged() override;
     void CaptureMouse() override { SetCapture(hwnd()); }
