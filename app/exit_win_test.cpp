@@ -10,6 +10,7 @@
 #include "controls/systray/tray_record.h"
 #include "platform/handles_win.h"
 #include "platform/message_loop_win.h"
+#include "platform/test_program_win.h"
 #include "retrieval/list_file_win.h"
 #include "retrieval/test_http_server_win.h"
 
@@ -18,42 +19,29 @@ namespace {
 constexpr UINT kExitCommand = 200;
 constexpr UINT_PTR kScheduleTimer = 1;
 
-std::wstring ProgramPath() {
-    std::wstring path = L"Z:" DURNWICK_EXE;
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
-}
-
 // The real program, started from a folder of the test's own with the real
 // settings key, so that its Exit can end a real process.
 class RunningProgram {
 public:
-    RunningProgram(const TempFolder& folder) {
-        const std::wstring exe = folder / L"durnwick.exe";
-        EXPECT_TRUE(CopyFileW(ProgramPath().c_str(), exe.c_str(), FALSE)) << GetLastError();
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        std::wstring command = L"\"" + exe + L"\"";
-        EXPECT_TRUE(CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   folder.path().c_str(), &startup, &info));
-        process_ = KernelHandle(info.hProcess);
-        CloseHandle(info.hThread);
-        PumpUntil([this] { return (main_ = FindWindowW(L"DurnwickMain", nullptr)) && IsWindowVisible(main_); }, 20000);
+    RunningProgram(const TempFolder& folder) : program_(CopyOfProgram(folder), L"", folder.path()) {
+        main_ = program_.WaitForWindow(L"DurnwickMain", 20000);
         tray_ = FindWindowExW(HWND_MESSAGE, nullptr, L"DurnwickTrayControl", nullptr);
-    }
-    ~RunningProgram() {
-        if (WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) TerminateProcess(process_.get(), 1);
     }
     HWND main() const { return main_; }
     HWND tray() const { return tray_; }
     void Command(int id) const {
         SendMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main_, id)));
     }
-    bool EndsWithin(DWORD ms) const { return WaitForSingleObject(process_.get(), ms) == WAIT_OBJECT_0; }
+    bool EndsWithin(DWORD ms) const { return program_.EndsWithin(ms); }
 
 private:
-    KernelHandle process_;
+    static std::wstring CopyOfProgram(const TempFolder& folder) {
+        const std::wstring exe = folder / L"durnwick.exe";
+        EXPECT_TRUE(CopyFileW(BuiltFilePath(DURNWICK_EXE).c_str(), exe.c_str(), FALSE)) << GetLastError();
+        return exe;
+    }
+
+    StartedProgram program_;
     HWND main_ = nullptr;
     HWND tray_ = nullptr;
 };

@@ -1,0 +1,51 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controls/buttons/button_model.h"
+
+enum class GalleryPicture { None, Icon, Bitmap };
+
+// One button of the gallery: where it sits in the window's client area and
+// the properties that make its look. held is the interaction look it is
+// frozen in, for the looks that otherwise need the mouse.
+struct GalleryButton {
+    std::wstring caption;
+    ButtonRect bounds;
+    std::int32_t style = 0;
+    std::int32_t shape = kRectangle;
+    std::int32_t gradientMode = 0;
+    Colour backColor = kButtonFace;
+    Colour gradientColor = kButtonFace;
+    std::int32_t mode = kCommandButton;
+    bool value = false;
+    bool enabled = true;
+    std::int32_t captionStyle = 0;
+    GalleryPicture picture = GalleryPicture::None;
+    std::int32_t pictureAlign = kPictureAtLeftEdge;
+    std::int32_t pictureSize = 0;
+    std::optional<ButtonModel::InteractionState> held;
+};
+
+// A line of text that names the block of buttons below it.
+struct GalleryHeading {
+    std::wstring text;
+    ButtonRect bounds;
+};
+
+struct GalleryLayout {
+    std::vector<GalleryHeading> headings;
+    std::vector<GalleryButton> buttons;
+    std::int32_t width = 0;  // the client area that holds everything
+    std::int32_t height = 0;
+};
+
+inline constexpr std::int32_t kGalleryButtonWidth = 104;
+inline constexpr std::int32_t kGalleryButtonHeight = 32;
+
+// Every button of the gallery in 96-DPI pixels: the styles by shapes first,
+// then gradients, modes and caption styles, disabled buttons, pictures and
+// the held looks.
+GalleryLayout LayOutGallery();

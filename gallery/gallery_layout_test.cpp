@@ -1,0 +1,107 @@
+#include "gallery/gallery_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+const std::wstring kDot = L" \u00B7 ";
+
+const GalleryButton* Find(const GalleryLayout& layout, const std::wstring& caption) {
+    for (const GalleryButton& button : layout.buttons)
+        if (button.caption == caption) return &button;
+    return nullptr;
+}
+
+bool Overlap(const ButtonRect& a, const ButtonRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+TEST(GalleryLayout, HasOneButtonForEveryStyleAndShapeAtTheGallerySize) {
+    const GalleryLayout layout = LayOutGallery();
+    for (int style = 0; style <= 7; ++style) {
+        for (int shape = 0; shape <= 6; ++shape) {
+            const std::wstring caption = L"Style " + std::to_wstring(style) + kDot + L"shape " + std::to_wstring(shape);
+            const GalleryButton* button = Find(layout, caption);
+            ASSERT_TRUE(button) << "style " << style << ", shape " << shape;
+            EXPECT_EQ(button->style, style);
+            EXPECT_EQ(button->shape, shape);
+            EXPECT_EQ(button->bounds.right - button->bounds.left, 104);
+            EXPECT_EQ(button->bounds.bottom - button->bounds.top, 32);
+            EXPECT_FALSE(button->held);
+        }
+    }
+}
+
+// The gallery's tests find each window by its caption.
+TEST(GalleryLayout, CaptionsAreUniqueAndNothingOverlapsOrLeavesTheClientArea) {
+    const GalleryLayout layout = LayOutGallery();
+    std::set<std::wstring> captions;
+    std::vector<ButtonRect> placed;
+    for (const GalleryHeading& heading : layout.headings) placed.push_back(heading.bounds);
+    for (const GalleryButton& button : layout.buttons) {
+        EXPECT_TRUE(captions.insert(button.caption).second) << "twice: " << button.caption;
+        placed.push_back(button.bounds);
+    }
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        const ButtonRect& r = placed[i];
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= layout.width && r.bottom <= layout.height) << "item " << i;
+        for (std::size_t j = i + 1; j < placed.size(); ++j) EXPECT_FALSE(Overlap(r, placed[j])) << i << " and " << j;
+    }
+}
+
+TEST(GalleryLayout, HoldsEachStyleInTheLooksThatOtherwiseNeedTheMouse) {
+    struct Look {
+        const wchar_t* name;
+        std::int32_t mode;
+        std::uint8_t flags;
+        bool hovering, armed;
+    };
+    const Look looks[] = {
+        {L"default", 0, 1, false, false},     {L"pressed", 0, 6, true, true},
+        {L"hot", 0, 4, true, false},          {L"held outside", 0, 2, false, false},
+        {L"armed check", 1, 6, true, true},
+    };
+    const GalleryLayout layout = LayOutGallery();
+    for (int style = 0; style <= 7; ++style) {
+        for (const Look& look : looks) {
+            const GalleryButton* button = Find(layout, L"Style " + std::to_wstring(style) + kDot + look.name);
+            ASSERT_TRUE(button && button->held) << "style " << style << ", look " << look.name;
+            EXPECT_EQ(button->style, style);
+            EXPECT_EQ(button->mode, look.mode);
+            EXPECT_EQ(button->held->StateFlags, look.flags);
+            EXPECT_EQ(button->held->Hovering, look.hovering);
+            EXPECT_EQ(button->held->Armed, look.armed);
+        }
+    }
+}
+
+TEST(GalleryLayout, CoversGradientsModesDisabledCaptionStylesAndEveryPicturePlacement) {
+    const GalleryLayout layout = LayOutGallery();
+    std::set<int> gradients, captionStyles, disabledStyles;
+    std::set<std::pair<int, bool>> modes;
+    std::set<std::pair<GalleryPicture, int>> aligns, sizes;
+    for (const GalleryButton& b : layout.buttons) {
+        if (b.gradientMode != 0 && b.enabled) {
+            gradients.insert(b.gradientMode);
+            EXPECT_NE(b.gradientColor, b.backColor) << "gradient " << b.gradientMode;
+        }
+        if (b.mode != 0 && !b.held && b.enabled) modes.insert({b.mode, b.value});
+        if (!b.enabled) disabledStyles.insert(b.style);
+        captionStyles.insert(b.captionStyle);
+        if (b.picture == GalleryPicture::None) continue;
+        if (b.pictureSize == 0) aligns.insert({b.picture, b.pictureAlign});
+        if (b.pictureAlign == 0) sizes.insert({b.picture, b.pictureSize});
+    }
+    EXPECT_EQ(gradients, (std::set<int>{1, 2, 3, 4}));
+    EXPECT_EQ(modes, (std::set<std::pair<int, bool>>{{1, false}, {1, true}, {2, false}, {2, true}}));
+    EXPECT_EQ(disabledStyles, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(captionStyles, (std::set<int>{0, 1, 2}));
+    for (GalleryPicture picture : {GalleryPicture::Icon, GalleryPicture::Bitmap}) {
+        for (int align = 0; align <= 5; ++align) EXPECT_TRUE(aligns.count({picture, align})) << "align " << align;
+        for (int size = 0; size <= 4; ++size) EXPECT_TRUE(sizes.count({picture, size})) << "size " << size;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <map>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "platform/files_win.h"
+#include "platform/message_loop_win.h"
+#include "platform/test_program_win.h"
+#include "platform/text_win.h"
+
+namespace {
+
+constexpr DWORD kStartTimeoutMs = 30000;
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 1024;
+// 56 styles by shapes, 8 gradients, 6 modes and caption styles, 10
+// disabled, 22 pictures, 40 held looks.
+constexpr std::size_t kGalleryButtons = 142;
+const std::string kDot = "\xC2\xB7";  // U+00B7 in UTF-8
+
+// The gallery program, with its window once shown.
+class RunningGallery {
+public:
+    explicit RunningGallery(const std::wstring& arguments)
+        : program_(BuiltFilePath(GALLERY_EXE), arguments),
+          window_(program_.WaitForWindow(L"DurnwickButtonGallery", kStartTimeoutMs)) {}
+
+    const StartedProgram& program() const { return program_; }
+    HWND window() const { return window_; }
+
+private:
+    StartedProgram program_;
+    HWND window_;
+};
+
+nlohmann::json ReadState(const std::wstring& path) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return nullptr;
+    return nlohmann::json::parse(bytes, nullptr, false);
+}
+
+// The gallery's buttons by caption.
+std::map<std::wstring, HWND> ButtonWindows(HWND gallery) {
+    std::map<std::wstring, HWND> found;
+    EnumChildWindows(
+        gallery,
+        [](HWND child, LPARAM out) {
+            wchar_t className[32]{};
+            GetClassNameW(child, className, static_cast<int>(std::size(className)));
+            if (std::wstring(className) != L"xoButtons_H") return TRUE;
+            wchar_t text[128]{};
+            GetWindowTextW(child, text, static_cast<int>(std::size(text)));
+            (*reinterpret_cast<std::map<std::wstring, HWND>*>(out))[text] = child;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+const nlohmann::json* ByCaption(const nlohmann::json& state, const std::string& caption) {
+    for (const nlohmann::json& button : state)
+        if (button["Caption"] == caption) return &button;
+    return nullptr;
+}
+
+std::string ColourText(COLORREF c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+    return text;
+}
+
+// One gallery for the tests that only read it.
+class GalleryState : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        // Away from every button, so that none of them shows the pointer over it.
+        SetCursorPos(0, 0);
+        folder_ = new TempFolder;
+        path_ = *folder_ / L"gallery.json";
+        gallery_ = new RunningGallery(L"--state \"" + path_ + L"\"");
+        PumpUntil([] { return PathExists(path_); }, kStartTimeoutMs);
+        state_ = ReadState(path_);
+    }
+    static void TearDownTestSuite() {
+        delete gallery_;
+        delete folder_;
+    }
+
+    static TempFolder* folder_;
+    static std::wstring path_;
+    static RunningGallery* gallery_;
+    static nlohmann::json state_;
+};
+
+TempFolder* GalleryState::folder_ = nullptr;
+std::wstring GalleryState::path_;
+RunningGallery* GalleryState::gallery_ = nullptr;
+nlohmann::json GalleryState::state_;
+
+TEST_F(GalleryState, DescribesEveryButtonAtThePlaceOfItsRealWindowWithinTheScreen) {
+    ASSERT_TRUE(gallery_->window());
+    wchar_t title[32]{};
+    GetWindowTextW(gallery_->window(), title, static_cast<int>(std::size(title)));
+    EXPECT_STREQ(title, L"Button gallery");
+    ASSERT_TRUE(state_.is_array()) << "no state file, or not JSON";
+    EXPECT_EQ(state_.size(), kGalleryButtons);
+    const std::map<std::wstring, HWND> windows = ButtonWindows(gallery_->window());
+    EXPECT_EQ(windows.size(), kGalleryButtons);
+
+    RECT frame{};
+    GetWindowRect(gallery_->window(), &frame);
+    EXPECT_LE(frame.right - frame.left, kScreenWidth);
+    EXPECT_LE(frame.bottom - frame.top, kScreenHeight);
+    EXPECT_TRUE(frame.left >= 0 && frame.top >= 0 && frame.right <= GetSystemMetrics(SM_CXSCREEN) &&
+                frame.bottom <= GetSystemMetrics(SM_CYSCREEN));
+    RECT client{};
+    GetClientRect(gallery_->window(), &client);
+    MapWindowPoints(gallery_->window(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+
+    for (const nlohmann::json& button : state_) {
+        const std::string caption = button["Caption"];
+        const auto window = windows.find(WideFromCodePage(caption, CP_UTF8));
+        ASSERT_NE(window, windows.end()) << caption;
+        RECT real{};
+        GetClientRect(window->second, &real);
+        MapWindowPoints(window->second, nullptr, reinterpret_cast<POINT*>(&real), 2);
+        const nlohmann::json& reported = button["Client"];
+        EXPECT_EQ(reported["Left"], real.left) << caption;
+        EXPECT_EQ(reported["Top"], real.top) << caption;
+        EXPECT_EQ(reported["Width"], real.right - real.left) << caption;
+        EXPECT_EQ(reported["Height"], real.bottom - real.top) << caption;
+        EXPECT_TRUE(real.left >= client.left && real.top >= client.top && real.right <= client.right &&
+                    real.bottom <= client.bottom)
+            << caption << " is not wholly inside the window";
+    }
+}
+
+TEST_F(GalleryState, HasEveryStyleAndShapeWithResolvedColours) {
+    for (int style = 0; style <= 7; ++style) {
+        for (int shape = 0; shape <= 6; ++shape) {
+            const std::string caption = "Style " + std::to_string(style) + " " + kDot + " shape " + std::to_string(shape);
+            const nlohmann::json* button = ByCaption(state_, caption);
+            ASSERT_TRUE(button) << caption;
+            EXPECT_EQ((*button)["ButtonStyle"], style) << caption;
+            EXPECT_EQ((*button)["ButtonShape"], shape) << caption;
+            EXPECT_EQ((*button)["Client"]["Width"], 104) << caption;
+            EXPECT_EQ((*button)["Client"]["Height"], 32) << caption;
+            EXPECT_EQ((*button)["StateFlags"], 0) << caption;
+            EXPECT_EQ((*button)["BackColor"], ColourText(GetSysColor(COLOR_BTNFACE))) << caption;
+            EXPECT_EQ((*button)["ForeColor"], ColourText(GetSysColor(COLOR_BTNTEXT))) << caption;
+            EXPECT_EQ((*button)["ContainerBackColor"], ColourText(GetSysColor(COLOR_BTNFACE))) << caption;
+        }
+    }
+    const nlohmann::json* gradient = ByCaption(state_, "Gradient 3");
+    ASSERT_TRUE(gradient);
+    EXPECT_EQ((*gradient)["GradientMode"], 3);
+    EXPECT_EQ((*gradient)["BackColor"], "#FFFFFF");
+    EXPECT_EQ((*gradient)["GradientColor"], "#1F6FD6");
+    EXPECT_EQ((*gradient)["HoverBackColor"], "#1F6FD6");
+}
+
+TEST_F(GalleryState, ReportsTheModesValuesAndHeldLooksThatWereSet) {
+    struct Look {
+        const char* name;
+        int mode, flags;
+        bool hovering, armed;
+    };
+    const Look looks[] = {
+        {"default", 0, 1, false, false},     {"pressed", 0, 6, true, true},
+        {"hot", 0, 4, true, false},          {"held outside", 0, 2, false, false},
+        {"armed check", 1, 6, true, true},
+    };
+    for (int style = 0; style <= 7; ++style) {
+        for (const Look& look : looks) {
+            const std::string caption = "Style " + std::to_string(style) + " " + kDot + " " + look.name;
+            const nlohmann::json* button = ByCaption(state_, caption);
+            ASSERT_TRUE(button) << caption;
+            EXPECT_EQ((*button)["ButtonStyle"], style) << caption;
+            EXPECT_EQ((*button)["Mode"], look.mode) << caption;
+            EXPECT_EQ((*button)["StateFlags"], look.flags) << caption;
+            EXPECT_EQ((*button)["Hovering"], look.hovering) << caption;
+            EXPECT_EQ((*button)["Armed"], look.armed) << caption;
+        }
+    }
+    struct Checkable {
+        std::string caption;
+        int mode;
+        bool value, enabled;
+    };
+    const Checkable checkables[] = {
+        {"Check box", 1, false, true},        {"Check box " + kDot + " checked", 1, true, true},
+        {"Option", 2, false, true},           {"Option " + kDot + " checked", 2, true, true},
+        {"Disabled " + kDot + " checked", 1, true, false},
+    };
+    for (const Checkable& c : checkables) {
+        const nlohmann::json* button = ByCaption(state_, c.caption);
+        ASSERT_TRUE(button) << c.caption;
+        EXPECT_EQ((*button)["Mode"], c.mode) << c.caption;
+        EXPECT_EQ((*button)["Value"], c.value) << c.caption;
+        EXPECT_EQ((*button)["Enabled"], c.enabled) << c.caption;
+    }
+}
+
+TEST_F(GalleryState, ShowsTheIconAndTheBitmapThatTheProgramCarries) {
+    for (const std::string kind : {"Icon", "Bitmap"}) {
+        for (const std::string place : {"align 0", "align 5", "size 0", "size 4"}) {
+            const std::string caption = kind + " " + kDot + " " + place;
+            const nlohmann::json* button = ByCaption(state_, caption);
+            ASSERT_TRUE(button) << caption;
+            EXPECT_GT((*button)["PictureWidth"], 0) << caption << " has no picture";
+            EXPECT_GT((*button)["PictureHeight"], 0) << caption << " has no picture";
+        }
+    }
+    const nlohmann::json* bitmap = ByCaption(state_, "Bitmap " + kDot + " size 0");
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ((*bitmap)["PictureWidth"], 32);
+    EXPECT_EQ((*bitmap)["PictureHeight"], 32);
+    EXPECT_EQ((*ByCaption(state_, "Embossed"))["PictureWidth"], 0);
+}
+
+TEST_F(GalleryState, F5WritesTheFileAgain) {
+    ASSERT_TRUE(gallery_->window());
+    ASSERT_TRUE(DeleteFileW(path_.c_str()));
+    PostMessageW(gallery_->window(), WM_KEYDOWN, VK_F5, 0);
+    ASSERT_TRUE(PumpUntil([] { return PathExists(path_); }, kStartTimeoutMs));
+    EXPECT_EQ(ReadState(path_), state_);
+}
+
+TEST(Gallery, ClosingItsWindowEndsTheProgramCleanly) {
+    RunningGallery gallery(L"");
+    ASSERT_TRUE(gallery.window());
+    PostMessageW(gallery.window(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(gallery.program().EndsWithin(kStartTimeoutMs));
+    EXPECT_EQ(gallery.program().ExitCode(), 0u);
+}
+
+}  // namespace
