@@ -57,10 +57,13 @@ void DrawScaled(HDC target, const ScaledPicture& picture, POINT at, PixelSize si
     DrawTransparentBitmap(target, destination, picture.bitmap.get(), RECT{}, size);
 }
 
-// Lays the black parts of the white-backed silhouette onto surface: a light
-// copy one pixel up and left, the dark one over it in place.
+// Lays the black parts of the monochrome silhouette onto surface: a light
+// copy one pixel up and left, the dark one over it in place. Its bits come
+// out as the surface's background and text colours, white and black here
+// whatever the caption last left there.
 void DrawEmboss(HDC surface, HDC silhouette, POINT at, PixelSize size) {
     const COLORREF previousBack = SetBkColor(surface, kWhite);
+    const COLORREF previousText = SetTextColor(surface, kBlack);
     const Gdi<HBRUSH> light(CreateSolidBrush(static_cast<COLORREF>(ShadeColor(kEmbossBase, kEmbossShade))));
     const Gdi<HBRUSH> dark(CreateSolidBrush(static_cast<COLORREF>(ShadeColor(kEmbossBase, -kEmbossShade))));
     {
@@ -72,6 +75,7 @@ void DrawEmboss(HDC surface, HDC silhouette, POINT at, PixelSize size) {
         BitBlt(surface, at.x, at.y, size.width, size.height, silhouette, 0, 0, kBrushWhereBlack);
     }
     SetBkColor(surface, previousBack);
+    SetTextColor(surface, previousText);
 }
 
 }  // namespace
@@ -89,7 +93,9 @@ void DrawPicture(HDC surface, const ButtonMembers& m, HANDLE picture, bool enabl
         DrawScaled(surface, scaled, at, size);
         return;
     }
-    Scratch silhouette(surface, CreateCompatibleBitmap(surface, size.width + 1, size.height + 1));
+    // Monochrome: white stays white, every other colour turns black, so no
+    // colour of the picture survives into the emboss.
+    Scratch silhouette(surface, CreateBitmap(size.width + 1, size.height + 1, 1, 1, nullptr));
     PatBlt(silhouette.get(), 0, 0, size.width, size.height, WHITENESS);
     DrawScaled(silhouette.get(), scaled, {0, 0}, size);
     DrawEmboss(surface, silhouette.get(), at, size);
