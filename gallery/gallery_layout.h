@@ -23,6 +23,7 @@ struct GalleryButton {
     bool value = false;
     bool enabled = true;
     std::int32_t captionStyle = 0;
+    std::int32_t captionAlign = kCentred;
     GalleryPicture picture = GalleryPicture::None;
     std::int32_t pictureAlign = kPictureAtLeftEdge;
     std::int32_t pictureSize = 0;
@@ -45,7 +46,7 @@ struct GalleryLayout {
 inline constexpr std::int32_t kGalleryButtonWidth = 104;
 inline constexpr std::int32_t kGalleryButtonHeight = 32;
 
-// Every button of the gallery in 96-DPI pixels: the styles by shapes first,
-// then gradients, modes and caption styles, disabled buttons, pictures and
-// the held looks.
+// Every button of the gallery in 96-DPI pixels: the styles by shapes with
+// the pictures beside them, then gradients, modes and caption styles,
+// disabled buttons, captions and the held looks.
 GalleryLayout LayOutGallery();

@@ -104,4 +104,26 @@ TEST(GalleryLayout, CoversGradientsModesDisabledCaptionStylesAndEveryPicturePlac
     }
 }
 
+TEST(GalleryLayout, ShowsEveryCaptionPlacementAndThePicturesDisabled) {
+    const GalleryLayout layout = LayOutGallery();
+    std::set<std::pair<int, int>> placements;
+    std::set<std::pair<GalleryPicture, int>> disabledSizes;
+    for (const GalleryButton& b : layout.buttons) {
+        if (b.picture == GalleryPicture::Icon && b.pictureSize == 0 && b.enabled)
+            placements.insert({b.captionAlign, b.pictureAlign});
+        if (b.picture != GalleryPicture::None && !b.enabled && b.pictureAlign == 0)
+            disabledSizes.insert({b.picture, b.pictureSize});
+    }
+    for (int captionAlign = 0; captionAlign <= 2; ++captionAlign)
+        for (int pictureAlign = 0; pictureAlign <= 5; ++pictureAlign)
+            EXPECT_TRUE(placements.count({captionAlign, pictureAlign}))
+                << "CaptionAlign " << captionAlign << ", PictureAlign " << pictureAlign;
+    for (GalleryPicture picture : {GalleryPicture::Icon, GalleryPicture::Bitmap})
+        for (int size = 0; size <= 4; ++size) EXPECT_TRUE(disabledSizes.count({picture, size})) << "disabled, size " << size;
+    for (const wchar_t* caption : {L"Save||As", L"Tom && Jerry", L"Save &As", L"A long caption that wraps",
+                                   L"\u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1",
+                                   L"\u4FDD\u5B58\u3057\u3066\u9589\u3058\u308B"})
+        EXPECT_TRUE(Find(layout, caption)) << "caption " << testing::PrintToString(std::wstring(caption));
+}
+
 }  // namespace

@@ -61,8 +61,6 @@ void GalleryWindow::AddButton(const GalleryButton& spec) {
     std::unique_ptr<xoButtons_H> button = CreateXoButton(hwnd(), id, ToRect(spec.bounds), *site_, nullptr);
     if (!button) return;
     button->SetCaption(spec.caption);
-    // The control keeps its caption to itself; tests find it by window text.
-    SetWindowTextW(button->hWnd(), spec.caption.c_str());
     button->SetButtonStyle(spec.style);
     button->SetButtonShape(spec.shape);
     button->SetGradientColor(spec.gradientColor);
@@ -71,6 +69,7 @@ void GalleryWindow::AddButton(const GalleryButton& spec) {
     button->SetMode(spec.mode);
     button->SetValue(spec.value);
     button->SetCaptionStyle(spec.captionStyle);
+    button->SetCaptionAlign(spec.captionAlign);
     if (const PictureRef picture = GalleryPictureRef(spec.picture)) {
         button->SetPicture(picture);
         button->SetPictureAlign(spec.pictureAlign);

@@ -2,6 +2,17 @@
 
 #include <utility>
 
+Gdi<HBITMAP> CreateColourBitmap(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    return Gdi<HBITMAP>(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
+
 OffscreenSurface::OffscreenSurface() : dc_(CreateCompatibleDC(nullptr)) {
     if (!dc_) return;
     savedState_ = SaveDC(dc_.get());

@@ -3,6 +3,11 @@
 
 #include "platform/handles_win.h"
 
+// A 32-bit colour bitmap in the process's own memory, top row first, for
+// scratch work within one call: making a bitmap compatible with the screen
+// costs Wine a round trip to the X server.
+Gdi<HBITMAP> CreateColourBitmap(int width, int height);
+
 // An off-screen drawing surface: a memory DC and a bitmap compatible with
 // the screen. The DC's state is saved when it is made and put back before it
 // is deleted, so everything the surface selected comes out of it first and

@@ -95,6 +95,7 @@ void ButtonModel::SetButtonStyle(std::int32_t value) {
 void ButtonModel::SetCaption(const std::wstring& value) {
     if (auto key = AccessKeyOf(value)) window_.AccessKeys = *key;
     m_.Caption = value;
+    CaptionChanged();
     LayoutCaptionAndPicture();
     Refresh();
     Notify(key::Caption);

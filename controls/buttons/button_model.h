@@ -190,6 +190,7 @@ protected:
     virtual void LayoutCaptionAndPicture() = 0;
     virtual void RedrawButton() = 0;                     // not called while drawing is delayed
     virtual void EnabledChanged() = 0;                   // the window object's Enabled was assigned
+    virtual void CaptionChanged() {}                     // the caption was assigned
     virtual void CaptureMouse() = 0;
     virtual void ReleaseMouse() = 0;  // only if the button's window holds the capture
     virtual void PostKeyDown(std::uintptr_t window, std::int16_t keyCode, std::uint32_t lParam) = 0;

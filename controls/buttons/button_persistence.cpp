@@ -12,6 +12,7 @@ void ButtonModel::AdoptContainer() {
 void ButtonModel::InitProperties() {
     AdoptContainer();
     m_.Caption = host_.DisplayName();
+    CaptionChanged();
     m_.CaptionAlign = kDefaultCaptionAlign;
     m_.ShowFocusRect = kDefaultShowFocusRect;
     m_.HoverForeColor = kDefaultHoverForeColor;

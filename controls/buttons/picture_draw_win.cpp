@@ -5,6 +5,7 @@
 #include "controls/buttons/caption_layout.h"
 #include "controls/buttons/colour.h"
 #include "platform/handles_win.h"
+#include "platform/offscreen_surface_win.h"
 
 namespace {
 
@@ -23,8 +24,8 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 // goes back in before either is deleted.
 class Scratch {
 public:
-    Scratch(HDC compatibleWith, HBITMAP bitmap)
-        : dc_(CreateCompatibleDC(compatibleWith)), bitmap_(bitmap), selected_(dc_.get(), bitmap_.get()) {}
+    Scratch(HDC compatibleWith, Gdi<HBITMAP> bitmap)
+        : dc_(CreateCompatibleDC(compatibleWith)), bitmap_(std::move(bitmap)), selected_(dc_.get(), bitmap_.get()) {}
     HDC get() const { return dc_.get(); }
 
 private:
@@ -45,7 +46,15 @@ struct ScaledPicture {
 
 ScaledPicture ScaledCopy(HANDLE picture, bool isIcon, PixelSize size) {
     if (isIcon) return {static_cast<HICON>(picture), {}};
-    return {nullptr, Gdi<HBITMAP>(static_cast<HBITMAP>(CopyImage(picture, IMAGE_BITMAP, size.width, size.height, 0)))};
+    BITMAP original{};
+    if (!GetObjectW(picture, sizeof original, &original)) return {};
+    ScaledPicture scaled{nullptr, CreateColourBitmap(size.width, size.height)};
+    const MemoryDC from(CreateCompatibleDC(nullptr)), to(CreateCompatibleDC(nullptr));
+    const Selected source(from.get(), static_cast<HBITMAP>(picture)), target(to.get(), scaled.bitmap.get());
+    // Whole pixels of the original, never blends, so the key colour stays exact.
+    SetStretchBltMode(to.get(), COLORONCOLOR);
+    StretchBlt(to.get(), 0, 0, size.width, size.height, from.get(), 0, 0, original.bmWidth, original.bmHeight, SRCCOPY);
+    return scaled;
 }
 
 void DrawScaled(HDC target, const ScaledPicture& picture, POINT at, PixelSize size) {
@@ -95,7 +104,7 @@ void DrawPicture(HDC surface, const ButtonMembers& m, HANDLE picture, bool enabl
     }
     // Monochrome: white stays white, every other colour turns black, so no
     // colour of the picture survives into the emboss.
-    Scratch silhouette(surface, CreateBitmap(size.width + 1, size.height + 1, 1, 1, nullptr));
+    Scratch silhouette(surface, Gdi<HBITMAP>(CreateBitmap(size.width + 1, size.height + 1, 1, 1, nullptr)));
     PatBlt(silhouette.get(), 0, 0, size.width, size.height, WHITENESS);
     DrawScaled(silhouette.get(), scaled, {0, 0}, size);
     DrawEmboss(surface, silhouette.get(), at, size);
@@ -110,13 +119,12 @@ PixelSize DrawTransparentBitmap(HDC destination, const RECT& destRect, HBITMAP b
     const std::int32_t dH = extent(destRect.top, destRect.bottom, size.height);
     const PixelSize drawn = ShrinkToFit(size, {dW, dH});
 
-    const WindowDC screen(nullptr);
-    const MemoryDC sourceDC(CreateCompatibleDC(screen.get()));
+    const MemoryDC sourceDC(CreateCompatibleDC(nullptr));
     const Selected source(sourceDC.get(), bitmap);
     const COLORREF key = GetPixel(sourceDC.get(), 0, 0);
-    const Scratch mask(screen.get(), CreateBitmap(W, H, 1, 1, nullptr));
-    const Scratch work(screen.get(), CreateCompatibleBitmap(screen.get(), dW, dH));
-    const Scratch image(screen.get(), CreateCompatibleBitmap(screen.get(), W, H));
+    const Scratch mask(nullptr, Gdi<HBITMAP>(CreateBitmap(W, H, 1, 1, nullptr)));
+    const Scratch work(nullptr, CreateColourBitmap(dW, dH));
+    const Scratch image(nullptr, CreateColourBitmap(W, H));
 
     // Composed over a copy of the destination, which then gets one opaque block.
     SetMapMode(work.get(), GetMapMode(destination));

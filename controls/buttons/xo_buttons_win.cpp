@@ -70,24 +70,16 @@ LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETCURSOR:
         if (LOWORD(lp) == HTCLIENT && SetPointer()) return TRUE;
         break;
-    // The window's text is the caption: the dialog manager finds access
-    // keys in it, screen readers read it.
-    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(Caption().size());
-    case WM_GETTEXT: return CopyCaption(static_cast<std::size_t>(wp), reinterpret_cast<wchar_t*>(lp));
     case WM_SETTEXT: SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L""); return TRUE;
     case WM_DESTROY: Terminate(); break;
     }
     return DefaultProc(msg, wp, lp);
 }
 
-// Copies as much of the caption as fits, with its terminating zero;
-// answers the characters copied.
-LRESULT xoButtons_H::CopyCaption(std::size_t room, wchar_t* text) const {
-    if (!text || room == 0) return 0;
-    const std::size_t length = std::min(room - 1, Caption().size());
-    std::copy_n(Caption().begin(), length, text);
-    text[length] = L'\0';
-    return static_cast<LRESULT>(length);
+// The window's text is the caption, for every process that reads it: the
+// dialog manager finds access keys in it, screen readers and tests read it.
+void xoButtons_H::CaptionChanged() {
+    if (hwnd()) DefaultProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Caption().c_str()));
 }
 
 bool xoButtons_H::SetPointer() {

@@ -61,7 +61,6 @@ public:
 
 private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-    LRESULT CopyCaption(std::size_t room, wchar_t* text) const;
     bool SetPointer();
     void PaintControl();
     void ManageBuffer(bool create);
@@ -85,6 +84,7 @@ private:
     void LayoutCaptionAndPicture() override;
     void RedrawButton() override;
     void EnabledChanged() override;
+    void CaptionChanged() override;
     void CaptureMouse() override { SetCapture(hwnd()); }
     void ReleaseMouse() override {
         if (GetCapture() == hwnd()) ReleaseCapture();
