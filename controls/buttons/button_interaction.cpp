@@ -197,6 +197,23 @@ void ButtonModel::EndInteraction() {
     if (m_.Mode == kOptionButton) LeaveGroup(Properties(), ContainerWindow(), Identity());
 }
 
+void ButtonModel::CancelPress() {
+    if (!(m_.StateFlags & kHeld)) return;
+    LetGoOfPress();
+    m_.DrawingDelayed = false;
+    Refresh();
+}
+
+void ButtonModel::OLEDragOver(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift,
+                              float x, float y, std::int16_t state) {
+    events_->OLEDragOver(data, effect, button, shift, x, y, state);
+}
+
+void ButtonModel::OLEDragDrop(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift,
+                              float x, float y) {
+    events_->OLEDragDrop(data, effect, button, shift, x, y);
+}
+
 bool ButtonModel::OptionToggle(GroupAction action) {
     const std::uintptr_t container = ContainerWindow();
     WindowProperties& properties = Properties();

@@ -164,6 +164,17 @@ public:
     // Before the window goes: stops hover tracking, lets go of the mouse and
     // leaves the option group, so no timer or slot names a dead button.
     void EndInteraction();
+    // A press that will see no release here: the mouse capture was taken
+    // away, or the focus left while the space bar held the button. The
+    // button is let go of without a click.
+    void CancelPress();
+
+    // Drag and drop over the button's window, raised as the platform reports
+    // it. State is 0 when the drag enters, 1 when it leaves, 2 as it moves.
+    void OLEDragOver(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift, float x,
+                     float y, std::int16_t state);
+    void OLEDragDrop(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift, float x,
+                     float y);
 
     // Holds the button in a look that otherwise needs the mouse or the
     // keyboard (pressed in, hot, held outside, armed), for the gallery and
