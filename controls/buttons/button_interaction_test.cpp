@@ -295,6 +295,21 @@ TEST_F(InteractionTest, DisablingAHeldButtonLetsGoOfTheMouse) {
     EXPECT_TRUE(SameSequence(log, {L"redraw", L"KeyDown 32 0", L"redraw", L"Click", L"KeyUp 32 0"}));
 }
 
+TEST_F(InteractionTest, APressThatSeesNoReleaseIsLetGoOfWithoutAClick) {
+    for (const Step& press : {Press(1), KeyDown(kKeySpace)}) {
+        press(button);
+        log.clear();
+        button.CancelPress();
+        EXPECT_TRUE(SameSequence(log, {L"release capture", L"redraw"}));
+        EXPECT_EQ(m().StateFlags & kHeld, 0);
+        EXPECT_FALSE(m().Armed);
+        log.clear();
+        button.CancelPress();
+        button.KeyUp(kKeySpace, 0);
+        EXPECT_TRUE(SameSequence(log, {L"KeyUp 32 0"})) << "nothing held: no redraw and no click";
+    }
+}
+
 TEST_F(InteractionTest, EndingInteractionStopsTheTimerAndLetsGoOfTheMouse) {
     button.MouseMove(0, 0, 5, 5);
     button.MouseDown(1, 0, 5, 5);
