@@ -15,6 +15,9 @@ constexpr std::int32_t kStyleCount = kLastStyle + 1;
 constexpr std::int32_t kPictureAlignCount = 6;
 constexpr std::int32_t kPictureSizeCount = 5;
 constexpr std::int32_t kGradientModeCount = 4;
+constexpr int kFrameOptions = 3;
+// The frame's border lies this far around its buttons.
+constexpr std::int32_t kFramePadding = 4;
 // A light face and a strong blue, so that a gradient's direction shows.
 constexpr Colour kGradientFace = 0xFFFFFF;
 constexpr Colour kGradientBlue = 0xD66F1F;
@@ -63,8 +66,21 @@ public:
 
     std::size_t Sections() const { return headings_.size(); }
 
+    // The buttons placed from index first on, as one box.
+    ButtonRect Around(std::size_t first) const {
+        ButtonRect box = buttons_.at(first).bounds;
+        for (std::size_t i = first; i < buttons_.size(); ++i) {
+            const ButtonRect& b = buttons_[i].bounds;
+            box = {std::min(box.left, b.left), std::min(box.top, b.top), std::max(box.right, b.right),
+                   std::max(box.bottom, b.bottom)};
+        }
+        return box;
+    }
+    std::size_t Placed() const { return buttons_.size(); }
+    std::int32_t Right() const { return right_; }
+
     GalleryLayout Finish() {
-        return {std::move(headings_), std::move(buttons_), right_ + kMargin, bottom_ - kRowGap + kMargin};
+        return {std::move(headings_), std::move(buttons_), right_ + kMargin, bottom_ - kRowGap + kMargin, {}, {}};
     }
 
 private:
@@ -113,8 +129,9 @@ void AddGradients(Grid& grid) {
     grid.Row(std::move(row));
 }
 
+// The options on the window and those on the frame form two groups.
 void AddModesAndCaptionStyles(Grid& grid) {
-    grid.Heading(L"Mode 1 and 2, checked and not; CaptionStyle 1 and 2");
+    grid.Heading(L"Mode 1 and 2, checked and not; CaptionStyle 1 and 2; three option buttons on a frame");
     std::vector<GalleryButton> row;
     for (std::int32_t mode : {kCheckBox, kOptionButton}) {
         for (bool checked : {false, true}) {
@@ -127,6 +144,12 @@ void AddModesAndCaptionStyles(Grid& grid) {
     for (std::int32_t captionStyle : {1, 2}) {
         GalleryButton button = Plain(captionStyle == 1 ? L"Embossed" : L"Engraved");
         button.captionStyle = captionStyle;
+        row.push_back(std::move(button));
+    }
+    for (int i = 1; i <= kFrameOptions; ++i) {
+        GalleryButton button = Plain(L"Frame" + kDot + L"option " + std::to_wstring(i));
+        button.mode = kOptionButton;
+        button.inFrame = true;
         row.push_back(std::move(button));
     }
     grid.Row(std::move(row));
@@ -256,8 +279,17 @@ GalleryLayout LayOutGallery() {
     grid.Below();
     AddGradients(grid);
     AddModesAndCaptionStyles(grid);
+    const std::size_t framed = grid.Placed() - kFrameOptions;
+    ButtonRect frame = grid.Around(framed);
     AddDisabled(grid);
     AddCaptions(grid);
+    const std::size_t held = grid.Placed();
     AddHeldLooks(grid);
-    return grid.Finish();
+    const ButtonRect looks = grid.Around(held);
+    const std::int32_t right = grid.Right();
+    GalleryLayout layout = grid.Finish();
+    layout.frame = {frame.left - kFramePadding, frame.top - kFramePadding, frame.right + kFramePadding,
+                    frame.bottom + kFramePadding};
+    layout.eventLog = {looks.right + kColumnGap + kSectionGap, looks.top, right, looks.bottom};
+    return layout;
 }

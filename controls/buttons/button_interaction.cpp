@@ -72,7 +72,8 @@ void ButtonModel::EnterHover(std::int16_t button, float x, float y) {
 }
 
 void ButtonModel::CheckHover(std::uint32_t timerId) {
-    if (PointerOverOwnWindow()) return;
+    // A tick already on its way when hover ended must not end it twice.
+    if (!m_.Hovering || PointerOverOwnWindow()) return;
     StopHoverTimer(timerId);
     m_.StateFlags &= ~kPointerOver;
     m_.Hovering = false;

@@ -162,6 +162,9 @@ TEST(InputSequenceTest, HoverSequences) {
                                       Tick(false)};
          },
          Join({kHoverStart, {L"MouseMove 0 0 10 10", L"MouseMove 0 0 11 10", L"MouseMove 0 0 12 10"}, kHoverEnd})},
+        {"a tick that comes after hover ended does nothing", kCommandButton, false,
+         [](Log&) { return std::vector<Step>{Move(0, 10, 10), Tick(false), Tick(false)}; },
+         Join({kHoverStart, {L"MouseMove 0 0 10 10"}, kHoverEnd})},
         {"the right and bottom edges count as inside", kCommandButton, false,
          [](Log& log) { return std::vector<Step>{Move(0, 100, 30), Look(log)}; },
          Join({kHoverStart, {L"MouseMove 0 0 100 30", L"look 4 hovering last 0"}})},
