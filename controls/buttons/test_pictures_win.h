@@ -9,6 +9,7 @@
 
 #include "platform/files_win.h"
 #include "platform/handles_win.h"
+#include "platform/offscreen_surface_win.h"
 
 inline std::wstring ExtractTestPicture(const TempFolder& folder, const wchar_t* resource, const wchar_t* fileName) {
     HRSRC info = FindResourceW(nullptr, resource, MAKEINTRESOURCEW(10));  // RT_RCDATA
@@ -109,15 +110,8 @@ inline std::wstring SaveIconFile(const TempFolder& folder, const wchar_t* fileNa
 // A 32-bit DIB section with the colours of rows; alpha 0 throughout.
 inline Gdi<HBITMAP> BitmapFromRows(const PixelRows& rows, const Palette& palette) {
     const int width = static_cast<int>(rows.front().size()), height = static_cast<int>(rows.size());
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* memory = nullptr;
-    Gdi<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0));
-    auto* bits = static_cast<DWORD*>(memory);
+    std::uint32_t* bits = nullptr;
+    Gdi<HBITMAP> bitmap = CreateColourBitmap(width, height, &bits);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const COLORREF c = palette.at(rows[y][x]);

@@ -12,12 +12,13 @@
 
 #include "controls/buttons/geometry.h"
 #include "platform/handles_win.h"
+#include "platform/offscreen_surface_win.h"
 
 class TestSurface {
 public:
     // Text is drawn without a background box, as into the button's surface.
     TestSurface(int width, int height, COLORREF fill)
-        : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)), bitmap_(CreateBits(width, height, &bits_)),
+        : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)), bitmap_(CreateColourBitmap(width, height, &bits_)),
           selected_(dc_.get(), bitmap_.get()) {
         SetBkMode(dc_.get(), TRANSPARENT);
         Fill(fill);
@@ -77,19 +78,6 @@ private:
         RECT client{};
         GetClientRect(window, &client);
         return {client.right, client.bottom};
-    }
-
-    static HBITMAP CreateBits(int width, int height, std::uint32_t** bits) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top-down: row y starts at y * width
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* memory = nullptr;
-        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
-        *bits = static_cast<std::uint32_t*>(memory);
-        return bitmap;
     }
 
     int width_, height_;

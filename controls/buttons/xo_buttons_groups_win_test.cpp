@@ -9,6 +9,7 @@
 #include "controls/buttons/button_site_win.h"
 #include "controls/buttons/interaction_codes.h"
 #include "controls/buttons/option_group.h"
+#include "controls/buttons/test_hover_ticks_win.h"
 #include "controls/buttons/test_input_win.h"
 #include "controls/buttons/test_window_win.h"
 
@@ -18,6 +19,11 @@ constexpr POINT kInside{30, 15};
 
 RECT Slot(int column, int row) {
     return {10 + 112 * column, 10 + 40 * row, 114 + 112 * column, 42 + 40 * row};
+}
+
+void PressOn(const xoButtons_H& button) {
+    MoveTo(InputForm::OnScreen(button, kInside));
+    MouseButton(1, true);
 }
 
 void ClickOn(const xoButtons_H& button, POINT client = kInside) {
@@ -156,8 +162,7 @@ TEST(ButtonLifetime, AHeldButtonLetsGoOfTheMouseWhenDisabledOrDestroyed) {
     Log log;
     InputForm form{log};
     xoButtons_H& disabled = form.Add(L"Disabled", Slot(0, 0));
-    MoveTo(InputForm::OnScreen(disabled, kInside));
-    MouseButton(1, true);
+    PressOn(disabled);
     ASSERT_EQ(GetCapture(), disabled.hWnd());
     disabled.SetEnabled(false);
     EXPECT_EQ(GetCapture(), nullptr);
@@ -166,8 +171,7 @@ TEST(ButtonLifetime, AHeldButtonLetsGoOfTheMouseWhenDisabledOrDestroyed) {
 
     ButtonSite site(form.hwnd(), L"cmdGone");
     auto destroyed = CreateXoButton(form.hwnd(), 7, Slot(1, 0), site, nullptr);
-    MoveTo(InputForm::OnScreen(*destroyed, kInside));
-    MouseButton(1, true);
+    PressOn(*destroyed);
     ASSERT_EQ(GetCapture(), destroyed->hWnd());
     destroyed.reset();
     EXPECT_EQ(GetCapture(), nullptr);
@@ -179,8 +183,7 @@ TEST(ButtonLifetime, ACaptureTakenAwayEndsThePressWithoutAClick) {
     Log log;
     InputForm form{log};
     xoButtons_H& button = form.Add(L"Held", Slot(0, 0));
-    MoveTo(InputForm::OnScreen(button, kInside));
-    MouseButton(1, true);
+    PressOn(button);
     log.clear();
     SetCapture(form.hwnd());
     EXPECT_EQ(button.Members().StateFlags & kHeld, 0);
@@ -190,31 +193,6 @@ TEST(ButtonLifetime, ACaptureTakenAwayEndsThePressWithoutAClick) {
     EXPECT_TRUE(SameSequence(Without(log, L"Mouse"), {})) << "no Click";
 }
 
-// Counts the hover timer's messages for one window as the thread takes them.
-class HoverTicks {
-public:
-    explicit HoverTicks(HWND window) {
-        window_ = window;
-        ticks_ = 0;
-        hook_ = SetWindowsHookExW(WH_GETMESSAGE, Spy, nullptr, GetCurrentThreadId());
-    }
-    HoverTicks(const HoverTicks&) = delete;
-    HoverTicks& operator=(const HoverTicks&) = delete;
-    ~HoverTicks() { UnhookWindowsHookEx(hook_); }
-    int ticks() const { return ticks_; }
-
-private:
-    static LRESULT CALLBACK Spy(int code, WPARAM wp, LPARAM lp) {
-        const MSG& msg = *reinterpret_cast<const MSG*>(lp);
-        if (code == HC_ACTION && msg.message == WM_TIMER && msg.hwnd == window_ && msg.wParam == kHoverTimerId)
-            ++ticks_;
-        return CallNextHookEx(nullptr, code, wp, lp);
-    }
-    HHOOK hook_;
-    static inline HWND window_;
-    static inline int ticks_;
-};
-
 TEST(ButtonLifetime, AButtonDestroyedWhileHoveredLeavesNoTimer) {
     MoveTo({0, 0});
     Log log;
@@ -222,7 +200,7 @@ TEST(ButtonLifetime, AButtonDestroyedWhileHoveredLeavesNoTimer) {
     ButtonSite site(form.hwnd(), L"cmdHovered");
     auto button = CreateXoButton(form.hwnd(), 7, Slot(0, 0), site, nullptr);
     const HWND window = button->hWnd();
-    HoverTicks ticks(window);
+    TickCounter ticks(window);
     MoveTo(InputForm::OnScreen(*button, kInside));
     ASSERT_TRUE(button->Members().Hovering);
     ASSERT_TRUE(PumpUntil([&] { return ticks.ticks() > 0; }, kInputDeadlineMs)) << "the timer runs while hovered";
@@ -233,85 +211,88 @@ TEST(ButtonLifetime, AButtonDestroyedWhileHoveredLeavesNoTimer) {
     EXPECT_EQ(GetPropW(window, L"xo_ClassID"), nullptr);
 }
 
-// What a screen reader reads back through the system.
-TEST(ButtonAccessibility, AReaderGetsNameRoleAndStatesOfRealButtons) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    {
-        MoveTo({0, 0});
-        Log log;
-        InputForm form{log};
-        xoButtons_H& command = form.Add(L"&Save||As", Slot(0, 0));
-        xoButtons_H& check = form.Add(L"Tom && &Jerry", Slot(1, 0));
-        check.SetMode(kCheckBox);
-        check.SetValue(true);
-        xoButtons_H& option = form.Add(L"Option", Slot(2, 0));
-        option.SetMode(kOptionButton);
-        option.SetEnabled(false);
-        SetFocus(command.hWnd());
-        Settle();
-        struct Row {
-            const xoButtons_H& button;
-            const wchar_t* name;
-            LONG role;
-            LONG states;
-            const wchar_t* shortcut;
-        };
-        const Row rows[] = {
-            {command, L"Save As", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE, L"Alt+S"},
-            {check, L"Tom & Jerry", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_CHECKED | STATE_SYSTEM_FOCUSABLE, L"Alt+J"},
-            {option, L"Option", ROLE_SYSTEM_RADIOBUTTON, STATE_SYSTEM_UNAVAILABLE, nullptr},
-        };
+// A screen reader's view of real buttons, through the system.
+class ReaderTest : public ::testing::Test {
+protected:
+    struct Apartment {
+        Apartment() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+        ~Apartment() { CoUninitialize(); }
+    };
+    // The object a reader gets for the button's window; the caller releases it.
+    static IAccessible* Read(const xoButtons_H& button) {
+        IAccessible* accessible = nullptr;
+        EXPECT_EQ(AccessibleObjectFromWindow(button.hWnd(), OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&accessible)),
+                  S_OK);
+        return accessible;
+    }
+    static VARIANT Self() {
         VARIANT self;
         VariantInit(&self);
         self.vt = VT_I4;
         self.lVal = CHILDID_SELF;
-        for (const Row& row : rows) {
-            IAccessible* accessible = nullptr;
-            ASSERT_EQ(AccessibleObjectFromWindow(row.button.hWnd(), OBJID_CLIENT, __uuidof(IAccessible),
-                                                 reinterpret_cast<void**>(&accessible)),
-                      S_OK);
-            BSTR name = nullptr, shortcut = nullptr;
-            VARIANT role, state;
-            EXPECT_EQ(accessible->get_accName(self, &name), S_OK);
-            EXPECT_STREQ(name, row.name);
-            accessible->get_accRole(self, &role);
-            EXPECT_EQ(role.lVal, row.role) << testing::PrintToString(std::wstring(row.name));
-            accessible->get_accState(self, &state);
-            EXPECT_EQ(state.lVal, row.states) << testing::PrintToString(std::wstring(row.name));
-            accessible->get_accKeyboardShortcut(self, &shortcut);
-            EXPECT_STREQ(shortcut, row.shortcut);
-            SysFreeString(name);
-            SysFreeString(shortcut);
-            accessible->Release();
-        }
+        return self;
     }
-    CoUninitialize();
+
+    Apartment apartment;
+    bool pointerAway = (MoveTo({0, 0}), true);
+    Log log;
+    InputForm form{log};
+};
+
+TEST_F(ReaderTest, AReaderGetsNameRoleAndStatesOfRealButtons) {
+    xoButtons_H& command = form.Add(L"&Save||As", Slot(0, 0));
+    xoButtons_H& check = form.Add(L"Tom && &Jerry", Slot(1, 0));
+    check.SetMode(kCheckBox);
+    check.SetValue(true);
+    xoButtons_H& option = form.Add(L"Option", Slot(2, 0));
+    option.SetMode(kOptionButton);
+    option.SetEnabled(false);
+    SetFocus(command.hWnd());
+    Settle();
+    struct Row {
+        const xoButtons_H& button;
+        const wchar_t* name;
+        LONG role;
+        LONG states;
+        const wchar_t* shortcut;
+    };
+    const Row rows[] = {
+        {command, L"Save As", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE, L"Alt+S"},
+        {check, L"Tom & Jerry", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_CHECKED | STATE_SYSTEM_FOCUSABLE, L"Alt+J"},
+        {option, L"Option", ROLE_SYSTEM_RADIOBUTTON, STATE_SYSTEM_UNAVAILABLE, nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(row.name)));
+        IAccessible* accessible = Read(row.button);
+        ASSERT_TRUE(accessible);
+        BSTR name = nullptr, shortcut = nullptr;
+        VARIANT role, state;
+        EXPECT_EQ(accessible->get_accName(Self(), &name), S_OK);
+        EXPECT_STREQ(name, row.name);
+        accessible->get_accRole(Self(), &role);
+        EXPECT_EQ(role.lVal, row.role);
+        accessible->get_accState(Self(), &state);
+        EXPECT_EQ(state.lVal, row.states);
+        accessible->get_accKeyboardShortcut(Self(), &shortcut);
+        EXPECT_STREQ(shortcut, row.shortcut);
+        SysFreeString(name);
+        SysFreeString(shortcut);
+        accessible->Release();
+    }
 }
 
 // A reader's default action clicks after its call has returned.
-TEST(ButtonAccessibility, TheDefaultActionClicksOnceTheReaderIsDone) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    {
-        MoveTo({0, 0});
-        Log log;
-        InputForm form{log};
-        xoButtons_H& button = form.Add(L"Go", Slot(0, 0));
-        IAccessible* accessible = nullptr;
-        ASSERT_EQ(AccessibleObjectFromWindow(button.hWnd(), OBJID_CLIENT, __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(&accessible)),
-                  S_OK);
-        VARIANT self;
-        VariantInit(&self);
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        log.clear();
-        EXPECT_EQ(accessible->accDoDefaultAction(self), S_OK);
-        EXPECT_TRUE(log.empty()) << "not inside the reader's call";
-        Settle();
-        EXPECT_TRUE(SameSequence(log, {L"Click"}));
-        accessible->Release();
-    }
-    CoUninitialize();
+TEST_F(ReaderTest, TheDefaultActionClicksOnceTheReaderIsDone) {
+    xoButtons_H& button = form.Add(L"Go", Slot(0, 0));
+    IAccessible* accessible = Read(button);
+    ASSERT_TRUE(accessible);
+    log.clear();
+    EXPECT_EQ(accessible->accDoDefaultAction(Self()), S_OK);
+    EXPECT_TRUE(log.empty()) << "not inside the reader's call";
+    Settle();
+    EXPECT_TRUE(SameSequence(log, {L"Click"}));
+    accessible->Release();
 }
 
 // A small data object: nothing in it, only counted.
