@@ -2,6 +2,8 @@
 // and picture properties, the layout, and what a real redraw draws.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "controls/buttons/bag_text.h"
 #include "controls/buttons/button_site_win.h"
 #include "controls/buttons/test_pictures_win.h"
@@ -126,8 +128,9 @@ protected:
 };
 
 std::string Box(const RECT& r) {
-    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
-           std::to_string(r.bottom) + ")";
+    char text[64];
+    std::snprintf(text, sizeof text, "(%ld, %ld, %ld, %ld)", r.left, r.top, r.right, r.bottom);
+    return text;
 }
 
 TEST_F(RedrawnCaptionTest, EffectPassesLandWhereTheCaptionWasLaidOut) {
