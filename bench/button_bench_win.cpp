@@ -27,6 +27,8 @@ constexpr int kSmallIterations = 2000;
 constexpr int kLargeIterations = 300;
 constexpr double kSmallTargetMs = 0.2;
 constexpr double kLargeTargetMs = 2.0;
+constexpr double kPictureTargetMs = 0.3;
+constexpr double kEmbossTargetMs = 0.6;
 // A light face and a strong blue, as in the gallery.
 constexpr Colour kGradientFace = 0xFFFFFF;
 constexpr Colour kGradientBlue = 0xD66F1F;
@@ -48,6 +50,17 @@ std::function<void(xoButtons_H&)> StyleAndGradient(int style, int gradientMode) 
     };
 }
 
+// A caption and a 16-pixel picture beside it; disabled, the picture is
+// embossed.
+std::function<void(xoButtons_H&)> CaptionAndPicture(PictureKind kind, const wchar_t* resource, bool enabled) {
+    return [=](xoButtons_H& button) {
+        button.SetCaption(L"&Save");
+        button.SetPicture(PictureValue{kind, PictureOrigin::Resource, resource});
+        button.SetPictureAlign(kPictureLeftOfCaption);
+        button.SetEnabled(enabled);
+    };
+}
+
 // One row per case; each sets its button up from a new instance.
 std::vector<BenchCase> Cases() {
     std::vector<BenchCase> cases;
@@ -57,6 +70,10 @@ std::vector<BenchCase> Cases() {
                              104, 32, kSmallIterations, kSmallTargetMs, StyleAndGradient(style, gradient)});
     cases.push_back({"400 x 300, style 0, gradient 3", 400, 300, kLargeIterations, kLargeTargetMs,
                      StyleAndGradient(0, 3)});
+    cases.push_back({"104 x 32, caption and icon", 104, 32, kSmallIterations, kPictureTargetMs,
+                     CaptionAndPicture(PictureKind::Icon, L"BENCH_ICON", true)});
+    cases.push_back({"104 x 32, disabled, bitmap", 104, 32, kSmallIterations, kEmbossTargetMs,
+                     CaptionAndPicture(PictureKind::Bitmap, L"BENCH_BITMAP", false)});
     return cases;
 }
 

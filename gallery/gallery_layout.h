@@ -23,10 +23,12 @@ struct GalleryButton {
     bool value = false;
     bool enabled = true;
     std::int32_t captionStyle = 0;
+    std::int32_t captionAlign = kCentred;
     GalleryPicture picture = GalleryPicture::None;
     std::int32_t pictureAlign = kPictureAtLeftEdge;
     std::int32_t pictureSize = 0;
     std::optional<ButtonModel::InteractionState> held;
+    bool inFrame = false;  // on the frame rather than on the window itself
 };
 
 // A line of text that names the block of buttons below it.
@@ -40,12 +42,15 @@ struct GalleryLayout {
     std::vector<GalleryButton> buttons;
     std::int32_t width = 0;  // the client area that holds everything
     std::int32_t height = 0;
+    ButtonRect frame;     // the container of the buttons inFrame, around them
+    ButtonRect eventLog;  // the pane that lists the events the buttons raise
 };
 
 inline constexpr std::int32_t kGalleryButtonWidth = 104;
 inline constexpr std::int32_t kGalleryButtonHeight = 32;
 
-// Every button of the gallery in 96-DPI pixels: the styles by shapes first,
-// then gradients, modes and caption styles, disabled buttons, pictures and
-// the held looks.
+// Every button of the gallery in 96-DPI pixels: the styles by shapes with
+// the pictures beside them, then gradients, modes and caption styles with a
+// frame of three option buttons beside them, disabled buttons, captions and
+// the held looks with the event log beside them.
 GalleryLayout LayOutGallery();

@@ -40,6 +40,7 @@ TEST(GalleryLayout, CaptionsAreUniqueAndNothingOverlapsOrLeavesTheClientArea) {
     std::set<std::wstring> captions;
     std::vector<ButtonRect> placed;
     for (const GalleryHeading& heading : layout.headings) placed.push_back(heading.bounds);
+    placed.push_back(layout.eventLog);
     for (const GalleryButton& button : layout.buttons) {
         EXPECT_TRUE(captions.insert(button.caption).second) << "twice: " << button.caption;
         placed.push_back(button.bounds);
@@ -102,6 +103,50 @@ TEST(GalleryLayout, CoversGradientsModesDisabledCaptionStylesAndEveryPicturePlac
         for (int align = 0; align <= 5; ++align) EXPECT_TRUE(aligns.count({picture, align})) << "align " << align;
         for (int size = 0; size <= 4; ++size) EXPECT_TRUE(sizes.count({picture, size})) << "size " << size;
     }
+}
+
+TEST(GalleryLayout, AFrameHoldsThreeOptionButtonsAndTheWindowTwoMore) {
+    const GalleryLayout layout = LayOutGallery();
+    int framed = 0, onWindow = 0;
+    for (const GalleryButton& b : layout.buttons) {
+        const bool inside = Overlap(b.bounds, layout.frame);
+        EXPECT_EQ(inside, b.inFrame) << "only the frame's buttons lie on it";
+        if (b.mode != kOptionButton) continue;
+        if (b.inFrame) {
+            ++framed;
+            const ButtonRect& f = layout.frame;
+            EXPECT_TRUE(b.bounds.left > f.left && b.bounds.top > f.top && b.bounds.right < f.right &&
+                        b.bounds.bottom < f.bottom);
+        } else if (!b.held && b.enabled) {
+            ++onWindow;
+        }
+    }
+    EXPECT_EQ(framed, 3);
+    EXPECT_EQ(onWindow, 2);
+    EXPECT_GT(layout.eventLog.right - layout.eventLog.left, 200) << "room for a line of the event log";
+    EXPECT_LE(layout.eventLog.right, layout.width);
+}
+
+TEST(GalleryLayout, ShowsEveryCaptionPlacementAndThePicturesDisabled) {
+    const GalleryLayout layout = LayOutGallery();
+    std::set<std::pair<int, int>> placements;
+    std::set<std::pair<GalleryPicture, int>> disabledSizes;
+    for (const GalleryButton& b : layout.buttons) {
+        if (b.picture == GalleryPicture::Icon && b.pictureSize == 0 && b.enabled)
+            placements.insert({b.captionAlign, b.pictureAlign});
+        if (b.picture != GalleryPicture::None && !b.enabled && b.pictureAlign == 0)
+            disabledSizes.insert({b.picture, b.pictureSize});
+    }
+    for (int captionAlign = 0; captionAlign <= 2; ++captionAlign)
+        for (int pictureAlign = 0; pictureAlign <= 5; ++pictureAlign)
+            EXPECT_TRUE(placements.count({captionAlign, pictureAlign}))
+                << "CaptionAlign " << captionAlign << ", PictureAlign " << pictureAlign;
+    for (GalleryPicture picture : {GalleryPicture::Icon, GalleryPicture::Bitmap})
+        for (int size = 0; size <= 4; ++size) EXPECT_TRUE(disabledSizes.count({picture, size})) << "disabled, size " << size;
+    for (const wchar_t* caption : {L"Save||As", L"Tom && Jerry", L"Save &As", L"A long caption that wraps",
+                                   L"\u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1",
+                                   L"\u4FDD\u5B58\u3057\u3066\u9589\u3058\u308B"})
+        EXPECT_TRUE(Find(layout, caption)) << "caption " << testing::PrintToString(std::wstring(caption));
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ ButtonState ReadButtonState(const xoButtons_H& button) {
     return s;
 }
 
-FileResult WriteGalleryState(const std::wstring& path, const std::vector<std::unique_ptr<xoButtons_H>>& buttons) {
+FileResult WriteGalleryState(const std::wstring& path, const std::vector<xoButtons_H*>& buttons) {
     std::vector<ButtonState> states;
     for (const auto& button : buttons) states.push_back(ReadButtonState(*button));
     return ReplaceFileContent(path, StateFileText(states));

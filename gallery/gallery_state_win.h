@@ -14,4 +14,4 @@
 ButtonState ReadButtonState(const xoButtons_H& button);
 
 // Replaces the file at path with the state of every button, in UTF-8.
-FileResult WriteGalleryState(const std::wstring& path, const std::vector<std::unique_ptr<xoButtons_H>>& buttons);
+FileResult WriteGalleryState(const std::wstring& path, const std::vector<xoButtons_H*>& buttons);

@@ -16,9 +16,9 @@ namespace {
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr int kScreenWidth = 1280;
 constexpr int kScreenHeight = 1024;
-// 56 styles by shapes, 8 gradients, 6 modes and caption styles, 10
-// disabled, 22 pictures, 40 held looks.
-constexpr std::size_t kGalleryButtons = 142;
+// 56 styles by shapes, 32 pictures, 8 gradients, 6 modes and caption
+// styles, 3 on the frame, 10 disabled, 18 captions, 40 held looks.
+constexpr std::size_t kGalleryButtons = 173;
 const std::string kDot = "\xC2\xB7";  // U+00B7 in UTF-8
 
 // The gallery program, with its window once shown.

@@ -6,6 +6,8 @@ namespace {
 
 constexpr DWORD kGalleryStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kFirstButtonId = 100;
+// The log keeps the latest events only.
+constexpr LRESULT kLoggedEvents = 500;
 
 PictureRef GalleryPictureRef(GalleryPicture picture) {
     switch (picture) {
@@ -38,10 +40,12 @@ bool GalleryWindow::Show() {
     spec.background = GetSysColorBrush(COLOR_BTNFACE);
     spec.title = kGalleryTitle;
     spec.style = kGalleryStyle | WS_CLIPCHILDREN;
+    spec.exStyle = WS_EX_CONTROLPARENT;
     spec.bounds = {x, y, x + width, y + height};
     if (!CreateOwnWindow(spec)) return false;
-    site_.emplace(hwnd(), kGalleryTitle);
+    if (!frame_.Create(hwnd(), ToRect(layout_.frame))) return false;
     for (const GalleryHeading& heading : layout_.headings) AddHeading(heading);
+    AddEventLog();
     for (const GalleryButton& button : layout_.buttons) AddButton(button);
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
@@ -56,13 +60,32 @@ void GalleryWindow::AddHeading(const GalleryHeading& heading) {
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
 }
 
+void GalleryWindow::AddEventLog() {
+    const RECT r = ToRect(layout_.eventLog);
+    eventLog_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"Events",
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOSEL, r.left, r.top,
+                                r.right - r.left, r.bottom - r.top, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(eventLog_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    LogEvent(L"Events, the latest last");
+}
+
+void GalleryWindow::LogEvent(const std::wstring& line) {
+    if (SendMessageW(eventLog_, LB_GETCOUNT, 0, 0) >= kLoggedEvents) SendMessageW(eventLog_, LB_DELETESTRING, 1, 0);
+    const LRESULT at = SendMessageW(eventLog_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    SendMessageW(eventLog_, LB_SETTOPINDEX, static_cast<WPARAM>(at), 0);
+}
+
 void GalleryWindow::AddButton(const GalleryButton& spec) {
-    const int id = kFirstButtonId + static_cast<int>(buttons_.size());
-    std::unique_ptr<xoButtons_H> button = CreateXoButton(hwnd(), id, ToRect(spec.bounds), *site_, nullptr);
+    const int id = kFirstButtonId + static_cast<int>(Buttons().size());
+    // A framed button sits on the frame, at its place within it.
+    RECT bounds = ToRect(spec.bounds);
+    if (spec.inFrame) OffsetRect(&bounds, -layout_.frame.left, -layout_.frame.top);
+    xoButtons_H* button =
+        buttons_.Add(spec.inFrame ? frame_.hwnd() : hwnd(), id, bounds, spec.caption, nullptr);
     if (!button) return;
     button->SetCaption(spec.caption);
-    // The control keeps its caption to itself; tests find it by window text.
-    SetWindowTextW(button->hWnd(), spec.caption.c_str());
+    listeners_.push_back(std::make_unique<EventText>(spec.caption, [this](const std::wstring& line) { LogEvent(line); }));
+    button->Listen(*listeners_.back());
     button->SetButtonStyle(spec.style);
     button->SetButtonShape(spec.shape);
     button->SetGradientColor(spec.gradientColor);
@@ -71,6 +94,7 @@ void GalleryWindow::AddButton(const GalleryButton& spec) {
     button->SetMode(spec.mode);
     button->SetValue(spec.value);
     button->SetCaptionStyle(spec.captionStyle);
+    button->SetCaptionAlign(spec.captionAlign);
     if (const PictureRef picture = GalleryPictureRef(spec.picture)) {
         button->SetPicture(picture);
         button->SetPictureAlign(spec.pictureAlign);
@@ -78,10 +102,11 @@ void GalleryWindow::AddButton(const GalleryButton& spec) {
     }
     button->SetEnabled(spec.enabled);
     if (spec.held) button->ShowInteractionState(*spec.held);
-    buttons_.push_back(std::move(button));
 }
 
 LRESULT GalleryWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = 0;
+    if (buttons_.OnMessage(msg, wp, lp, result)) return result;
     if (msg == WM_DESTROY) PostQuitMessage(0);
     return DefaultProc(msg, wp, lp);
 }

@@ -5,8 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "controls/buttons/button_site_win.h"
-#include "controls/buttons/xo_buttons_win.h"
+#include "controls/buttons/form_buttons_win.h"
+#include "gallery/event_text.h"
+#include "gallery/gallery_frame_win.h"
 #include "gallery/gallery_layout.h"
 #include "platform/window_win.h"
 
@@ -14,7 +15,7 @@ inline constexpr wchar_t kGalleryClass[] = L"DurnwickButtonGallery";
 inline constexpr wchar_t kGalleryTitle[] = L"Button gallery";
 
 // The gallery: every button of the gallery layout as a live control, on a
-// window sized to hold them all.
+// window sized to hold them all, with a log of the events they raise.
 class GalleryWindow final : public Window {
 public:
     GalleryWindow() = default;
@@ -24,14 +25,18 @@ public:
     // could not be made.
     [[nodiscard]] bool Show();
 
-    const std::vector<std::unique_ptr<xoButtons_H>>& Buttons() const { return buttons_; }
+    const std::vector<xoButtons_H*>& Buttons() const { return buttons_.Buttons(); }
 
 private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void AddHeading(const GalleryHeading& heading);
+    void AddEventLog();
     void AddButton(const GalleryButton& spec);
+    void LogEvent(const std::wstring& line);
 
     const GalleryLayout layout_ = LayOutGallery();
-    std::optional<ButtonSite> site_;  // outlives the buttons it hosts
-    std::vector<std::unique_ptr<xoButtons_H>> buttons_;
+    GalleryFrame frame_;
+    HWND eventLog_ = nullptr;
+    std::vector<std::unique_ptr<EventText>> listeners_;  // outlive the buttons that raise to them
+    FormButtons buttons_;
 };

@@ -2,6 +2,19 @@
 
 #include <utility>
 
+Gdi<HBITMAP> CreateColourBitmap(int width, int height, std::uint32_t** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* memory = nullptr;
+    Gdi<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0));
+    if (bits) *bits = static_cast<std::uint32_t*>(memory);
+    return bitmap;
+}
+
 OffscreenSurface::OffscreenSurface() : dc_(CreateCompatibleDC(nullptr)) {
     if (!dc_) return;
     savedState_ = SaveDC(dc_.get());

@@ -1,7 +1,14 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+
 #include "platform/handles_win.h"
+
+// A 32-bit colour bitmap in the process's own memory, top row first; bits,
+// when asked for, points at its pixels. Making a bitmap compatible with the
+// screen instead costs Wine a round trip to the X server.
+Gdi<HBITMAP> CreateColourBitmap(int width, int height, std::uint32_t** bits = nullptr);
 
 // An off-screen drawing surface: a memory DC and a bitmap compatible with
 // the screen. The DC's state is saved when it is made and put back before it

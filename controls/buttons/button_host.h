@@ -20,5 +20,8 @@ public:
 
     // The persisted value under key has changed.
     virtual void PropertyChanged(const std::wstring& key) = 0;
+    // The button gained or lost the keyboard focus; a form that shows its
+    // focused button as the default one changes DisplayAsDefault here.
+    virtual void FocusChanged(bool /*gained*/) {}
     virtual void ShowMessage(const std::wstring& text, const std::wstring& title, MessageIcon icon) = 0;
 };

@@ -72,7 +72,8 @@ void ButtonModel::EnterHover(std::int16_t button, float x, float y) {
 }
 
 void ButtonModel::CheckHover(std::uint32_t timerId) {
-    if (PointerOverOwnWindow()) return;
+    // A tick already on its way when hover ended must not end it twice.
+    if (!m_.Hovering || PointerOverOwnWindow()) return;
     StopHoverTimer(timerId);
     m_.StateFlags &= ~kPointerOver;
     m_.Hovering = false;
@@ -195,6 +196,23 @@ void ButtonModel::EndInteraction() {
     LetGoOfPress();
     // Only the slots change: the other members keep their values and looks.
     if (m_.Mode == kOptionButton) LeaveGroup(Properties(), ContainerWindow(), Identity());
+}
+
+void ButtonModel::CancelPress() {
+    if (!(m_.StateFlags & kHeld)) return;
+    LetGoOfPress();
+    m_.DrawingDelayed = false;
+    Refresh();
+}
+
+void ButtonModel::OLEDragOver(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift,
+                              float x, float y, std::int16_t state) {
+    events_->OLEDragOver(data, effect, button, shift, x, y, state);
+}
+
+void ButtonModel::OLEDragDrop(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift,
+                              float x, float y) {
+    events_->OLEDragDrop(data, effect, button, shift, x, y);
 }
 
 bool ButtonModel::OptionToggle(GroupAction action) {

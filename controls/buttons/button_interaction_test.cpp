@@ -162,6 +162,9 @@ TEST(InputSequenceTest, HoverSequences) {
                                       Tick(false)};
          },
          Join({kHoverStart, {L"MouseMove 0 0 10 10", L"MouseMove 0 0 11 10", L"MouseMove 0 0 12 10"}, kHoverEnd})},
+        {"a tick that comes after hover ended does nothing", kCommandButton, false,
+         [](Log&) { return std::vector<Step>{Move(0, 10, 10), Tick(false), Tick(false)}; },
+         Join({kHoverStart, {L"MouseMove 0 0 10 10"}, kHoverEnd})},
         {"the right and bottom edges count as inside", kCommandButton, false,
          [](Log& log) { return std::vector<Step>{Move(0, 100, 30), Look(log)}; },
          Join({kHoverStart, {L"MouseMove 0 0 100 30", L"look 4 hovering last 0"}})},
@@ -293,6 +296,21 @@ TEST_F(InteractionTest, DisablingAHeldButtonLetsGoOfTheMouse) {
     button.KeyDown(kKeySpace, 0);
     button.KeyUp(kKeySpace, 0);
     EXPECT_TRUE(SameSequence(log, {L"redraw", L"KeyDown 32 0", L"redraw", L"Click", L"KeyUp 32 0"}));
+}
+
+TEST_F(InteractionTest, APressThatSeesNoReleaseIsLetGoOfWithoutAClick) {
+    for (const Step& press : {Press(1), KeyDown(kKeySpace)}) {
+        press(button);
+        log.clear();
+        button.CancelPress();
+        EXPECT_TRUE(SameSequence(log, {L"release capture", L"redraw"}));
+        EXPECT_EQ(m().StateFlags & kHeld, 0);
+        EXPECT_FALSE(m().Armed);
+        log.clear();
+        button.CancelPress();
+        button.KeyUp(kKeySpace, 0);
+        EXPECT_TRUE(SameSequence(log, {L"KeyUp 32 0"})) << "nothing held: no redraw and no click";
+    }
 }
 
 TEST_F(InteractionTest, EndingInteractionStopsTheTimerAndLetsGoOfTheMouse) {

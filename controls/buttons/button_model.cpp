@@ -57,7 +57,7 @@ void ButtonModel::RecomputeFaceColors() {
     m_.CheckedFaceColor = c.CheckedFaceColor;
 }
 
-void ButtonModel::ResizeControl() {
+void ButtonModel::Resize() {
     RemakeBuffer();
     if (m_.DrawingDelayed) return;
     BuildButtonRegion();
@@ -77,7 +77,7 @@ void ButtonModel::SetButtonShape(std::int32_t value) {
     if (value < 0 || value > kLastShape) return;
     m_.ButtonShape = value;
     m_.CaptionAlign = kCentred;
-    ResizeControl();
+    Resize();
     DelayDrawing(false);
     Notify(key::ButtonShape);
 }
@@ -95,6 +95,7 @@ void ButtonModel::SetButtonStyle(std::int32_t value) {
 void ButtonModel::SetCaption(const std::wstring& value) {
     if (auto key = AccessKeyOf(value)) window_.AccessKeys = *key;
     m_.Caption = value;
+    CaptionChanged();
     LayoutCaptionAndPicture();
     Refresh();
     Notify(key::Caption);

@@ -142,6 +142,9 @@ public:
     void WriteProperties(PropertyBag& bag) const;
     void AmbientChanged(std::wstring_view name);
     void Show();
+    // The host sized the control, after giving it its properties: the
+    // buffer, the region, the layout and a redraw.
+    void Resize();
 
     // Input from the host. Coordinates are client pixels; Button and Shift
     // are sums of the mouse buttons and of Shift 1, Ctrl 2, Alt 4.
@@ -161,6 +164,17 @@ public:
     // Before the window goes: stops hover tracking, lets go of the mouse and
     // leaves the option group, so no timer or slot names a dead button.
     void EndInteraction();
+    // A press that will see no release here: the mouse capture was taken
+    // away, or the focus left while the space bar held the button. The
+    // button is let go of without a click.
+    void CancelPress();
+
+    // Drag and drop over the button's window, raised as the platform reports
+    // it. State is 0 when the drag enters, 1 when it leaves, 2 as it moves.
+    void OLEDragOver(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift, float x,
+                     float y, std::int16_t state);
+    void OLEDragDrop(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift, float x,
+                     float y);
 
     // Holds the button in a look that otherwise needs the mouse or the
     // keyboard (pressed in, hot, held outside, armed), for the gallery and
@@ -187,6 +201,7 @@ protected:
     virtual void LayoutCaptionAndPicture() = 0;
     virtual void RedrawButton() = 0;                     // not called while drawing is delayed
     virtual void EnabledChanged() = 0;                   // the window object's Enabled was assigned
+    virtual void CaptionChanged() {}                     // the caption was assigned
     virtual void CaptureMouse() = 0;
     virtual void ReleaseMouse() = 0;  // only if the button's window holds the capture
     virtual void PostKeyDown(std::uintptr_t window, std::int16_t keyCode, std::uint32_t lParam) = 0;
@@ -198,7 +213,6 @@ protected:
     virtual std::uintptr_t OwnWindow() const = 0;
     virtual WindowProperties& Properties() = 0;
 
-    void ResizeControl();
     void RecomputeFaceColors();
     bool OptionToggle(GroupAction action);
     ButtonEvents& Events() { return *events_; }

@@ -1,6 +1,7 @@
 #include "controls/buttons/button_painter_win.h"
 
 #include "controls/buttons/button_region.h"
+#include "controls/buttons/caption_win.h"
 #include "controls/buttons/drawing_colours.h"
 #include "controls/buttons/focus_mark.h"
 #include "controls/buttons/gradient.h"
@@ -96,7 +97,7 @@ void ButtonPainter::PaintRim(const BackgroundPlan& plan) {
         break;
     case BackgroundPlan::Rim::Shaded:
         DropClipRegion(dc(), ClipRegion);
-        if (plan.rimRepainted) PaintRimShading(surface_, w, h, screen_);
+        if (plan.rimRepainted) PaintRimShading(surface_, w, h, sources_.screen);
         KeepClipRegion(dc(), ClipRegion, InsideRim(w, h));
         if (plan.rimPushed) {
             // Inside the rim a second ring, shaded the other way.
@@ -108,7 +109,7 @@ void ButtonPainter::PaintRim(const BackgroundPlan& plan) {
 }
 
 void ButtonPainter::PaintGradient(Colour first, Colour second, std::int32_t gradientMode) {
-    ::PaintGradient(surface_, {gradientMode, context_.width, context_.height, screen_}, first, second);
+    ::PaintGradient(surface_, {gradientMode, context_.width, context_.height, sources_.screen}, first, second);
 }
 
 void ButtonPainter::DrawEdges(EdgePoints& points, const EdgeColors& colours, int outerPenStyle) {
@@ -133,7 +134,9 @@ void ButtonPainter::DrawFocus(Colour colour, bool solidFrame, bool aroundContent
     }
 }
 
-void ButtonPainter::DrawCaption(Colour, Colour, bool, bool&) {}
+void ButtonPainter::DrawCaption(Colour faceColor, Colour textColor, bool pressed, bool& singlePass) {
+    ::DrawCaption(dc(), m_, sources_.window, sources_.picture, faceColor, textColor, pressed, singlePass);
+}
 
 void ButtonPainter::DrawDottedEllipse() {
     const std::int32_t w = context_.width, h = context_.height;

@@ -42,14 +42,23 @@ void PaintRimShading(OffscreenSurface& surface, std::int32_t w, std::int32_t h, 
 void KeepClipRegion(HDC dc, Gdi<HRGN>& clipRegion, const ButtonRect& ellipse);
 void DropClipRegion(HDC dc, Gdi<HRGN>& clipRegion);
 
+// What a redraw draws from besides the members: the values the window
+// object keeps (font, colours, Enabled), the picture's handle and the
+// screen gradients are measured against.
+struct PaintSources {
+    const WindowObject& window;
+    HANDLE picture = nullptr;
+    SIZE screen{};
+};
+
 // One redraw of a button: the layers every style is built from, drawn into
 // its surface. The elliptic clip region stays the button's; the members are
 // the button's own, so the caption sees a style's temporary hover colour.
 class ButtonPainter {
 public:
     ButtonPainter(OffscreenSurface& surface, Gdi<HRGN>& clipRegion, ButtonMembers& members, const LookContext& context,
-                  SIZE screen)
-        : surface_(surface), ClipRegion(clipRegion), m_(members), context_(context), screen_(screen) {}
+                  const PaintSources& sources)
+        : surface_(surface), ClipRegion(clipRegion), m_(members), context_(context), sources_(sources) {}
     ButtonPainter(const ButtonPainter&) = delete;
     ButtonPainter& operator=(const ButtonPainter&) = delete;
 
@@ -63,6 +72,7 @@ public:
     // Fills points with the ring outline and draws the segments colours asks for.
     void DrawEdges(EdgePoints& points, const EdgeColors& colours, int outerPenStyle);
     void DrawFocus(Colour colour, bool solidFrame, bool aroundContent);
+    // The picture, then the caption text with its effect (see PlanCaption).
     void DrawCaption(Colour faceColor, Colour textColor, bool pressed, bool& singlePass);
     // ButtonStyle 5's dotted outline of an ellipse in design mode.
     void DrawDottedEllipse();
@@ -76,5 +86,5 @@ private:
     Gdi<HRGN>& ClipRegion;
     ButtonMembers& m_;
     const LookContext context_;
-    SIZE screen_;
+    const PaintSources sources_;
 };

@@ -23,7 +23,7 @@ public:
         m.RightSlantX = w;
         FillBand(surface, {0, 0, w, h}, kMarker);
     }
-    ButtonPainter Painter() { return ButtonPainter(surface, clip, m, context, screen_); }
+    ButtonPainter Painter() { return ButtonPainter(surface, clip, m, context, {window, nullptr, screen_}); }
     TestSurface Image() const { return TestSurface(surface.dc(), context.width, context.height); }
     void Background(Colour face, Colour gradient, Colour hover) {
         LookState state = 0;
@@ -33,6 +33,7 @@ public:
     OffscreenSurface surface;
     Gdi<HRGN> clip;
     ButtonMembers m;
+    WindowObject window;
     LookContext context;
 
 private:

@@ -12,6 +12,7 @@ void ButtonModel::AdoptContainer() {
 void ButtonModel::InitProperties() {
     AdoptContainer();
     m_.Caption = host_.DisplayName();
+    CaptionChanged();
     m_.CaptionAlign = kDefaultCaptionAlign;
     m_.ShowFocusRect = kDefaultShowFocusRect;
     m_.HoverForeColor = kDefaultHoverForeColor;
@@ -55,7 +56,7 @@ void ButtonModel::ReadProperties(const PropertyBag& bag) {
     SetCaption(m_.Caption);
     if (m_.Mode == kOptionButton) OptionToggle(GroupAction::Join);
     m_.DrawingDelayed = false;
-    ResizeControl();
+    Resize();
 }
 
 void ButtonModel::WriteProperties(PropertyBag& bag) const {

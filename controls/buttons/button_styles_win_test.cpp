@@ -14,8 +14,7 @@ namespace {
 
 // Every button here is 100 x 30 with the caption "Go", BackColor kBack and
 // HoverBackColor 0xD0E8F8; the expected colours were worked out by hand
-// from those. Caption and picture are not drawn by these renderers, so the
-// points stay clear of the middle where they go.
+// from those. The points stay clear of the middle, where the caption is.
 constexpr Colour kBack = 0xA0B4C8, kHoverBack = 0xD0E8F8;
 constexpr Colour kWhite = 0xFFFFFF, kBlack = 0x000000, kGrey = 0x808080, kLightGrey = 0xE9E9E9;
 constexpr Colour kChecked = 0xE0E0DF;  // CheckedFaceColor of ButtonStyle 0, 1, 4, 5, 6

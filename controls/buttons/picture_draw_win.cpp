@@ -5,6 +5,7 @@
 #include "controls/buttons/caption_layout.h"
 #include "controls/buttons/colour.h"
 #include "platform/handles_win.h"
+#include "platform/offscreen_surface_win.h"
 
 namespace {
 
@@ -23,8 +24,8 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 // goes back in before either is deleted.
 class Scratch {
 public:
-    Scratch(HDC compatibleWith, HBITMAP bitmap)
-        : dc_(CreateCompatibleDC(compatibleWith)), bitmap_(bitmap), selected_(dc_.get(), bitmap_.get()) {}
+    Scratch(HDC compatibleWith, Gdi<HBITMAP> bitmap)
+        : dc_(CreateCompatibleDC(compatibleWith)), bitmap_(std::move(bitmap)), selected_(dc_.get(), bitmap_.get()) {}
     HDC get() const { return dc_.get(); }
 
 private:
@@ -33,36 +34,45 @@ private:
     Selected selected_;
 };
 
-// The picture copied at the rectangle's size: the only scaling it gets.
+// The picture at the rectangle's size, its only scaling: a bitmap as a
+// copy of that size, an icon scaled by the system as it is drawn. Copying
+// an icon instead costs Wine a round trip to its server for the copy and
+// another for destroying it, three times the rest of a redraw.
 struct ScaledPicture {
-    Icon icon;
+    HICON icon = nullptr;  // the button's own
     Gdi<HBITMAP> bitmap;
     explicit operator bool() const { return icon || bitmap; }
 };
 
 ScaledPicture ScaledCopy(HANDLE picture, bool isIcon, PixelSize size) {
-    HANDLE copy = CopyImage(picture, isIcon ? IMAGE_ICON : IMAGE_BITMAP, size.width, size.height, 0);
-    ScaledPicture scaled;
-    if (isIcon)
-        scaled.icon.reset(static_cast<HICON>(copy));
-    else
-        scaled.bitmap.reset(static_cast<HBITMAP>(copy));
+    if (isIcon) return {static_cast<HICON>(picture), {}};
+    BITMAP original{};
+    if (!GetObjectW(picture, sizeof original, &original)) return {};
+    ScaledPicture scaled{nullptr, CreateColourBitmap(size.width, size.height)};
+    const MemoryDC from(CreateCompatibleDC(nullptr)), to(CreateCompatibleDC(nullptr));
+    const Selected source(from.get(), static_cast<HBITMAP>(picture)), target(to.get(), scaled.bitmap.get());
+    // Whole pixels of the original, never blends, so the key colour stays exact.
+    SetStretchBltMode(to.get(), COLORONCOLOR);
+    StretchBlt(to.get(), 0, 0, size.width, size.height, from.get(), 0, 0, original.bmWidth, original.bmHeight, SRCCOPY);
     return scaled;
 }
 
 void DrawScaled(HDC target, const ScaledPicture& picture, POINT at, PixelSize size) {
     if (picture.icon) {
-        DrawIconEx(target, at.x, at.y, picture.icon.get(), 0, 0, 0, nullptr, DI_NORMAL);
+        DrawIconEx(target, at.x, at.y, picture.icon, size.width, size.height, 0, nullptr, DI_NORMAL);
         return;
     }
     const RECT destination{at.x, at.y, at.x + size.width, at.y + size.height};
     DrawTransparentBitmap(target, destination, picture.bitmap.get(), RECT{}, size);
 }
 
-// Lays the black parts of the white-backed silhouette onto surface: a light
-// copy one pixel up and left, the dark one over it in place.
+// Lays the black parts of the monochrome silhouette onto surface: a light
+// copy one pixel up and left, the dark one over it in place. Its bits come
+// out as the surface's background and text colours, white and black here
+// whatever the caption last left there.
 void DrawEmboss(HDC surface, HDC silhouette, POINT at, PixelSize size) {
     const COLORREF previousBack = SetBkColor(surface, kWhite);
+    const COLORREF previousText = SetTextColor(surface, kBlack);
     const Gdi<HBRUSH> light(CreateSolidBrush(static_cast<COLORREF>(ShadeColor(kEmbossBase, kEmbossShade))));
     const Gdi<HBRUSH> dark(CreateSolidBrush(static_cast<COLORREF>(ShadeColor(kEmbossBase, -kEmbossShade))));
     {
@@ -74,6 +84,7 @@ void DrawEmboss(HDC surface, HDC silhouette, POINT at, PixelSize size) {
         BitBlt(surface, at.x, at.y, size.width, size.height, silhouette, 0, 0, kBrushWhereBlack);
     }
     SetBkColor(surface, previousBack);
+    SetTextColor(surface, previousText);
 }
 
 }  // namespace
@@ -81,8 +92,8 @@ void DrawEmboss(HDC surface, HDC silhouette, POINT at, PixelSize size) {
 void DrawPicture(HDC surface, const ButtonMembers& m, HANDLE picture, bool enabled, const ButtonRect& rect) {
     if (!HasPicture(m)) return;
     const PixelSize size{rect.right - rect.left, rect.bottom - rect.top};
-    // CopyImage reads a zero size as the picture's own: a rectangle squeezed
-    // to nothing would otherwise get the picture at full size.
+    // A zero size means the picture's own to the system: a rectangle
+    // squeezed to nothing would otherwise get the picture at full size.
     if (size.width <= 0 || size.height <= 0) return;
     const ScaledPicture scaled = ScaledCopy(picture, m.PictureIsIcon != 0, size);
     if (!scaled) return;
@@ -91,7 +102,9 @@ void DrawPicture(HDC surface, const ButtonMembers& m, HANDLE picture, bool enabl
         DrawScaled(surface, scaled, at, size);
         return;
     }
-    Scratch silhouette(surface, CreateCompatibleBitmap(surface, size.width + 1, size.height + 1));
+    // Monochrome: white stays white, every other colour turns black, so no
+    // colour of the picture survives into the emboss.
+    Scratch silhouette(surface, Gdi<HBITMAP>(CreateBitmap(size.width + 1, size.height + 1, 1, 1, nullptr)));
     PatBlt(silhouette.get(), 0, 0, size.width, size.height, WHITENESS);
     DrawScaled(silhouette.get(), scaled, {0, 0}, size);
     DrawEmboss(surface, silhouette.get(), at, size);
@@ -106,13 +119,12 @@ PixelSize DrawTransparentBitmap(HDC destination, const RECT& destRect, HBITMAP b
     const std::int32_t dH = extent(destRect.top, destRect.bottom, size.height);
     const PixelSize drawn = ShrinkToFit(size, {dW, dH});
 
-    const WindowDC screen(nullptr);
-    const MemoryDC sourceDC(CreateCompatibleDC(screen.get()));
+    const MemoryDC sourceDC(CreateCompatibleDC(nullptr));
     const Selected source(sourceDC.get(), bitmap);
     const COLORREF key = GetPixel(sourceDC.get(), 0, 0);
-    const Scratch mask(screen.get(), CreateBitmap(W, H, 1, 1, nullptr));
-    const Scratch work(screen.get(), CreateCompatibleBitmap(screen.get(), dW, dH));
-    const Scratch image(screen.get(), CreateCompatibleBitmap(screen.get(), W, H));
+    const Scratch mask(nullptr, Gdi<HBITMAP>(CreateBitmap(W, H, 1, 1, nullptr)));
+    const Scratch work(nullptr, CreateColourBitmap(dW, dH));
+    const Scratch image(nullptr, CreateColourBitmap(W, H));
 
     // Composed over a copy of the destination, which then gets one opaque block.
     SetMapMode(work.get(), GetMapMode(destination));

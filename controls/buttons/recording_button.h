@@ -116,6 +116,16 @@ public:
     }
     void Click() override { log_.push_back(L"Click"); }
     void DoubleClick(std::int16_t& button) override { log_.push_back(L"DoubleClick " + LogNumber(button)); }
+    void OLEDragOver(IDataObject*& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+                     float& y, std::int16_t& state) override {
+        Mouse(L"OLEDragOver", button, shift, x, y);
+        log_.back() += L" effect " + LogNumber(effect) + L" state " + LogNumber(state) + (data ? L" with data" : L"");
+    }
+    void OLEDragDrop(IDataObject*& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+                     float& y) override {
+        Mouse(L"OLEDragDrop", button, shift, x, y);
+        log_.back() += L" effect " + LogNumber(effect) + (data ? L" with data" : L"");
+    }
 
 private:
     void Mouse(const wchar_t* event, std::int16_t button, std::int16_t shift, float x, float y) {

@@ -12,12 +12,13 @@
 
 #include "controls/buttons/geometry.h"
 #include "platform/handles_win.h"
+#include "platform/offscreen_surface_win.h"
 
 class TestSurface {
 public:
     // Text is drawn without a background box, as into the button's surface.
     TestSurface(int width, int height, COLORREF fill)
-        : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)), bitmap_(CreateBits(width, height, &bits_)),
+        : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)), bitmap_(CreateColourBitmap(width, height, &bits_)),
           selected_(dc_.get(), bitmap_.get()) {
         SetBkMode(dc_.get(), TRANSPARENT);
         Fill(fill);
@@ -55,12 +56,14 @@ public:
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
 
-    // The smallest rectangle holding every pixel that is not background;
-    // empty (all zero) when there is none.
-    RECT Ink(COLORREF background) const {
+    // The smallest rectangle holding every pixel that is not background,
+    // within part of the surface or all of it; empty (all zero) when there is
+    // none.
+    RECT Ink(COLORREF background) const { return Ink(background, {0, 0, width_, height_}); }
+    RECT Ink(COLORREF background, const RECT& within) const {
         RECT box{width_, height_, -1, -1};
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x) {
+        for (int y = std::max<int>(within.top, 0); y < std::min<int>(within.bottom, height_); ++y)
+            for (int x = std::max<int>(within.left, 0); x < std::min<int>(within.right, width_); ++x) {
                 if (Pixel(x, y) == background) continue;
                 box.left = std::min<LONG>(box.left, x);
                 box.top = std::min<LONG>(box.top, y);
@@ -75,19 +78,6 @@ private:
         RECT client{};
         GetClientRect(window, &client);
         return {client.right, client.bottom};
-    }
-
-    static HBITMAP CreateBits(int width, int height, std::uint32_t** bits) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top-down: row y starts at y * width
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* memory = nullptr;
-        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
-        *bits = static_cast<std::uint32_t*>(memory);
-        return bitmap;
     }
 
     int width_, height_;

@@ -1,16 +1,27 @@
 #include "controls/buttons/xo_buttons_win.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
+#include <cwctype>
 #include <vector>
 
+#include "controls/buttons/button_input_win.h"
 #include "controls/buttons/button_region.h"
 #include "controls/buttons/button_styles_win.h"
+#include "controls/buttons/caption_win.h"
 #include "controls/buttons/drawing_colours.h"
+#include "controls/buttons/interaction_codes.h"
 
 #include "platform/screen_win.h"
 #include "platform/twips.h"
 
 namespace {
+
+// Posted to itself by the accessible object's default action.
+constexpr UINT kDoDefaultAction = WM_USER + 1;
+
+POINT ClientPoint(LPARAM lp) { return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
 
 // Standard pointers by number; 0 keeps the class cursor, 99 is MouseIcon.
 const wchar_t* StandardPointer(int number) {
@@ -54,12 +65,17 @@ bool xoButtons_H::Create(HWND parent, int id, const RECT& bounds) {
     spec.bounds = bounds;
     spec.parent = parent;
     spec.childId = id;
-    return CreateOwnWindow(spec);
+    if (!CreateOwnWindow(spec)) return false;
+    accessibility_.emplace(hwnd(), static_cast<AccessibleButtonFacts&>(*this));
+    dropTarget_.emplace(hwnd(), *this);
+    return true;
 }
 
 LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if ((msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_KEYFIRST && msg <= WM_KEYLAST))
+        return OnInput(msg, wp, lp);
     switch (msg) {
-    case WM_SIZE: ResizeControl(); return 0;
+    case WM_SIZE: Resize(); return 0;
     case WM_SHOWWINDOW:
         if (wp) Show();
         break;
@@ -69,9 +85,130 @@ LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETCURSOR:
         if (LOWORD(lp) == HTCLIENT && SetPointer()) return TRUE;
         break;
-    case WM_DESTROY: Terminate(); break;
+    case WM_SETTEXT: SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L""); return TRUE;
+    case WM_CAPTURECHANGED:
+        // Taken away by another window: the press ends without a click.
+        if (!releasing_) {
+            pressedHere_ = 0;
+            CancelPress();
+        }
+        return 0;
+    case WM_SETFOCUS: TakeFocus(); return 0;
+    case WM_KILLFOCUS: LoseFocus(); return 0;
+    case WM_GETDLGCODE: return DialogCode();
+    case BM_CLICK: ClickByAccessKey(); return 0;
+    case kDoDefaultAction: ClickForReader(); return 0;
+    case WM_GETOBJECT:
+        if (accessibility_)
+            if (const LRESULT object = accessibility_->OnGetObject(wp, lp)) return object;
+        break;
+    case WM_DESTROY:
+        EndInteraction();
+        Terminate();
+        break;
     }
     return DefaultProc(msg, wp, lp);
+}
+
+LRESULT xoButtons_H::OnInput(UINT msg, WPARAM wp, LPARAM lp) {
+    const auto key = static_cast<std::int16_t>(wp);
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: PressMouse(MouseButtonOf(msg), lp); return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: ReleaseMouseButton(MouseButtonOf(msg), lp); return 0;
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: DoubleClickMouse(MouseButtonOf(msg)); return 0;
+    case WM_MOUSEMOVE: {
+        const POINT at = ClientPoint(lp);
+        MouseMove(MouseButtonsOf(static_cast<DWORD>(wp)), KeyboardShift(), static_cast<float>(at.x),
+                  static_cast<float>(at.y));
+        return 0;
+    }
+    case WM_KEYDOWN: KeyDown(key, KeyboardShift()); return 0;
+    case WM_CHAR: KeyPress(key); return 0;
+    case WM_KEYUP: KeyUp(key, KeyboardShift()); return 0;
+    }
+    return DefaultProc(msg, wp, lp);
+}
+
+void xoButtons_H::PressMouse(std::int16_t button, LPARAM lp) {
+    // A left press takes the focus, as a push button's does; the focus may
+    // already check an option button, and the click step then finds it checked.
+    if (button == kLeftButton && GetFocus() != hwnd()) SetFocus(hwnd());
+    pressedHere_ |= button;
+    const POINT at = ClientPoint(lp);
+    MouseDown(button, KeyboardShift(), static_cast<float>(at.x), static_cast<float>(at.y));
+}
+
+// The platform's click follows a release over the button of a press that
+// began on it, but not the release that ends a double-click.
+void xoButtons_H::ReleaseMouseButton(std::int16_t button, LPARAM lp) {
+    const POINT at = ClientPoint(lp);
+    const bool clicked = (pressedHere_ & button) && InsideAt(at);
+    pressedHere_ &= ~button;
+    releasing_ = true;
+    MouseUp(button, KeyboardShift(), static_cast<float>(at.x), static_cast<float>(at.y));
+    releasing_ = false;
+    if (clicked) Click();
+}
+
+void xoButtons_H::DoubleClickMouse(std::int16_t button) {
+    if (button == kLeftButton && GetFocus() != hwnd()) SetFocus(hwnd());
+    pressedHere_ &= ~button;
+    DblClick();
+}
+
+// Inside the button's shape, and not under another window.
+bool xoButtons_H::InsideAt(POINT client) const {
+    POINT screen = client;
+    ClientToScreen(hwnd(), &screen);
+    return WindowFromPoint(screen) == hwnd();
+}
+
+void xoButtons_H::TakeFocus() {
+    host_.FocusChanged(true);
+    GotFocus();
+    if (accessibility_) accessibility_->NotifyChanges();
+}
+
+// A press the focus leaves behind would hold the button down for good: the
+// release goes elsewhere.
+void xoButtons_H::LoseFocus() {
+    pressedHere_ = 0;
+    CancelPress();
+    host_.FocusChanged(false);
+    if (accessibility_) accessibility_->NotifyChanges();
+}
+
+LRESULT xoButtons_H::DialogCode() const {
+    return DLGC_BUTTON | DLGC_WANTARROWS | (host_.DisplayAsDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+}
+
+// The dialog manager found the access key of the caption.
+void xoButtons_H::ClickByAccessKey() {
+    if (GetFocus() != hwnd()) SetFocus(hwnd());
+    const std::wstring& key = WindowValues().AccessKeys;
+    AccessKeyPress(key.empty() ? 0 : static_cast<std::int16_t>(towupper(key[0])));
+}
+
+void xoButtons_H::ClickForReader() {
+    if (Enabled()) AccessKeyPress(0);
+}
+
+AccessibleView xoButtons_H::Describe() const { return DescribeButton(*this, GetFocus() == hwnd()); }
+
+// The reader's call returns before the click, so a modal window that a
+// Click handler opens does not run inside it.
+void xoButtons_H::DoDefaultAction() { PostMessageW(hwnd(), kDoDefaultAction, 0, 0); }
+
+// The window's text is the caption, for every process that reads it: the
+// dialog manager finds access keys in it, screen readers and tests read it.
+void xoButtons_H::CaptionChanged() {
+    if (hwnd()) DefaultProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Caption().c_str()));
 }
 
 bool xoButtons_H::SetPointer() {
@@ -109,6 +246,7 @@ void xoButtons_H::RedrawButton() {
     if (m_.DrawingDelayed) return;
     Compose();
     ManageBuffer(false);
+    if (accessibility_) accessibility_->NotifyChanges();
 }
 
 void xoButtons_H::Compose() {
@@ -116,7 +254,7 @@ void xoButtons_H::Compose() {
     EdgePoints points{};
     EdgeColors colours{};
     LookState lookState = 0;
-    ButtonPainter painter(*BufferDC, ClipRegion, m_, Context(), ScreenSize());
+    ButtonPainter painter(*BufferDC, ClipRegion, m_, Context(), {window_, picture_.handle(), ScreenSize()});
     kStyleRenderers[m_.ButtonStyle](painter, points, colours, lookState);
 }
 
@@ -171,6 +309,16 @@ void xoButtons_H::BuildButtonRegion() {
     }
     // The window owns the region from here on.
     SetWindowRgn(hwnd(), MakeWindowRegion(plan).release(), TRUE);
+}
+
+// Measured in the surface with the caption font, which later draws it; the
+// resize that makes the surface lays the button out.
+void xoButtons_H::LayoutCaptionAndPicture() {
+    if (!BufferDC) return;
+    const ButtonSize size = ClientSize();
+    const ButtonLayout layout = ::LayoutCaptionAndPicture(BufferDC->dc(), m_, size.width, size.height);
+    m_.CaptionRect = layout.CaptionRect;
+    m_.PictureRect = layout.PictureRect;
 }
 
 // Widens a slanted button too narrow for its slant; its resize handling
@@ -248,6 +396,8 @@ void xoButtons_H::MeasurePicture() {
 }
 
 void xoButtons_H::Terminate() {
+    dropTarget_.reset();
+    accessibility_.reset();
     ClipRegion.reset();
     BufferDC.reset();
 }
@@ -263,10 +413,14 @@ std::unique_ptr<xoButtons_H> CreateXoButton(HWND parent, int id, const RECT& bou
                                             const PropertyBag* bag) {
     auto button = std::make_unique<xoButtons_H>(host);
     if (!button->Create(parent, id, bounds)) return nullptr;
-    if (bag)
+    // The window's first size came before the properties; a loaded button is
+    // sized again at the end of ReadProperties, a new one here.
+    if (bag) {
         button->ReadProperties(*bag);
-    else
+    } else {
         button->InitProperties();
+        button->Resize();
+    }
     ShowWindow(button->hWnd(), SW_SHOWNA);
     return button;
 }

@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 
+#include "controls/buttons/accessible_button_win.h"
+#include "controls/buttons/button_drop_target_win.h"
 #include "controls/buttons/button_host.h"
 #include "controls/buttons/button_model.h"
 #include "controls/buttons/button_platform_win.h"
@@ -19,8 +21,13 @@
 // image in an off-screen surface and shows it when it paints. The property
 // model is ButtonModel, the drawing ButtonPainter and the style renderers;
 // this class routes the window's messages and owns the surface, the clip
-// region and the pictures.
-class xoButtons_H final : public Window, public ButtonModel {
+// region, the pictures, the accessible object and the drop target.
+//
+// To the dialog manager (IsDialogMessage in the host's message loop) it is a
+// push button that takes the arrow keys: Tab reaches it (WS_TABSTOP), its
+// access key clicks it, and while the host displays it as the default button
+// Enter is sent to the host as the button's command (see FormButtons).
+class xoButtons_H final : public Window, public ButtonModel, private AccessibleButtonFacts {
 public:
     explicit xoButtons_H(ButtonHost& host) : ButtonModel(host) {}
     ~xoButtons_H() override;
@@ -61,6 +68,18 @@ public:
 
 private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    LRESULT OnInput(UINT msg, WPARAM wp, LPARAM lp);
+    void PressMouse(std::int16_t button, LPARAM lp);
+    void ReleaseMouseButton(std::int16_t button, LPARAM lp);
+    void DoubleClickMouse(std::int16_t button);
+    bool InsideAt(POINT client) const;
+    void TakeFocus();
+    void LoseFocus();
+    LRESULT DialogCode() const;
+    void ClickForReader();
+    void ClickByAccessKey();
+    AccessibleView Describe() const override;
+    void DoDefaultAction() override;
     bool SetPointer();
     void PaintControl();
     void ManageBuffer(bool create);
@@ -81,9 +100,10 @@ private:
     }
     void RemakeBuffer() override { ManageBuffer(true); }
     void BuildButtonRegion() override;
-    void LayoutCaptionAndPicture() override {}
+    void LayoutCaptionAndPicture() override;
     void RedrawButton() override;
     void EnabledChanged() override;
+    void CaptionChanged() override;
     void CaptureMouse() override { SetCapture(hwnd()); }
     void ReleaseMouse() override {
         if (GetCapture() == hwnd()) ReleaseCapture();
@@ -106,6 +126,10 @@ private:
     WindowProperties& Properties() override { return properties_; }
 
     std::optional<OffscreenSurface> BufferDC;
+    std::optional<ButtonAccessibility> accessibility_;
+    std::optional<ButtonDropTarget> dropTarget_;
+    std::int16_t pressedHere_ = 0;  // mouse buttons pressed on the button and not yet released
+    bool releasing_ = false;        // inside a release, which gives the capture back itself
     Gdi<HRGN> ClipRegion;
     LoadedPicture picture_;
     LoadedPicture mouseIcon_;
@@ -115,6 +139,8 @@ private:
 };
 
 // Creates a button in parent and gives it its properties: read from bag, or
-// those of a new instance without one. The button is shown.
+// those of a new instance without one. The button is shown. Its events go to
+// nobody until the host calls Listen; a host never destroys a button from
+// inside one of its events.
 std::unique_ptr<xoButtons_H> CreateXoButton(HWND parent, int id, const RECT& bounds, ButtonHost& host,
                                             const PropertyBag* bag);
