@@ -21,8 +21,8 @@ TEST(NonEmptyLines, SplitsOnlyAtCrLfAndSkipsEmptyPieces) {
 TEST(AfterLines, CountsOnlyCrLfAndStopsAtTheEnd) {
     const std::wstring text = L"a\r\nb\nc\r\n\r\nd";
     EXPECT_EQ(AfterLines(text, 0, 1), 3u);
-    EXPECT_EQ(AfterLines(text, 0, 2), 9u) << "a lone LF ends no line";
-    EXPECT_EQ(AfterLines(text, 3, 2), 11u) << "an empty line is a line";
+    EXPECT_EQ(AfterLines(text, 0, 2), 8u) << "a lone LF ends no line";
+    EXPECT_EQ(AfterLines(text, 3, 2), 10u) << "an empty line is a line";
     EXPECT_EQ(AfterLines(text, 9, 5), text.size());
     EXPECT_EQ(AfterLines(text, 0, 0), 0u);
     EXPECT_EQ(AfterLines(text, 99, 1), text.size());
