@@ -113,14 +113,14 @@ struct CallWatch {
 // which the receive timeout bounds), or a watched read of `size` bytes.
 bool ReadBody(HINTERNET source, std::vector<char>& buffer, DWORD size, CallWatch& watch, const TransferLimits& limits,
               DWORD& got) {
+    const auto room = static_cast<DWORD>(buffer.size());
     if (size == 0) {
         DWORD available = 0;
         return InternetQueryDataAvailable(source, &available, 0, 0) &&
-               InternetReadFile(source, buffer.data(), std::clamp<DWORD>(available, 1, static_cast<DWORD>(buffer.size())),
-                                &got);
+               InternetReadFile(source, buffer.data(), std::clamp<DWORD>(available, 1, room), &got);
     }
     watch.Start(limits.stallMs);
-    const bool read = InternetReadFile(source, buffer.data(), std::min<DWORD>(size, static_cast<DWORD>(buffer.size())), &got);
+    const bool read = InternetReadFile(source, buffer.data(), std::min(size, room), &got);
     watch.Stop();
     return read;
 }
