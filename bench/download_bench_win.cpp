@@ -9,24 +9,16 @@
 #include <wininet.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/address_list_win.h"
 #include "platform/handles_win.h"
 #include "retrieval/download_win.h"
 
 namespace {
 
 constexpr DWORD kChunkBytes = 256 * 1024;
-
-std::vector<std::wstring> ReadLines(const wchar_t* path) {
-    std::ifstream file(path);
-    std::vector<std::wstring> lines;
-    for (std::string line; std::getline(file, line);)
-        if (!line.empty()) lines.emplace_back(line.begin(), line.end());
-    return lines;
-}
 
 std::wstring TargetFor(const std::wstring& folder, const std::wstring& address) {
     return folder + L"\\" + address.substr(address.find_last_of(L'/') + 1);
@@ -78,7 +70,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     const bool bare = std::wstring(argv[1]) == L"bare";
-    const std::vector<std::wstring> addresses = ReadLines(argv[2]);
+    const std::vector<std::wstring> addresses = ReadAddressList(argv[2]);
     const std::wstring folder = argv[3];
     const std::wstring warmUp = argv[4];
     BareLoop loop;

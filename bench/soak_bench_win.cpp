@@ -9,13 +9,13 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/main_layout.h"
 #include "app/settings_rules.h"
 #include "app/settings_win.h"
+#include "bench/address_list_win.h"
 #include "bench/program_copy_win.h"
 
 namespace {
@@ -23,14 +23,6 @@ namespace {
 constexpr UINT_PTR kScheduleTimer = 1;
 constexpr DWORD kWindowWithinMs = 60'000;
 constexpr DWORD kRunWithinMs = 600'000;
-
-std::vector<std::wstring> ReadLines(const wchar_t* path) {
-    std::ifstream file(path);
-    std::vector<std::wstring> lines;
-    for (std::string line; std::getline(file, line);)
-        if (!line.empty()) lines.emplace_back(line.begin(), line.end());
-    return lines;
-}
 
 size_t FilesIn(const std::wstring& folder) {
     size_t count = 0;
@@ -50,7 +42,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "usage: soak_bench <durnwick.exe> <address list> <download folder> <runs>\n");
         return 2;
     }
-    const std::vector<std::wstring> addresses = ReadLines(argv[2]);
+    const std::vector<std::wstring> addresses = ReadAddressList(argv[2]);
     const std::wstring downloads = argv[3];
     const int runs = std::max(1, _wtoi(argv[4]));
     ProgramCopy copy(argv[1], addresses);
