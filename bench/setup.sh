@@ -28,8 +28,9 @@ bench_build() {
   cmake --build "$bench_root/build/win" --target "$@" >/dev/null
   [ -d "$WINEPREFIX" ] || "$bench_root/build/win/wine-setup"
   # One Wine server for the whole bench: a server that quits between two
-  # programs can drop the next one's connection.
-  wineserver -p"$bench_wineserver_linger"
+  # programs can drop the next one's connection. One already running (an
+  # earlier bench's) stays as it is.
+  wineserver -p"$bench_wineserver_linger" 2>/dev/null || true
 }
 
 # A scratch folder, removed with the server when the script ends.
