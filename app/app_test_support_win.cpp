@@ -65,6 +65,11 @@ std::wstring TestSettingsKey() {
 TestEnvironment::TestEnvironment()
     : settingsKey_(TestSettingsKey()) {}
 
+MainWindowEnvironment TestEnvironment::environment() const {
+    return {folder_.path(), settingsKey_, {}, kTestTransferLimits,
+            [opened = opened_](HWND, const std::wstring& target) { opened->push_back(target); }};
+}
+
 TestEnvironment::~TestEnvironment() { RegDeleteTreeW(HKEY_CURRENT_USER, settingsKey_.c_str()); }
 
 std::wstring TestEnvironment::Setting(const std::wstring& section, const std::wstring& key) const {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,8 +60,10 @@ public:
     TestEnvironment& operator=(const TestEnvironment&) = delete;
     ~TestEnvironment();
 
-    MainWindowEnvironment environment() const { return {folder_.path(), settingsKey_, {}, kTestTransferLimits}; }
+    MainWindowEnvironment environment() const;
     const TempFolder& folder() const { return folder_; }
+    // What the window handed to the shell to open, in order.
+    const std::vector<std::wstring>& opened() const { return *opened_; }
     std::wstring Setting(const std::wstring& section, const std::wstring& key) const;
     bool HasSetting(const std::wstring& section, const std::wstring& key) const;
     void StoreSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value) const;
@@ -70,6 +73,7 @@ public:
 private:
     TempFolder folder_;
     std::wstring settingsKey_;
+    std::shared_ptr<std::vector<std::wstring>> opened_ = std::make_shared<std::vector<std::wstring>>();
 };
 
 // What a user does and sees on the main window.
