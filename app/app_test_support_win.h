@@ -17,10 +17,11 @@ struct ClosedDialog {
 };
 
 // Closes every modal dialog this thread opens (message boxes, the folder
-// picker) as Escape would, and remembers what each said.
+// picker) as Escape would, and remembers what each said. A dialog that
+// answer takes (returns true for) is left to it instead.
 class DialogWatcher {
 public:
-    DialogWatcher();
+    explicit DialogWatcher(std::function<bool(HWND dialog)> answer = {});
     DialogWatcher(const DialogWatcher&) = delete;
     DialogWatcher& operator=(const DialogWatcher&) = delete;
     ~DialogWatcher();
@@ -29,6 +30,7 @@ public:
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     static DialogWatcher* active_;
+    std::function<bool(HWND)> answer_;
     UINT_PTR timer_ = 0;
     std::vector<ClosedDialog> closed_;
 };
@@ -78,6 +80,11 @@ private:
 
 // What a user does and sees on the main window.
 void Click(frmMain& form, ControlId id);
+// Makes the window the foreground one, which the keyboard and mouse reach.
+void BringToFront(frmMain& form);
+// A left click of the real mouse in the middle of the control.
+void ClickWithMouse(HWND control);
+void SetClipboardText(HWND owner, const std::wstring& text);
 std::wstring TextOf(HWND control);
 std::wstring Panel(frmMain& form, int panel);
 std::vector<std::wstring> Queue(frmMain& form);

@@ -36,6 +36,7 @@ public:
 
     HWND Control(ControlId id) const { return controls_[id]; }
     xoButtons_H& Button(ControlId id) const { return controls_.Button(id); }
+    RECT HintBox() const { return controls_.HintBox(); }
     HWND StatusBar() const { return controls_.statusBar(); }
     HWND ProgressBar() const { return controls_.progressBar(); }
     bool StopRequested() const { return stopRequested_; }
