@@ -94,6 +94,12 @@ void TestEnvironment::StoreNumber(const std::wstring& section, const std::wstrin
 
 void Click(frmMain& form, ControlId id) { SendMessageW(form.Control(id), BM_CLICK, 0, 0); }
 
+void ForegroundMainWindow::SetUp() {
+    form_ = std::make_unique<frmMain>(env_.environment());
+    ASSERT_TRUE(form_->Show());
+    BringToFront(*form_);
+}
+
 void BringToFront(frmMain& form) {
     SetForegroundWindow(form.hwnd());
     EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form.hwnd(); }, kInputDeadlineMs));

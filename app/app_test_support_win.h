@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -76,6 +78,16 @@ private:
     TempFolder folder_;
     std::wstring settingsKey_;
     std::shared_ptr<std::vector<std::wstring>> opened_ = std::make_shared<std::vector<std::wstring>>();
+};
+
+// A main window with a folder and settings of its own, shown in the
+// foreground, where the real keyboard and mouse reach it.
+class ForegroundMainWindow : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    TestEnvironment env_;
+    std::unique_ptr<frmMain> form_;
 };
 
 // What a user does and sees on the main window.

@@ -32,18 +32,10 @@ const ButtonRow kButtons[] = {
     {idCmdORMA, L"&ORMA", 1, FW_NORMAL},
 };
 
-class MainWindowButtons : public ::testing::Test {
+class MainWindowButtons : public ForegroundMainWindow {
 protected:
-    void SetUp() override {
-        form_ = std::make_unique<frmMain>(env_.environment());
-        ASSERT_TRUE(form_->Show());
-        BringToFront(*form_);
-    }
     void ClickButton(ControlId id) { ClickWithMouse(form_->Control(id)); }
     std::wstring Text(ControlId id) const { return TextOf(form_->Control(id)); }
-
-    TestEnvironment env_;
-    std::unique_ptr<frmMain> form_;
 };
 
 TEST_F(MainWindowButtons, EveryButtonIsOursWithTheStoredProperties) {

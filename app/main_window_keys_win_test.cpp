@@ -28,22 +28,14 @@ std::vector<std::string> Names(const std::vector<ControlId>& ids) {
     return names;
 }
 
-class MainWindowKeys : public ::testing::Test {
+class MainWindowKeys : public ForegroundMainWindow {
 protected:
-    void SetUp() override {
-        form_ = std::make_unique<frmMain>(env_.environment());
-        ASSERT_TRUE(form_->Show());
-        BringToFront(*form_);
-    }
     static ControlId Focused() { return static_cast<ControlId>(GetDlgCtrlID(GetFocus())); }
     static void Chord(WORD modifier, WORD key) {
         Key(modifier, true);
         Tap(key);
         Key(modifier, false);
     }
-
-    TestEnvironment env_;
-    std::unique_ptr<frmMain> form_;
 };
 
 TEST_F(MainWindowKeys, TheFocusStartsInTheUrlBoxAndTabLeavesIt) {
