@@ -1,6 +1,5 @@
 #include "app/main_layout.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "app/links.h"
@@ -83,17 +82,3 @@ TwipsRect PlaceInWindow(const ControlSpec& control) {
 }
 
 bool TakesFocus(ControlKind kind) { return kind != ControlKind::Frame && kind != ControlKind::Label; }
-
-int FittedWidth(const ControlSpec& control, int neededTwips) {
-    constexpr int kMarginTwips = 90;
-    const TwipsRect place = PlaceInWindow(control);
-    const TwipsRect frame = ControlById(control.container).place;
-    int limit = control.container == control.id ? kMainClientWidthTwips : frame.left + frame.width - kMarginTwips;
-    for (const ControlSpec& other : MainWindowControls()) {
-        const TwipsRect o = PlaceInWindow(other);
-        const bool sameRow = o.top < place.top + place.height && place.top < o.top + o.height;
-        if (other.kind != ControlKind::Frame && &other != &control && sameRow && o.left >= place.left + place.width)
-            limit = std::min(limit, o.left - kMarginTwips / 3);
-    }
-    return std::max(place.width, std::min(neededTwips, limit - place.left));
-}

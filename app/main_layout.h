@@ -78,7 +78,3 @@ const ControlSpec& ControlById(ControlId id);
 TwipsRect PlaceInWindow(const ControlSpec& control);
 
 bool TakesFocus(ControlKind kind);
-
-// A label, check box or option button grows to the width its text needs, as
-// far as the next control on its row or the edge of its frame allows.
-int FittedWidth(const ControlSpec& control, int neededTwips);

@@ -41,15 +41,4 @@ TEST(MainLayout, LinkButtonsOverlapSoTheirSlantsInterlock) {
     }
 }
 
-TEST(FittedWidth, GrowsUpToTheNextControlOrTheFrameEdge) {
-    const ControlSpec& custom = ControlById(idOptCustom);
-    EXPECT_EQ(FittedWidth(custom, 1000), custom.place.width);
-    EXPECT_EQ(FittedWidth(custom, 5000), 1845 - 30 - 135);
-    const ControlSpec& minutes = ControlById(idLabel5);
-    EXPECT_EQ(FittedWidth(minutes, 700), 700);
-    EXPECT_EQ(FittedWidth(minutes, 5000), 2190 - 90 - 1215);
-    const ControlSpec& saveIn = ControlById(idLabel1);
-    EXPECT_EQ(FittedWidth(saveIn, 1200), 1200);
-}
-
 }  // namespace

@@ -188,8 +188,10 @@ LRESULT xoButtons_H::DialogCode() const {
     return DLGC_BUTTON | DLGC_WANTARROWS | (host_.DisplayAsDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
 }
 
-// The dialog manager found the access key of the caption.
+// The dialog manager found the access key of the caption. A disabled
+// button, which no key or mouse reaches, is not clicked this way either.
 void xoButtons_H::ClickByAccessKey() {
+    if (!Enabled()) return;
     if (GetFocus() != hwnd()) SetFocus(hwnd());
     const std::wstring& key = WindowValues().AccessKeys;
     AccessKeyPress(key.empty() ? 0 : static_cast<std::int16_t>(towupper(key[0])));
