@@ -20,7 +20,7 @@ bool IsFrame(ControlId id) { return ControlById(id).kind == ControlKind::Frame; 
 // outside them), from left to right.
 std::vector<ControlId> Members(ControlId container, const MainPlaces& design) {
     std::vector<ControlId> members;
-    for (const ControlSpec& control : MainWindowControls()) {
+    for (const ControlDesign& control : MainWindowControls()) {
         const bool topLevel = control.container == control.id;
         if (container == kTopLevel ? topLevel : !topLevel && control.container == container)
             members.push_back(control.id);
@@ -78,7 +78,7 @@ PixelBox ToPixels(const TwipsRect& place, int dpi) {
 
 MainPlaces DesignPlaces(int dpi) {
     MainPlaces places;
-    for (const ControlSpec& control : MainWindowControls())
+    for (const ControlDesign& control : MainWindowControls())
         places.controls[control.id] = ToPixels(PlaceInWindow(control), dpi);
     TwipsRect box = kLabel3BoxPlace;
     box.left += ControlById(idFileNaming).place.left;

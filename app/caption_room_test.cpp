@@ -8,7 +8,7 @@
 
 namespace {
 
-bool HasCaption(const ControlSpec& control) {
+bool HasCaption(const ControlDesign& control) {
     return control.kind == ControlKind::Label || control.kind == ControlKind::CheckBox ||
            control.kind == ControlKind::OptionButton;
 }
@@ -16,7 +16,7 @@ bool HasCaption(const ControlSpec& control) {
 // Every caption needing its designed room times scale.
 std::map<ControlId, CaptionRoom> Scaled(const MainPlaces& design, double scale) {
     std::map<ControlId, CaptionRoom> rooms;
-    for (const ControlSpec& control : MainWindowControls()) {
+    for (const ControlDesign& control : MainWindowControls()) {
         if (!HasCaption(control)) continue;
         const PixelBox& box = design.controls.at(control.id);
         rooms[control.id] = {static_cast<int>(box.width() * scale), static_cast<int>(box.height() * scale)};
@@ -34,7 +34,7 @@ bool Inside(const PixelBox& inner, const PixelBox& outer) {
 }
 
 // The window holds the frames; a frame what lies in it.
-ControlId Holder(const ControlSpec& control) {
+ControlId Holder(const ControlDesign& control) {
     return control.container == control.id ? static_cast<ControlId>(0) : control.container;
 }
 
@@ -107,11 +107,11 @@ TEST(FitCaptions, WiderFontsKeepEveryControlApartAndInside) {
                 EXPECT_GE(fitted.controls.at(id).width(), room.width) << ControlById(id).name << ", " << where;
                 EXPECT_GE(fitted.controls.at(id).height(), room.height) << ControlById(id).name << ", " << where;
             }
-            for (const ControlSpec& control : MainWindowControls()) {
+            for (const ControlDesign& control : MainWindowControls()) {
                 const PixelBox& box = fitted.controls.at(control.id);
                 const PixelBox& outer = control.container == control.id ? window : fitted.controls.at(control.container);
                 EXPECT_TRUE(Inside(box, outer)) << control.name << ", " << where;
-                for (const ControlSpec& other : MainWindowControls()) {
+                for (const ControlDesign& other : MainWindowControls()) {
                     if (&other == &control || Holder(other) != Holder(control) || (IsLink(control.id) && IsLink(other.id)))
                         continue;
                     EXPECT_FALSE(Overlap(box, fitted.controls.at(other.id)))

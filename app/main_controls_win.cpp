@@ -31,7 +31,7 @@ struct WindowKind {
     DWORD exStyle;
 };
 
-WindowKind KindOf(const ControlSpec& control) {
+WindowKind KindOf(const ControlDesign& control) {
     switch (control.kind) {
     case ControlKind::Frame:
         return {L"BUTTON", BS_GROUPBOX, 0};
@@ -116,7 +116,7 @@ void MainControls::Create(HWND parent, std::function<void(ControlId)> clicked) {
     const std::optional<std::vector<NamedBag>> bags = LoadBagResource(IDR_MAIN_BUTTONS);
     const MainPlaces design = DesignPlaces(dpi_);
     hintBox_ = design.hintBox;
-    for (const ControlSpec& control : MainWindowControls()) {
+    for (const ControlDesign& control : MainWindowControls()) {
         const PixelBox& place = design.controls.at(control.id);
         if (control.kind == ControlKind::Button)
             CreateButton(parent, control, place, BagOf(bags, control.name), clicked);
@@ -132,7 +132,7 @@ void MainControls::Create(HWND parent, std::function<void(ControlId)> clicked) {
     FitCaptionsToFonts();
 }
 
-HWND MainControls::CreateControl(HWND parent, const ControlSpec& control, const PixelBox& place) {
+HWND MainControls::CreateControl(HWND parent, const ControlDesign& control, const PixelBox& place) {
     const WindowKind kind = KindOf(control);
     HWND window = CreateWindowExW(kind.exStyle, kind.className, control.caption,
                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, place.left, place.top,
@@ -145,7 +145,7 @@ HWND MainControls::CreateControl(HWND parent, const ControlSpec& control, const 
 
 // A button takes its properties from the program's stored bag; the window
 // hears only of its clicks.
-void MainControls::CreateButton(HWND parent, const ControlSpec& control, const PixelBox& place,
+void MainControls::CreateButton(HWND parent, const ControlDesign& control, const PixelBox& place,
                                 const PropertyBag* bag, const std::function<void(ControlId)>& clicked) {
     xoButtons_H* button = buttons_.Add(parent, control.id, ToRect(place), control.name, bag);
     if (!button) return;
@@ -156,7 +156,7 @@ void MainControls::CreateButton(HWND parent, const ControlSpec& control, const P
 
 void MainControls::FitCaptionsToFonts() {
     std::map<ControlId, CaptionRoom> rooms;
-    for (const ControlSpec& control : MainWindowControls())
+    for (const ControlDesign& control : MainWindowControls())
         if (HasCaption(control.kind)) rooms[control.id] = NeededRoom(windows_.at(control.id), control.kind);
     const MainPlaces fitted = FitCaptions(dpi_, rooms);
     for (const auto& [id, box] : fitted.controls)

@@ -48,8 +48,8 @@ public:
     HBRUSH ColorStatic(HDC dc, HWND control) const;
 
 private:
-    HWND CreateControl(HWND parent, const ControlSpec& control, const PixelBox& place);
-    void CreateButton(HWND parent, const ControlSpec& control, const PixelBox& place, const PropertyBag* bag,
+    HWND CreateControl(HWND parent, const ControlDesign& control, const PixelBox& place);
+    void CreateButton(HWND parent, const ControlDesign& control, const PixelBox& place, const PropertyBag* bag,
                       const std::function<void(ControlId)>& clicked);
     void FitCaptionsToFonts();
     void CreateStatusArea(HWND parent);

@@ -8,7 +8,7 @@ namespace {
 
 using K = ControlKind;
 
-std::vector<ControlSpec> BuildControls() {
+std::vector<ControlDesign> BuildControls() {
     const wchar_t* appliesToMessages = L"Enable this for tray popup messages informing about download completion.";
     return {
         {idTxtURLs, L"txtURLs", K::TextBox, idFrame2, {135, 510, 7530, 1590}, L"",
@@ -60,18 +60,18 @@ std::vector<ControlSpec> BuildControls() {
 
 }  // namespace
 
-const std::vector<ControlSpec>& MainWindowControls() {
-    static const std::vector<ControlSpec> controls = BuildControls();
+const std::vector<ControlDesign>& MainWindowControls() {
+    static const std::vector<ControlDesign> controls = BuildControls();
     return controls;
 }
 
-const ControlSpec& ControlById(ControlId id) {
-    for (const ControlSpec& control : MainWindowControls())
+const ControlDesign& ControlById(ControlId id) {
+    for (const ControlDesign& control : MainWindowControls())
         if (control.id == id) return control;
     throw std::out_of_range("no such control");
 }
 
-TwipsRect PlaceInWindow(const ControlSpec& control) {
+TwipsRect PlaceInWindow(const ControlDesign& control) {
     TwipsRect place = control.place;
     if (control.container != control.id) {
         const TwipsRect frame = ControlById(control.container).place;

@@ -6,7 +6,7 @@ namespace {
 
 TEST(MainLayout, FocusMovesInTheDesignedTabOrder) {
     std::vector<std::wstring> order;
-    for (const ControlSpec& control : MainWindowControls())
+    for (const ControlDesign& control : MainWindowControls())
         if (TakesFocus(control.kind)) order.push_back(control.name);
     const std::vector<std::wstring> expected = {
         L"txtURLs",        L"cmdPaste",          L"cmdAdd",        L"txtPath",          L"cmdBrowse",
@@ -18,7 +18,7 @@ TEST(MainLayout, FocusMovesInTheDesignedTabOrder) {
 }
 
 TEST(MainLayout, EveryControlLiesInsideItsFrameAndTheWindow) {
-    for (const ControlSpec& control : MainWindowControls()) {
+    for (const ControlDesign& control : MainWindowControls()) {
         const TwipsRect place = PlaceInWindow(control);
         const TwipsRect outer = control.container == control.id
                                     ? TwipsRect{0, 0, kMainClientWidthTwips, kMainClientHeightTwips}

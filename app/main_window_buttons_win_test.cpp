@@ -40,26 +40,26 @@ protected:
 
 TEST_F(MainWindowButtons, EveryButtonIsOursWithTheStoredProperties) {
     for (const ButtonRow& row : kButtons) {
-        const ControlSpec& spec = ControlById(row.id);
+        const ControlDesign& descriptor = ControlById(row.id);
         wchar_t className[32] = {};
         GetClassNameW(form_->Control(row.id), className, 32);
-        EXPECT_STREQ(className, L"xoButtons_H") << spec.name;
-        EXPECT_EQ(Text(row.id), row.caption) << spec.name;
+        EXPECT_STREQ(className, L"xoButtons_H") << descriptor.name;
+        EXPECT_EQ(Text(row.id), row.caption) << descriptor.name;
         const xoButtons_H& button = form_->Button(row.id);
-        EXPECT_EQ(button.ButtonShape(), row.shape) << spec.name;
-        EXPECT_EQ(button.ButtonStyle(), 2) << spec.name;
-        EXPECT_EQ(button.CaptionAlign(), 2) << spec.name;
-        EXPECT_EQ(button.GradientColor(), 0) << spec.name;
-        EXPECT_EQ(button.GradientMode(), 0) << spec.name;
-        EXPECT_EQ(button.Mode(), 0) << spec.name;
-        EXPECT_FALSE(button.Value()) << spec.name;
-        EXPECT_EQ(button.BackColor(), kButtonFace) << spec.name;
-        EXPECT_EQ(button.Font().Name, L"Tahoma") << spec.name;
-        EXPECT_EQ(button.Font().Size, 8.25) << spec.name;
-        EXPECT_EQ(button.Font().Weight, row.weight) << spec.name;
+        EXPECT_EQ(button.ButtonShape(), row.shape) << descriptor.name;
+        EXPECT_EQ(button.ButtonStyle(), 2) << descriptor.name;
+        EXPECT_EQ(button.CaptionAlign(), 2) << descriptor.name;
+        EXPECT_EQ(button.GradientColor(), 0) << descriptor.name;
+        EXPECT_EQ(button.GradientMode(), 0) << descriptor.name;
+        EXPECT_EQ(button.Mode(), 0) << descriptor.name;
+        EXPECT_FALSE(button.Value()) << descriptor.name;
+        EXPECT_EQ(button.BackColor(), kButtonFace) << descriptor.name;
+        EXPECT_EQ(button.Font().Name, L"Tahoma") << descriptor.name;
+        EXPECT_EQ(button.Font().Size, 8.25) << descriptor.name;
+        EXPECT_EQ(button.Font().Weight, row.weight) << descriptor.name;
         // The host's ambient back colour is the window's own.
-        EXPECT_EQ(button.Members().ContainerBackColor, static_cast<Colour>(kMainBackColor)) << spec.name;
-        EXPECT_TRUE(GetWindowLongW(form_->Control(row.id), GWL_STYLE) & WS_TABSTOP) << spec.name;
+        EXPECT_EQ(button.Members().ContainerBackColor, static_cast<Colour>(kMainBackColor)) << descriptor.name;
+        EXPECT_TRUE(GetWindowLongW(form_->Control(row.id), GWL_STYLE) & WS_TABSTOP) << descriptor.name;
     }
 }
 

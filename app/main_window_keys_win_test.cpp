@@ -17,7 +17,7 @@
 namespace {
 
 std::string Name(ControlId id) {
-    for (const ControlSpec& control : MainWindowControls())
+    for (const ControlDesign& control : MainWindowControls())
         if (control.id == id) return std::string(control.name, control.name + wcslen(control.name));
     return "(not a control of the window)";
 }
@@ -56,7 +56,7 @@ TEST_F(MainWindowKeys, TheFocusStartsInTheUrlBoxAndTabLeavesIt) {
 // option group at its chosen member, and comes round; Shift+Tab goes back.
 TEST_F(MainWindowKeys, TabAndShiftTabWalkTheTabOrderBothWays) {
     std::vector<ControlId> order;
-    for (const ControlSpec& control : MainWindowControls())
+    for (const ControlDesign& control : MainWindowControls())
         if (TakesFocus(control.kind) && (control.kind != ControlKind::OptionButton || Ticked(*form_, control.id)))
             order.push_back(control.id);
     std::vector<ControlId> forward, backward;
@@ -165,7 +165,7 @@ TEST(MainWindowCaptions, EveryCaptionShowsWholeInItsOwnFont) {
     frmMain form(env.environment());
     ASSERT_TRUE(form.Show());
     const std::string where = std::to_string(ScreenDpi()) + " dpi";
-    for (const ControlSpec& control : MainWindowControls()) {
+    for (const ControlDesign& control : MainWindowControls()) {
         const bool marked = control.kind == ControlKind::CheckBox || control.kind == ControlKind::OptionButton;
         if (control.kind != ControlKind::Label && !marked) continue;
         HWND window = form.Control(control.id);

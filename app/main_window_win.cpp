@@ -56,16 +56,16 @@ bool frmMain::Show() {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int x = work.left + (work.right - work.left - width) / 2;
     const int y = work.top + (work.bottom - work.top - height) / 2;
-    WindowSpec spec;
-    spec.className = kMainClass;
-    spec.icon = ProgramIcon(GetSystemMetrics(SM_CXICON));
-    spec.smallIcon = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
-    spec.title = kMainCaption;
-    spec.style = kMainStyle;
+    WindowDescriptor descriptor;
+    descriptor.className = kMainClass;
+    descriptor.icon = ProgramIcon(GetSystemMetrics(SM_CXICON));
+    descriptor.smallIcon = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    descriptor.title = kMainCaption;
+    descriptor.style = kMainStyle;
     // Tab walks the controls as in a dialog.
-    spec.exStyle = WS_EX_CONTROLPARENT;
-    spec.bounds = {x, y, x + width, y + height};
-    if (!CreateOwnWindow(spec)) return false;
+    descriptor.exStyle = WS_EX_CONTROLPARENT;
+    descriptor.bounds = {x, y, x + width, y + height};
+    if (!CreateOwnWindow(descriptor)) return false;
     controls_.Create(hwnd(), [this](ControlId id) { OnButtonClick(id); });
     ConnectTray();
     SetPanel(1, L"Idle");

@@ -57,15 +57,15 @@ xoButtons_H::~xoButtons_H() {
 }
 
 bool xoButtons_H::Create(HWND parent, int id, const RECT& bounds) {
-    WindowSpec spec;
-    spec.className = L"xoButtons_H";
+    WindowDescriptor descriptor;
+    descriptor.className = L"xoButtons_H";
     // Its own DC answers hDC for as long as the window lives.
-    spec.classStyle = CS_DBLCLKS | CS_OWNDC;
-    spec.style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
-    spec.bounds = bounds;
-    spec.parent = parent;
-    spec.childId = id;
-    if (!CreateOwnWindow(spec)) return false;
+    descriptor.classStyle = CS_DBLCLKS | CS_OWNDC;
+    descriptor.style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
+    descriptor.bounds = bounds;
+    descriptor.parent = parent;
+    descriptor.childId = id;
+    if (!CreateOwnWindow(descriptor)) return false;
     accessibility_.emplace(hwnd(), static_cast<AccessibleButtonFacts&>(*this));
     dropTarget_.emplace(hwnd(), *this);
     return true;
