@@ -4,10 +4,11 @@
 #include <shellapi.h>
 
 #include "app/settings_win.h"
+#include "controls/buttons/test_input_win.h"
 
 DialogWatcher* DialogWatcher::active_ = nullptr;
 
-DialogWatcher::DialogWatcher() {
+DialogWatcher::DialogWatcher(std::function<bool(HWND)> answer) : answer_(std::move(answer)) {
     active_ = this;
     timer_ = SetTimer(nullptr, 0, 50, Tick);
 }
@@ -24,6 +25,7 @@ void CALLBACK DialogWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
             wchar_t className[32] = {};
             GetClassNameW(window, className, 32);
             if (wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window) || !active_) return TRUE;
+            if (active_->answer_ && active_->answer_(window)) return TRUE;
             ClosedDialog dialog{TextOf(window), L""};
             EnumChildWindows(
                 window,
@@ -65,6 +67,11 @@ std::wstring TestSettingsKey() {
 TestEnvironment::TestEnvironment()
     : settingsKey_(TestSettingsKey()) {}
 
+MainWindowEnvironment TestEnvironment::environment() const {
+    return {folder_.path(), settingsKey_, {}, kTestTransferLimits,
+            [opened = opened_](HWND, const std::wstring& target) { opened->push_back(target); }};
+}
+
 TestEnvironment::~TestEnvironment() { RegDeleteTreeW(HKEY_CURRENT_USER, settingsKey_.c_str()); }
 
 std::wstring TestEnvironment::Setting(const std::wstring& section, const std::wstring& key) const {
@@ -86,6 +93,47 @@ void TestEnvironment::StoreNumber(const std::wstring& section, const std::wstrin
 }
 
 void Click(frmMain& form, ControlId id) { SendMessageW(form.Control(id), BM_CLICK, 0, 0); }
+
+void ForegroundMainWindow::SetUp() {
+    form_ = std::make_unique<frmMain>(env_.environment());
+    ASSERT_TRUE(form_->Show());
+    BringToFront(*form_);
+}
+
+void BringToFront(frmMain& form) {
+    SetForegroundWindow(form.hwnd());
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form.hwnd(); }, kInputDeadlineMs));
+    Settle();
+}
+
+void ClickWithMouse(HWND control) {
+    // Two clicks on one spot within the double-click time are a double-click.
+    static POINT lastAt{-1, -1};
+    static DWORD lastTime = 0;
+    RECT client{};
+    GetClientRect(control, &client);
+    POINT middle{client.right / 2, client.bottom / 2};
+    ClientToScreen(control, &middle);
+    if (middle.x == lastAt.x && middle.y == lastAt.y)
+        PumpUntil([] { return GetTickCount() - lastTime > GetDoubleClickTime(); }, 2 * GetDoubleClickTime());
+    MoveTo(middle);
+    MouseButton(1, true);
+    MouseButton(1, false);
+    lastAt = middle;
+    lastTime = GetTickCount();
+}
+
+void SetClipboardText(HWND owner, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    if (!text.empty()) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+        memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+    }
+    CloseClipboard();
+}
 
 std::wstring TextOf(HWND control) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');

@@ -1,7 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,10 +19,11 @@ struct ClosedDialog {
 };
 
 // Closes every modal dialog this thread opens (message boxes, the folder
-// picker) as Escape would, and remembers what each said.
+// picker) as Escape would, and remembers what each said. A dialog that
+// answer takes (returns true for) is left to it instead.
 class DialogWatcher {
 public:
-    DialogWatcher();
+    explicit DialogWatcher(std::function<bool(HWND dialog)> answer = {});
     DialogWatcher(const DialogWatcher&) = delete;
     DialogWatcher& operator=(const DialogWatcher&) = delete;
     ~DialogWatcher();
@@ -28,6 +32,7 @@ public:
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     static DialogWatcher* active_;
+    std::function<bool(HWND)> answer_;
     UINT_PTR timer_ = 0;
     std::vector<ClosedDialog> closed_;
 };
@@ -59,8 +64,10 @@ public:
     TestEnvironment& operator=(const TestEnvironment&) = delete;
     ~TestEnvironment();
 
-    MainWindowEnvironment environment() const { return {folder_.path(), settingsKey_, {}, kTestTransferLimits}; }
+    MainWindowEnvironment environment() const;
     const TempFolder& folder() const { return folder_; }
+    // What the window handed to the shell to open, in order.
+    const std::vector<std::wstring>& opened() const { return *opened_; }
     std::wstring Setting(const std::wstring& section, const std::wstring& key) const;
     bool HasSetting(const std::wstring& section, const std::wstring& key) const;
     void StoreSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value) const;
@@ -70,10 +77,26 @@ public:
 private:
     TempFolder folder_;
     std::wstring settingsKey_;
+    std::shared_ptr<std::vector<std::wstring>> opened_ = std::make_shared<std::vector<std::wstring>>();
+};
+
+// A main window with a folder and settings of its own, shown in the
+// foreground, where the real keyboard and mouse reach it.
+class ForegroundMainWindow : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    TestEnvironment env_;
+    std::unique_ptr<frmMain> form_;
 };
 
 // What a user does and sees on the main window.
 void Click(frmMain& form, ControlId id);
+// Makes the window the foreground one, which the keyboard and mouse reach.
+void BringToFront(frmMain& form);
+// A left click of the real mouse in the middle of the control.
+void ClickWithMouse(HWND control);
+void SetClipboardText(HWND owner, const std::wstring& text);
 std::wstring TextOf(HWND control);
 std::wstring Panel(frmMain& form, int panel);
 std::vector<std::wstring> Queue(frmMain& form);

@@ -19,11 +19,11 @@ std::wstring Lines(size_t count) {
 class EditHost final : public Window {
 public:
     EditHost() {
-        WindowSpec spec;
-        spec.className = L"DurnwickDeferredEditTextTest";
-        spec.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-        spec.bounds = {0, 0, 500, 400};
-        EXPECT_TRUE(CreateOwnWindow(spec));
+        WindowDescriptor window;
+        window.className = L"DurnwickDeferredEditTextTest";
+        window.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+        window.bounds = {0, 0, 500, 400};
+        EXPECT_TRUE(CreateOwnWindow(window));
         edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                                 WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN |
                                     WS_HSCROLL | WS_VSCROLL,

@@ -3,7 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 
+#include "app/resources.h"
+#include "controls/buttons/bag_resource_win.h"
 #include "platform/screen_win.h"
 #include "platform/text.h"
 #include "platform/twips.h"
@@ -11,18 +14,6 @@
 #include "retrieval/schedule.h"
 
 namespace {
-
-constexpr double kButtonFontPoints = 8.25;
-
-Gdi<HFONT> MakeFont(const wchar_t* face, double points, int weight, int dpi) {
-    LOGFONTW font{};
-    font.lfHeight = FontHeightPixels(points, TwipsPerPixel(dpi));
-    font.lfWeight = weight;
-    font.lfCharSet = DEFAULT_CHARSET;
-    font.lfQuality = CLEARTYPE_QUALITY;
-    wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-    return Gdi<HFONT>(CreateFontIndirectW(&font));
-}
 
 Gdi<HFONT> MessageFont() {
     NONCLIENTMETRICSW metrics{};
@@ -40,7 +31,7 @@ struct WindowKind {
     DWORD exStyle;
 };
 
-WindowKind KindOf(const ControlSpec& control) {
+WindowKind KindOf(const ControlDesign& control) {
     switch (control.kind) {
     case ControlKind::Frame:
         return {L"BUTTON", BS_GROUPBOX, 0};
@@ -48,14 +39,13 @@ WindowKind KindOf(const ControlSpec& control) {
         return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOTIFY, 0};
     case ControlKind::ListBox:
         return {L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, WS_EX_CLIENTEDGE};
-    case ControlKind::Button:
-        return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::OptionButton:
         return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | BS_AUTORADIOBUTTON | (control.id == idOptOriginalName ? WS_GROUP : 0)), 0};
     case ControlKind::CheckBox:
         return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | WS_GROUP, 0};
     case ControlKind::ScrollBar:
         return {L"SCROLLBAR", WS_TABSTOP | SBS_VERT | WS_GROUP, 0};
+    case ControlKind::Button:
     case ControlKind::TextBox:
         break;
     }
@@ -65,28 +55,57 @@ WindowKind KindOf(const ControlSpec& control) {
     return {L"EDIT", style, WS_EX_CLIENTEDGE};
 }
 
+bool HasCaption(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::CheckBox || kind == ControlKind::OptionButton;
+}
+
+// The room a caption needs in its control's own font; a check box or option
+// button says itself how wide it needs to be, mark and all.
+CaptionRoom NeededRoom(HWND control, ControlKind kind) {
+    SIZE ideal{};
+    if (kind != ControlKind::Label && SendMessageW(control, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)))
+        return {ideal.cx, ideal.cy};
+    wchar_t text[256] = {};
+    GetWindowTextW(control, text, static_cast<int>(std::size(text)));
+    WindowDC screen(nullptr);
+    Selected font(screen.get(), reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    RECT extent{};
+    DrawTextW(screen.get(), text, -1, &extent, DT_CALCRECT | DT_SINGLELINE);
+    if (kind != ControlKind::Label) extent.right += GetSystemMetrics(SM_CXMENUCHECK) + GetSystemMetrics(SM_CXEDGE);
+    return {extent.right, extent.bottom};
+}
+
+// The URL box is multi-line, so it asks for every key; Tab and Escape are
+// left to the dialog manager, which moves the focus on and ignores Escape,
+// as in every other box. The box itself would send the window a request to
+// move on, which only a dialog understands, and close it on Escape.
+LRESULT CALLBACK UrlBoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_GETDLGCODE) {
+        LRESULT code = DefSubclassProc(box, msg, wp, lp);
+        const auto* key = reinterpret_cast<const MSG*>(lp);
+        if (key && key->message == WM_KEYDOWN && (key->wParam == VK_TAB || key->wParam == VK_ESCAPE))
+            code &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+        return code;
+    }
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(box, UrlBoxProc, 0);
+    return DefSubclassProc(box, msg, wp, lp);
+}
+
+const PropertyBag* BagOf(const std::optional<std::vector<NamedBag>>& bags, const wchar_t* name) {
+    if (!bags) return nullptr;
+    for (const NamedBag& bag : *bags)
+        if (EqualNoCase(bag.Name, name)) return &bag.Bag;
+    return nullptr;
+}
+
+RECT ToRect(const PixelBox& box) { return {box.left, box.top, box.right, box.bottom}; }
+
 }  // namespace
 
-// Buttons are made in one place so that the owner-drawn button can replace
-// the standard one without touching anything else.
-HWND CreateCommandButton(HWND parent, const ControlSpec& control, const RECT& r, DWORD style) {
-    return CreateWindowExW(0, L"BUTTON", control.caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, r.left,
-                           r.top, r.right - r.left, r.bottom - r.top, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleW(nullptr), nullptr);
-}
-
-RECT MainControls::PixelRect(const TwipsRect& place) const {
-    const int left = TwipsToPixels(place.left, dpi_);
-    const int top = TwipsToPixels(place.top, dpi_);
-    return {left, top, TwipsToPixels(place.left + place.width, dpi_), TwipsToPixels(place.top + place.height, dpi_)};
-}
-
-void MainControls::Create(HWND parent) {
+void MainControls::Create(HWND parent, std::function<void(ControlId)> clicked) {
     dpi_ = ScreenDpi();
     ProvideWineTahoma();
     messageFont_ = MessageFont();
-    buttonFont_ = MakeFont(L"Tahoma", kButtonFontPoints, FW_NORMAL, dpi_);
-    boldButtonFont_ = MakeFont(L"Tahoma", kButtonFontPoints, FW_BOLD, dpi_);
     background_.reset(CreateSolidBrush(kMainBackColor));
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
@@ -94,62 +113,74 @@ void MainControls::Create(HWND parent) {
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, TwipsToPixels(6000, dpi_));
 
     CreateStatusArea(parent);
-    for (const ControlSpec& control : MainWindowControls()) {
-        HWND window = CreateControl(parent, control);
-        windows_[control.id] = window;
-        if (!control.tooltip.empty()) AddTooltip(parent, window, control.tooltip);
+    const std::optional<std::vector<NamedBag>> bags = LoadBagResource(IDR_MAIN_BUTTONS);
+    const MainPlaces design = DesignPlaces(dpi_);
+    hintBox_ = design.hintBox;
+    for (const ControlDesign& control : MainWindowControls()) {
+        const PixelBox& place = design.controls.at(control.id);
+        if (control.kind == ControlKind::Button)
+            CreateButton(parent, control, place, BagOf(bags, control.name), clicked);
+        else
+            windows_[control.id] = CreateControl(parent, control, place);
+        if (!control.tooltip.empty()) AddTooltip(parent, windows_[control.id], control.tooltip);
     }
+    SetWindowSubclass(windows_[idTxtURLs], UrlBoxProc, 0, 0);
     SendMessageW(windows_[idOptOriginalName], BM_SETCHECK, BST_CHECKED, 0);
     SCROLLINFO scroll{sizeof scroll, SIF_RANGE | SIF_POS | SIF_PAGE, kSpinnerMin, kSpinnerMax, 0,
                       kSpinnerDesignValue, 0};
     SetScrollInfo(windows_[idVScroll1], SB_CTL, &scroll, TRUE);
+    FitCaptionsToFonts();
 }
 
-int MainControls::NeededWidthTwips(const ControlSpec& control) const {
-    WindowDC screen(nullptr);
-    Selected font(screen.get(), messageFont_.get());
-    RECT text{};
-    DrawTextW(screen.get(), control.caption, -1, &text, DT_CALCRECT | DT_SINGLELINE);
-    int pixels = text.right;
-    if (control.kind != ControlKind::Label) pixels += GetSystemMetrics(SM_CXMENUCHECK) + 6;
-    return MulDiv(pixels, kTwipsPerInch, dpi_);
-}
-
-HWND MainControls::CreateControl(HWND parent, const ControlSpec& control) {
+HWND MainControls::CreateControl(HWND parent, const ControlDesign& control, const PixelBox& place) {
     const WindowKind kind = KindOf(control);
-    TwipsRect place = PlaceInWindow(control);
-    if (control.kind == ControlKind::Label || control.kind == ControlKind::CheckBox ||
-        control.kind == ControlKind::OptionButton)
-        place.width = FittedWidth(control, NeededWidthTwips(control));
-    const RECT r = PixelRect(place);
-    HWND window = control.kind == ControlKind::Button
-                       ? CreateCommandButton(parent, control, r, kind.style)
-                       : CreateWindowExW(kind.exStyle, kind.className, control.caption,
-                                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, r.left, r.top,
-                                         r.right - r.left, r.bottom - r.top, parent,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                                         GetModuleHandleW(nullptr), nullptr);
-    HFONT font = control.kind != ControlKind::Button ? messageFont_.get()
-                 : control.id == idCmdAction         ? boldButtonFont_.get()
-                                                  : buttonFont_.get();
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HWND window = CreateWindowExW(kind.exStyle, kind.className, control.caption,
+                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, place.left, place.top,
+                                  place.width(), place.height(), parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                                  GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
     return window;
 }
 
+// A button takes its properties from the program's stored bag; the window
+// hears only of its clicks.
+void MainControls::CreateButton(HWND parent, const ControlDesign& control, const PixelBox& place,
+                                const PropertyBag* bag, const std::function<void(ControlId)>& clicked) {
+    xoButtons_H* button = buttons_.Add(parent, control.id, ToRect(place), control.name, bag);
+    if (!button) return;
+    button->Listen(relays_.emplace_back([clicked, id = control.id] { clicked(id); }));
+    buttonsById_[control.id] = button;
+    windows_[control.id] = button->hWnd();
+}
+
+void MainControls::FitCaptionsToFonts() {
+    std::map<ControlId, CaptionRoom> rooms;
+    for (const ControlDesign& control : MainWindowControls())
+        if (HasCaption(control.kind)) rooms[control.id] = NeededRoom(windows_.at(control.id), control.kind);
+    const MainPlaces fitted = FitCaptions(dpi_, rooms);
+    for (const auto& [id, box] : fitted.controls)
+        SetWindowPos(windows_.at(id), nullptr, box.left, box.top, box.width(), box.height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    hintBox_ = fitted.hintBox;
+}
+
+RECT MainControls::HintBox() const { return ToRect(hintBox_); }
+
 void MainControls::CreateStatusArea(HWND parent) {
     // Made first so they stay above the frames; the progress bar lies over the third panel.
-    const RECT bar = PixelRect(kProgressBarPlace);
+    const PixelBox bar = ToPixels(kProgressBarPlace, dpi_);
     progressBar_ = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bar.left,
-                                   bar.top, bar.right - bar.left, bar.bottom - bar.top, parent,
+                                   bar.top, bar.width(), bar.height(), parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(idPrgBar)),
                                    GetModuleHandleW(nullptr), nullptr);
     SendMessageW(progressBar_, PBM_SETRANGE32, 0, 100);
 
-    const RECT status = PixelRect(kStatusBarPlace);
+    const PixelBox status = ToPixels(kStatusBarPlace, dpi_);
     statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr,
                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_NOPARENTALIGN | CCS_NORESIZE,
-                                 status.left, status.top, status.right - status.left, status.bottom - status.top,
-                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(idSbStatus)),
+                                 status.left, status.top, status.width(), status.height(), parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(idSbStatus)),
                                  GetModuleHandleW(nullptr), nullptr);
     int edges[std::size(kStatusPanelWidthsTwips)];
     int twips = 0;

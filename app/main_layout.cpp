@@ -1,6 +1,5 @@
 #include "app/main_layout.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "app/links.h"
@@ -9,7 +8,7 @@ namespace {
 
 using K = ControlKind;
 
-std::vector<ControlSpec> BuildControls() {
+std::vector<ControlDesign> BuildControls() {
     const wchar_t* appliesToMessages = L"Enable this for tray popup messages informing about download completion.";
     return {
         {idTxtURLs, L"txtURLs", K::TextBox, idFrame2, {135, 510, 7530, 1590}, L"",
@@ -61,18 +60,18 @@ std::vector<ControlSpec> BuildControls() {
 
 }  // namespace
 
-const std::vector<ControlSpec>& MainWindowControls() {
-    static const std::vector<ControlSpec> controls = BuildControls();
+const std::vector<ControlDesign>& MainWindowControls() {
+    static const std::vector<ControlDesign> controls = BuildControls();
     return controls;
 }
 
-const ControlSpec& ControlById(ControlId id) {
-    for (const ControlSpec& control : MainWindowControls())
+const ControlDesign& ControlById(ControlId id) {
+    for (const ControlDesign& control : MainWindowControls())
         if (control.id == id) return control;
     throw std::out_of_range("no such control");
 }
 
-TwipsRect PlaceInWindow(const ControlSpec& control) {
+TwipsRect PlaceInWindow(const ControlDesign& control) {
     TwipsRect place = control.place;
     if (control.container != control.id) {
         const TwipsRect frame = ControlById(control.container).place;
@@ -83,17 +82,3 @@ TwipsRect PlaceInWindow(const ControlSpec& control) {
 }
 
 bool TakesFocus(ControlKind kind) { return kind != ControlKind::Frame && kind != ControlKind::Label; }
-
-int FittedWidth(const ControlSpec& control, int neededTwips) {
-    constexpr int kMarginTwips = 90;
-    const TwipsRect place = PlaceInWindow(control);
-    const TwipsRect frame = ControlById(control.container).place;
-    int limit = control.container == control.id ? kMainClientWidthTwips : frame.left + frame.width - kMarginTwips;
-    for (const ControlSpec& other : MainWindowControls()) {
-        const TwipsRect o = PlaceInWindow(other);
-        const bool sameRow = o.top < place.top + place.height && place.top < o.top + o.height;
-        if (other.kind != ControlKind::Frame && &other != &control && sameRow && o.left >= place.left + place.width)
-            limit = std::min(limit, o.left - kMarginTwips / 3);
-    }
-    return std::max(place.width, std::min(neededTwips, limit - place.left));
-}

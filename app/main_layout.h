@@ -50,7 +50,7 @@ struct TwipsRect {
     bool operator==(const TwipsRect&) const = default;
 };
 
-struct ControlSpec {
+struct ControlDesign {
     ControlId id;
     const wchar_t* name;
     ControlKind kind;
@@ -70,15 +70,11 @@ constexpr TwipsRect kLabel3BoxPlace{135, 1845, 4815, 270};
 
 // The controls in creation order: first those that take the focus, in tab
 // order, then labels, then frames, so frames lie beneath what they hold.
-const std::vector<ControlSpec>& MainWindowControls();
+const std::vector<ControlDesign>& MainWindowControls();
 
-const ControlSpec& ControlById(ControlId id);
+const ControlDesign& ControlById(ControlId id);
 
 // The control's place relative to the window's client area.
-TwipsRect PlaceInWindow(const ControlSpec& control);
+TwipsRect PlaceInWindow(const ControlDesign& control);
 
 bool TakesFocus(ControlKind kind);
-
-// A label, check box or option button grows to the width its text needs, as
-// far as the next control on its row or the edge of its frame allows.
-int FittedWidth(const ControlSpec& control, int neededTwips);

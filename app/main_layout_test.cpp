@@ -6,7 +6,7 @@ namespace {
 
 TEST(MainLayout, FocusMovesInTheDesignedTabOrder) {
     std::vector<std::wstring> order;
-    for (const ControlSpec& control : MainWindowControls())
+    for (const ControlDesign& control : MainWindowControls())
         if (TakesFocus(control.kind)) order.push_back(control.name);
     const std::vector<std::wstring> expected = {
         L"txtURLs",        L"cmdPaste",          L"cmdAdd",        L"txtPath",          L"cmdBrowse",
@@ -18,7 +18,7 @@ TEST(MainLayout, FocusMovesInTheDesignedTabOrder) {
 }
 
 TEST(MainLayout, EveryControlLiesInsideItsFrameAndTheWindow) {
-    for (const ControlSpec& control : MainWindowControls()) {
+    for (const ControlDesign& control : MainWindowControls()) {
         const TwipsRect place = PlaceInWindow(control);
         const TwipsRect outer = control.container == control.id
                                     ? TwipsRect{0, 0, kMainClientWidthTwips, kMainClientHeightTwips}
@@ -39,17 +39,6 @@ TEST(MainLayout, LinkButtonsOverlapSoTheirSlantsInterlock) {
         EXPECT_GE(overlap, 255);
         EXPECT_LE(overlap, 270);
     }
-}
-
-TEST(FittedWidth, GrowsUpToTheNextControlOrTheFrameEdge) {
-    const ControlSpec& custom = ControlById(idOptCustom);
-    EXPECT_EQ(FittedWidth(custom, 1000), custom.place.width);
-    EXPECT_EQ(FittedWidth(custom, 5000), 1845 - 30 - 135);
-    const ControlSpec& minutes = ControlById(idLabel5);
-    EXPECT_EQ(FittedWidth(minutes, 700), 700);
-    EXPECT_EQ(FittedWidth(minutes, 5000), 2190 - 90 - 1215);
-    const ControlSpec& saveIn = ControlById(idLabel1);
-    EXPECT_EQ(FittedWidth(saveIn, 1200), 1200);
 }
 
 }  // namespace

@@ -24,7 +24,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::vector<std::wstring> arguments(words, words + (words ? count : 0));
     LocalFree(words);
 
-    Startup startup({ProgramFolder(), SettingsKeyFromArguments(arguments, kSettingsKey), [] { PostQuitMessage(0); }, {}});
+    MainWindowEnvironment environment;
+    environment.programFolder = ProgramFolder();
+    environment.settingsKey = SettingsKeyFromArguments(arguments, kSettingsKey);
+    environment.onClosed = [] { PostQuitMessage(0); };
+    Startup startup(environment);
     startup.Begin();
 
     MSG msg;

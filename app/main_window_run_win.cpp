@@ -20,10 +20,10 @@ constexpr ControlId kLockedWhileArmed[] = {idVScroll1, idCmdAdd, idCmdBrowse, id
 }  // namespace
 
 void frmMain::cmdAction_Click() {
-    if (Text(idCmdAction) == kStart)
-        StartSchedule();
-    else
+    if (armed_)
         StopSchedule();
+    else
+        StartSchedule();
 }
 
 void frmMain::StartSchedule() {
@@ -42,8 +42,9 @@ void frmMain::StartSchedule() {
         ShowError(L"Destination folder path could not be found. Please define another folder.", MB_ICONERROR);
         return;
     }
-    SetWindowTextW(Control(idCmdAction), kStop);
-    for (ControlId id : kLockedWhileArmed) EnableWindow(Control(id), FALSE);
+    armed_ = true;
+    Button(idCmdAction).SetCaption(kStop);
+    for (ControlId id : kLockedWhileArmed) SetEnabled(id, false);
     stopRequested_ = false;
     minutesElapsed_ = 0;
     SetScheduleTimer(true);
@@ -51,8 +52,9 @@ void frmMain::StartSchedule() {
 }
 
 void frmMain::StopSchedule() {
-    SetWindowTextW(Control(idCmdAction), kStart);
-    for (ControlId id : kLockedWhileArmed) EnableWindow(Control(id), TRUE);
+    armed_ = false;
+    Button(idCmdAction).SetCaption(kStart);
+    for (ControlId id : kLockedWhileArmed) SetEnabled(id, true);
     SetScheduleTimer(false);
     stopRequested_ = true;
     SendMessageW(ProgressBar(), PBM_SETPOS, 0, 0);
@@ -89,7 +91,7 @@ void frmMain::DownloadQueue() {
             SetPanel(2, QueuedStatusText(QueueCount()));
             SendMessageW(ProgressBar(), PBM_SETPOS, 0, 0);
             SetScheduleTimer(false);
-            EnableWindow(Control(idVScroll1), TRUE);
+            SetEnabled(idVScroll1, true);
             TrimRunLog(RunLogPath(environment_.programFolder));
             runActive_ = false;
             return;

@@ -56,20 +56,24 @@ bool frmMain::Show() {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int x = work.left + (work.right - work.left - width) / 2;
     const int y = work.top + (work.bottom - work.top - height) / 2;
-    WindowSpec spec;
-    spec.className = kMainClass;
-    spec.icon = ProgramIcon(GetSystemMetrics(SM_CXICON));
-    spec.smallIcon = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
-    spec.title = kMainCaption;
-    spec.style = kMainStyle;
-    spec.bounds = {x, y, x + width, y + height};
-    if (!CreateOwnWindow(spec)) return false;
-    controls_.Create(hwnd());
+    WindowDescriptor descriptor;
+    descriptor.className = kMainClass;
+    descriptor.icon = ProgramIcon(GetSystemMetrics(SM_CXICON));
+    descriptor.smallIcon = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    descriptor.title = kMainCaption;
+    descriptor.style = kMainStyle;
+    // Tab walks the controls as in a dialog.
+    descriptor.exStyle = WS_EX_CONTROLPARENT;
+    descriptor.bounds = {x, y, x + width, y + height};
+    if (!CreateOwnWindow(descriptor)) return false;
+    controls_.Create(hwnd(), [this](ControlId id) { OnButtonClick(id); });
     ConnectTray();
     SetPanel(1, L"Idle");
     SetPanel(2, L"No files");
     Form_Load();
+    focused_ = Control(idTxtURLs);
     ShowWindow(hwnd(), SW_SHOWNORMAL);
+    SetFocus(focused_);
     UpdateWindow(hwnd());
     return true;
 }
@@ -140,11 +144,18 @@ void frmMain::LoadListFile() {
 }
 
 LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (LRESULT result = 0; controls_.Buttons().OnMessage(msg, wp, lp, result)) return result;
     if (msg == taskbarCreated_) {
         stSysTray_.Readd();
         return 0;
     }
     switch (msg) {
+    case WM_ACTIVATE:
+        Form_Activate(wp);
+        return 0;
+    case WM_SETFOCUS:
+        if (focused_ && IsWindow(focused_)) SetFocus(focused_);
+        return 0;
     case WM_SIZE:
         Form_Resize(wp);
         break;
@@ -169,21 +180,9 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         FillRect(reinterpret_cast<HDC>(wp), &client, controls_.background());
         return 1;
     }
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd(), &paint);
-        // The etched box around the hint under the naming options.
-        TwipsRect box = kLabel3BoxPlace;
-        box.left += ControlById(idFileNaming).place.left;
-        box.top += ControlById(idFileNaming).place.top;
-        const RECT r = controls_.PixelRect(box);
-        DrawLine(dc, kEtchShadow, {r.left, r.bottom}, {r.left, r.top});
-        DrawLine(dc, kEtchShadow, {r.left, r.top}, {r.right, r.top});
-        DrawLine(dc, kEtchLight, {r.right, r.top}, {r.right, r.bottom});
-        DrawLine(dc, kEtchLight, {r.right, r.bottom}, {r.left - 1, r.bottom});
-        EndPaint(hwnd(), &paint);
+    case WM_PAINT:
+        PaintHintBox();
         return 0;
-    }
     case WM_CLOSE:
         // A run in progress is abandoned, as Exit does: nothing waits for a transfer to end.
         if (runActive_) exito_Click();
@@ -197,6 +196,27 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return DefaultProc(msg, wp, lp);
 }
 
+// A message box or another program took the window's activation; the
+// control that had the focus gets it back, as in a dialog.
+void frmMain::Form_Activate(WPARAM state) {
+    if (LOWORD(state) == WA_INACTIVE) {
+        if (HWND focus = GetFocus(); focus && IsChild(hwnd(), focus)) focused_ = focus;
+        return;
+    }
+    if (HIWORD(state) == 0 && focused_ && IsWindow(focused_)) SetFocus(focused_);
+}
+
+void frmMain::PaintHintBox() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd(), &paint);
+    const RECT r = controls_.HintBox();
+    DrawLine(dc, kEtchShadow, {r.left, r.bottom}, {r.left, r.top});
+    DrawLine(dc, kEtchShadow, {r.left, r.top}, {r.right, r.top});
+    DrawLine(dc, kEtchLight, {r.right, r.top}, {r.right, r.bottom});
+    DrawLine(dc, kEtchLight, {r.right, r.bottom}, {r.left - 1, r.bottom});
+    EndPaint(hwnd(), &paint);
+}
+
 void frmMain::OnCommand(int id, int code) {
     if (id == idTxtCustomName) {
         if (code == EN_CHANGE) txtCustomName_Change();
@@ -208,6 +228,16 @@ void frmMain::OnCommand(int id, int code) {
     }
     if (code != BN_CLICKED) return;
     switch (id) {
+    case idOptOriginalName: optNaming_Click(NamingConvention::OriginalName); break;
+    case idOptOriginalDateTime: optNaming_Click(NamingConvention::OriginalDateTime); break;
+    case idOptCustom: optNaming_Click(NamingConvention::Custom); break;
+    case idChkShowMessages: chkShowMessages_Click(); break;
+    case idChkPlaySound: chkPlaySound_Click(); break;
+    }
+}
+
+void frmMain::OnButtonClick(ControlId id) {
+    switch (id) {
     case idCmdAdd: cmdAdd_Click(); break;
     case idCmdPaste: cmdPaste_Click(); break;
     case idCmdClear: cmdClear_Click(); break;
@@ -218,11 +248,7 @@ void frmMain::OnCommand(int id, int code) {
     case idCmdOtherProducts: OpenVendorPage(kProductsPage.opens); break;
     case idCmdITSolutions: OpenVendorPage(kServicesPage.opens); break;
     case idCmdORMA: OpenVendorPage(kHomePage.opens); break;
-    case idOptOriginalName: optNaming_Click(NamingConvention::OriginalName); break;
-    case idOptOriginalDateTime: optNaming_Click(NamingConvention::OriginalDateTime); break;
-    case idOptCustom: optNaming_Click(NamingConvention::Custom); break;
-    case idChkShowMessages: chkShowMessages_Click(); break;
-    case idChkPlaySound: chkPlaySound_Click(); break;
+    default: break;
     }
 }
 
@@ -274,15 +300,26 @@ void frmMain::cmdPaste_Click() {
 void frmMain::cmdClear_Click() { SendMessageW(Control(idLstDownload), LB_RESETCONTENT, 0, 0); }
 
 void frmMain::cmdBrowse_Click() {
-    const std::wstring folder = BrowseForFolder(hwnd(), L"Select folder:");
-    if (folder.empty()) return;
-    SetText(idTxtPath, folder);
-    settings_.Save(kPathsSection, L"SaveTo", folder);
+    const FolderChoice choice = BrowseForFolder(hwnd(), L"Select folder:");
+    if (choice.error != ERROR_SUCCESS) {
+        ShowError(std::to_wstring(choice.error) + L"\n" + SystemErrorText(choice.error), 0);
+        return;
+    }
+    if (choice.path.empty()) return;
+    SetText(idTxtPath, choice.path);
+    settings_.Save(kPathsSection, L"SaveTo", choice.path);
 }
 
-void frmMain::cmdView_Click() { OpenWithShell(hwnd(), Text(idTxtPath)); }
+void frmMain::cmdView_Click() { Open(Text(idTxtPath)); }
 
-void frmMain::OpenVendorPage(const wchar_t* path) { OpenWithShell(hwnd(), VendorAddress(path)); }
+void frmMain::OpenVendorPage(const wchar_t* path) { Open(VendorAddress(path)); }
+
+void frmMain::Open(const std::wstring& target) {
+    if (environment_.openWithShell)
+        environment_.openWithShell(hwnd(), target);
+    else
+        OpenWithShell(hwnd(), target);
+}
 
 void frmMain::optNaming_Click(NamingConvention convention) {
     settings_.Save(kOptionsSection, L"SaveName", std::to_wstring(static_cast<int>(convention)));
@@ -354,6 +391,13 @@ std::wstring frmMain::Text(ControlId id) const {
 void frmMain::SetText(ControlId id, const std::wstring& text) {
     // Like a user edit, a change raises the box's change handler; an equal text does not.
     if (Text(id) != text) SetWindowTextW(Control(id), text.c_str());
+}
+
+void frmMain::SetEnabled(ControlId id, bool enabled) {
+    if (controls_.IsButton(id))
+        Button(id).SetEnabled(enabled);
+    else
+        EnableWindow(Control(id), enabled);
 }
 
 bool frmMain::IsTicked(ControlId id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }

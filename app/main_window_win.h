@@ -21,6 +21,9 @@ struct MainWindowEnvironment {
     std::wstring settingsKey;    // the settings store's root under HKEY_CURRENT_USER
     std::function<void()> onClosed;
     TransferLimits transferLimits;  // tests make them short
+    // Hands a web address or a folder to the shell; the shell's "open" unless
+    // set, and tests only note what would be opened.
+    std::function<void(HWND owner, const std::wstring& target)> openWithShell;
 };
 
 // The main window: the queue, folder, naming, schedule and run.
@@ -34,6 +37,8 @@ public:
     [[nodiscard]] bool Show();
 
     HWND Control(ControlId id) const { return controls_[id]; }
+    xoButtons_H& Button(ControlId id) const { return controls_.Button(id); }
+    RECT HintBox() const { return controls_.HintBox(); }
     HWND StatusBar() const { return controls_.statusBar(); }
     HWND ProgressBar() const { return controls_.progressBar(); }
     bool StopRequested() const { return stopRequested_; }
@@ -51,6 +56,9 @@ private:
 
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnCommand(int id, int code);
+    void OnButtonClick(ControlId id);
+    void Form_Activate(WPARAM state);
+    void PaintHintBox();
     void Form_Load();
     void LoadSettings(std::wstring& storedNamingChoice);
     void SelectNamingOption(const std::wstring& storedNamingChoice);
@@ -64,6 +72,7 @@ private:
     void cmdView_Click();
     void cmdAction_Click();
     void OpenVendorPage(const wchar_t* path);
+    void Open(const std::wstring& target);
     void optNaming_Click(NamingConvention convention);
     void txtCustomName_Change();
     void VScroll1_Scroll(int request);
@@ -95,6 +104,7 @@ private:
     void SetText(ControlId id, const std::wstring& text);
     bool IsTicked(ControlId id) const;
     void SetTicked(ControlId id, bool ticked);
+    void SetEnabled(ControlId id, bool enabled);
     size_t QueueCount() const;
     std::wstring QueueEntry(size_t index) const;
     int Interval() const;
@@ -111,6 +121,10 @@ private:
     std::unique_ptr<DeferredEditText> loadedUrls_;  // the list file's text, going into the URL box
     ctxSysTray stSysTray_;
     const UINT taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    // The control that had the focus when the window last lost it.
+    HWND focused_ = nullptr;
+    // START armed the schedule and STOP has not disarmed it.
+    bool armed_ = false;
     bool stopRequested_ = false;
     int16_t minutesElapsed_ = 0;
     bool timerEnabled_ = false;

@@ -139,21 +139,13 @@ TEST_F(MainWindowTest, PasteReplacesTheBoxWithTheClipboardText) {
     frmMain& form = Open();
     Type(idTxtURLs, L"typed before");
     const std::wstring clip = L"http://x/1\r\nhttp://x/2";
-    ASSERT_TRUE(OpenClipboard(form.hwnd()));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (clip.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(memory), clip.c_str(), (clip.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
+    SetClipboardText(form.hwnd(), clip);
 
     Click(form, idCmdPaste);
     EXPECT_EQ(TextOf(form.Control(idTxtURLs)), clip);
     EXPECT_TRUE(Queue(form).empty());
 
-    ASSERT_TRUE(OpenClipboard(form.hwnd()));
-    EmptyClipboard();
-    CloseClipboard();
+    SetClipboardText(form.hwnd(), L"");
     Click(form, idCmdPaste);
     EXPECT_EQ(TextOf(form.Control(idTxtURLs)), L"");
 }

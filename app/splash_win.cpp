@@ -38,12 +38,12 @@ void frmSplash::Show() {
     wcscpy(font.lfFaceName, L"MS Sans Serif");
     label1Font_.reset(CreateFontIndirectW(&font));
 
-    WindowSpec spec;
-    spec.className = kSplashClass;
-    spec.title = kSplashCaption;
-    spec.style = kSplashStyle;
-    spec.bounds = {x, y, x + width, y + height};
-    if (!CreateOwnWindow(spec)) {
+    WindowDescriptor descriptor;
+    descriptor.className = kSplashClass;
+    descriptor.title = kSplashCaption;
+    descriptor.style = kSplashStyle;
+    descriptor.bounds = {x, y, x + width, y + height};
+    if (!CreateOwnWindow(descriptor)) {
         // The splash is decoration: without it the program starts at once.
         showMain_();
         return;

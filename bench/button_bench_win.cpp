@@ -82,13 +82,13 @@ class Stage final : public Window {
 public:
     ~Stage() override { DestroyOwnWindow(); }
     [[nodiscard]] bool Show() {
-        WindowSpec spec;
-        spec.className = L"DurnwickButtonBench";
-        spec.background = GetSysColorBrush(COLOR_BTNFACE);
-        spec.title = L"Button bench";
-        spec.style = WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE;
-        spec.bounds = {0, 0, kStageWidth, kStageHeight};
-        return CreateOwnWindow(spec);
+        WindowDescriptor descriptor;
+        descriptor.className = L"DurnwickButtonBench";
+        descriptor.background = GetSysColorBrush(COLOR_BTNFACE);
+        descriptor.title = L"Button bench";
+        descriptor.style = WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE;
+        descriptor.bounds = {0, 0, kStageWidth, kStageHeight};
+        return CreateOwnWindow(descriptor);
     }
 };
 

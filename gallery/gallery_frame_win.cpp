@@ -3,14 +3,14 @@
 GalleryFrame::~GalleryFrame() { DestroyOwnWindow(); }
 
 bool GalleryFrame::Create(HWND parent, const RECT& bounds) {
-    WindowSpec spec;
-    spec.className = L"DurnwickGalleryFrame";
-    spec.background = GetSysColorBrush(COLOR_BTNFACE);
-    spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
-    spec.exStyle = WS_EX_CONTROLPARENT;
-    spec.bounds = bounds;
-    spec.parent = parent;
-    return CreateOwnWindow(spec);
+    WindowDescriptor descriptor;
+    descriptor.className = L"DurnwickGalleryFrame";
+    descriptor.background = GetSysColorBrush(COLOR_BTNFACE);
+    descriptor.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+    descriptor.exStyle = WS_EX_CONTROLPARENT;
+    descriptor.bounds = bounds;
+    descriptor.parent = parent;
+    return CreateOwnWindow(descriptor);
 }
 
 LRESULT GalleryFrame::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

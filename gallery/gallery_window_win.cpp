@@ -35,14 +35,14 @@ bool GalleryWindow::Show() {
     const int x = work.left + std::max(0, static_cast<int>(work.right - work.left - width) / 2);
     const int y = work.top + std::max(0, static_cast<int>(work.bottom - work.top - height) / 2);
 
-    WindowSpec spec;
-    spec.className = kGalleryClass;
-    spec.background = GetSysColorBrush(COLOR_BTNFACE);
-    spec.title = kGalleryTitle;
-    spec.style = kGalleryStyle | WS_CLIPCHILDREN;
-    spec.exStyle = WS_EX_CONTROLPARENT;
-    spec.bounds = {x, y, x + width, y + height};
-    if (!CreateOwnWindow(spec)) return false;
+    WindowDescriptor descriptor;
+    descriptor.className = kGalleryClass;
+    descriptor.background = GetSysColorBrush(COLOR_BTNFACE);
+    descriptor.title = kGalleryTitle;
+    descriptor.style = kGalleryStyle | WS_CLIPCHILDREN;
+    descriptor.exStyle = WS_EX_CONTROLPARENT;
+    descriptor.bounds = {x, y, x + width, y + height};
+    if (!CreateOwnWindow(descriptor)) return false;
     if (!frame_.Create(hwnd(), ToRect(layout_.frame))) return false;
     for (const GalleryHeading& heading : layout_.headings) AddHeading(heading);
     AddEventLog();
@@ -75,33 +75,34 @@ void GalleryWindow::LogEvent(const std::wstring& line) {
     SendMessageW(eventLog_, LB_SETTOPINDEX, static_cast<WPARAM>(at), 0);
 }
 
-void GalleryWindow::AddButton(const GalleryButton& spec) {
+void GalleryWindow::AddButton(const GalleryButton& descriptor) {
     const int id = kFirstButtonId + static_cast<int>(Buttons().size());
     // A framed button sits on the frame, at its place within it.
-    RECT bounds = ToRect(spec.bounds);
-    if (spec.inFrame) OffsetRect(&bounds, -layout_.frame.left, -layout_.frame.top);
+    RECT bounds = ToRect(descriptor.bounds);
+    if (descriptor.inFrame) OffsetRect(&bounds, -layout_.frame.left, -layout_.frame.top);
     xoButtons_H* button =
-        buttons_.Add(spec.inFrame ? frame_.hwnd() : hwnd(), id, bounds, spec.caption, nullptr);
+        buttons_.Add(descriptor.inFrame ? frame_.hwnd() : hwnd(), id, bounds, descriptor.caption, nullptr);
     if (!button) return;
-    button->SetCaption(spec.caption);
-    listeners_.push_back(std::make_unique<EventText>(spec.caption, [this](const std::wstring& line) { LogEvent(line); }));
+    button->SetCaption(descriptor.caption);
+    listeners_.push_back(
+        std::make_unique<EventText>(descriptor.caption, [this](const std::wstring& line) { LogEvent(line); }));
     button->Listen(*listeners_.back());
-    button->SetButtonStyle(spec.style);
-    button->SetButtonShape(spec.shape);
-    button->SetGradientColor(spec.gradientColor);
-    button->SetGradientMode(spec.gradientMode);
-    button->SetBackColor(spec.backColor);
-    button->SetMode(spec.mode);
-    button->SetValue(spec.value);
-    button->SetCaptionStyle(spec.captionStyle);
-    button->SetCaptionAlign(spec.captionAlign);
-    if (const PictureRef picture = GalleryPictureRef(spec.picture)) {
+    button->SetButtonStyle(descriptor.style);
+    button->SetButtonShape(descriptor.shape);
+    button->SetGradientColor(descriptor.gradientColor);
+    button->SetGradientMode(descriptor.gradientMode);
+    button->SetBackColor(descriptor.backColor);
+    button->SetMode(descriptor.mode);
+    button->SetValue(descriptor.value);
+    button->SetCaptionStyle(descriptor.captionStyle);
+    button->SetCaptionAlign(descriptor.captionAlign);
+    if (const PictureRef picture = GalleryPictureRef(descriptor.picture)) {
         button->SetPicture(picture);
-        button->SetPictureAlign(spec.pictureAlign);
-        button->SetPictureSize(spec.pictureSize);
+        button->SetPictureAlign(descriptor.pictureAlign);
+        button->SetPictureSize(descriptor.pictureSize);
     }
-    button->SetEnabled(spec.enabled);
-    if (spec.held) button->ShowInteractionState(*spec.held);
+    button->SetEnabled(descriptor.enabled);
+    if (descriptor.held) button->ShowInteractionState(*descriptor.held);
 }
 
 LRESULT GalleryWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

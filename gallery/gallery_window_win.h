@@ -31,7 +31,7 @@ private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void AddHeading(const GalleryHeading& heading);
     void AddEventLog();
-    void AddButton(const GalleryButton& spec);
+    void AddButton(const GalleryButton& descriptor);
     void LogEvent(const std::wstring& line);
 
     const GalleryLayout layout_ = LayOutGallery();

@@ -1,7 +1,5 @@
 #include "platform/files_win.h"
 
-#include <shellapi.h>
-
 #include "platform/handles_win.h"
 
 std::wstring ProgramFolder() {
@@ -88,12 +86,36 @@ TempFolder::TempFolder() {
     }
 }
 
-TempFolder::~TempFolder() {
-    // SHFileOperation wants a double-NUL-terminated list.
-    std::wstring from = path_ + L'\0';
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NO_UI;
-    SHFileOperationW(&op);
+namespace {
+
+// Deletes a folder and all it holds, by extended-length paths: a tree deeper
+// than MAX_PATH is removed whole. (Wine's SHFileOperation cuts such a path
+// short and then deletes from the current folder instead.) A link to a
+// folder is removed, not followed.
+void RemoveTree(const std::wstring& folder) {
+    {
+        WIN32_FIND_DATAW found;
+        FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
+        if (search) {
+            do {
+                const std::wstring name = found.cFileName;
+                if (name == L"." || name == L"..") continue;
+                const std::wstring path = folder + L"\\" + name;
+                const DWORD attributes = found.dwFileAttributes;
+                if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+                    RemoveTree(path);
+                } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    RemoveDirectoryW(path.c_str());
+                } else {
+                    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                    DeleteFileW(path.c_str());
+                }
+            } while (FindNextFileW(search.get(), &found));
+        }
+    }
+    RemoveDirectoryW(folder.c_str());
 }
+
+}  // namespace
+
+TempFolder::~TempFolder() { RemoveTree(L"\\\\?\\" + path_); }

@@ -53,4 +53,29 @@ TEST(PathExists, TakesNamesLiterally) {
     EXPECT_FALSE(PathExists(folder / L"*.txt"));
 }
 
+// Around the removal, the current folder is a bystander's, which must stay whole.
+TEST(TempFolder, RemovesATreeDeeperThanMaxPathWholeAndNothingElse) {
+    TempFolder bystander;
+    ASSERT_TRUE(ReplaceFileContent(bystander / L"keep.txt", "kept"));
+    wchar_t before[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, before);
+    ASSERT_TRUE(SetCurrentDirectoryW(bystander.path().c_str()));
+    std::wstring root;
+    {
+        TempFolder folder;
+        root = folder.path();
+        std::wstring deep = L"\\\\?\\" + root;
+        while (deep.size() < MAX_PATH + 40) {
+            deep += L"\\" + std::wstring(40, L'd');
+            ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr)) << GetLastError();
+        }
+        const std::wstring file = deep + L"\\read-only.txt";
+        ASSERT_TRUE(ReplaceFileContent(file, "x"));
+        ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    }
+    SetCurrentDirectoryW(before);
+    EXPECT_FALSE(PathExists(root));
+    EXPECT_EQ(Read(bystander / L"keep.txt"), "kept");
+}
+
 }  // namespace

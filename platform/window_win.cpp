@@ -8,27 +8,27 @@ Window::~Window() {
     assert(!hwnd_ && "the derived class must destroy its window");
 }
 
-bool Window::CreateOwnWindow(const WindowSpec& spec) {
+bool Window::CreateOwnWindow(const WindowDescriptor& descriptor) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (!GetClassInfoExW(instance, spec.className, &existing)) {
+    if (!GetClassInfoExW(instance, descriptor.className, &existing)) {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
-        wc.style = spec.classStyle;
+        wc.style = descriptor.classStyle;
         wc.lpfnWndProc = StaticProc;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = spec.background;
-        wc.lpszClassName = spec.className;
-        wc.hIcon = spec.icon;
-        wc.hIconSm = spec.smallIcon;
+        wc.hbrBackground = descriptor.background;
+        wc.lpszClassName = descriptor.className;
+        wc.hIcon = descriptor.icon;
+        wc.hIconSm = descriptor.smallIcon;
         if (!RegisterClassExW(&wc)) return false;
     }
-    const RECT& r = spec.bounds;
-    const auto menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.childId));
-    return CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style, r.left, r.top, r.right - r.left,
-                           r.bottom - r.top, spec.parent, menuOrId, instance, this) != nullptr;
+    const RECT& r = descriptor.bounds;
+    const auto menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(descriptor.childId));
+    return CreateWindowExW(descriptor.exStyle, descriptor.className, descriptor.title, descriptor.style, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, descriptor.parent, menuOrId, instance, this) != nullptr;
 }
 
 void Window::DestroyOwnWindow() {

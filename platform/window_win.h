@@ -2,7 +2,7 @@
 #include <windows.h>
 
 // How a window is made: its class (registered on first use) and its place.
-struct WindowSpec {
+struct WindowDescriptor {
     const wchar_t* className = nullptr;
     UINT classStyle = 0;          // CS_DBLCLKS where double-clicks are wanted
     HBRUSH background = nullptr;  // none for a window that paints all of itself
@@ -33,7 +33,7 @@ public:
 
 protected:
     // False when the window could not be made; the object must outlive it.
-    [[nodiscard]] bool CreateOwnWindow(const WindowSpec& spec);
+    [[nodiscard]] bool CreateOwnWindow(const WindowDescriptor& descriptor);
     void DestroyOwnWindow();
     virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }

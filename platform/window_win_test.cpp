@@ -12,7 +12,7 @@ using Log = std::vector<std::string>;
 // A window whose destruction work needs its own members: the log.
 class LoggingWindow final : public Window {
 public:
-    LoggingWindow(Log& log, const WindowSpec& spec) : log_(log) { created = CreateOwnWindow(spec); }
+    LoggingWindow(Log& log, const WindowDescriptor& descriptor) : log_(log) { created = CreateOwnWindow(descriptor); }
     ~LoggingWindow() override { DestroyOwnWindow(); }
 
     bool created = false;
@@ -31,12 +31,12 @@ private:
     Log& log_;
 };
 
-WindowSpec TopLevel(const wchar_t* className) {
-    WindowSpec spec;
-    spec.className = className;
-    spec.style = WS_OVERLAPPEDWINDOW;
-    spec.bounds = {0, 0, 200, 100};
-    return spec;
+WindowDescriptor TopLevel(const wchar_t* className) {
+    WindowDescriptor descriptor;
+    descriptor.className = className;
+    descriptor.style = WS_OVERLAPPEDWINDOW;
+    descriptor.bounds = {0, 0, 200, 100};
+    return descriptor;
 }
 
 TEST(Window, DestroyingTheObjectRunsItsOwnDestroyHandling) {
@@ -57,21 +57,21 @@ TEST(Window, AWindowDestroyedFirstLeavesTheObjectWithoutOne) {
     EXPECT_EQ(log, (Log{"destroy", "ncdestroy"}));
 }
 
-TEST(Window, TheSpecGivesClassStyleBackgroundAndChildIdAtCreation) {
+TEST(Window, TheDescriptorGivesClassStyleBackgroundAndChildIdAtCreation) {
     Log log;
-    WindowSpec parentSpec = TopLevel(L"DurnwickTestParent");
-    parentSpec.background = GetSysColorBrush(COLOR_BTNFACE);
-    LoggingWindow parent(log, parentSpec);
+    WindowDescriptor parentDescriptor = TopLevel(L"DurnwickTestParent");
+    parentDescriptor.background = GetSysColorBrush(COLOR_BTNFACE);
+    LoggingWindow parent(log, parentDescriptor);
     ASSERT_TRUE(parent.created);
 
-    WindowSpec childSpec;
-    childSpec.className = L"DurnwickTestChild";
-    childSpec.classStyle = CS_DBLCLKS;
-    childSpec.style = WS_CHILD;
-    childSpec.bounds = {10, 10, 50, 30};
-    childSpec.parent = parent.hwnd();
-    childSpec.childId = 42;
-    LoggingWindow child(log, childSpec);
+    WindowDescriptor childDescriptor;
+    childDescriptor.className = L"DurnwickTestChild";
+    childDescriptor.classStyle = CS_DBLCLKS;
+    childDescriptor.style = WS_CHILD;
+    childDescriptor.bounds = {10, 10, 50, 30};
+    childDescriptor.parent = parent.hwnd();
+    childDescriptor.childId = 42;
+    LoggingWindow child(log, childDescriptor);
     ASSERT_TRUE(child.created);
 
     EXPECT_EQ(child.idSeenAtCreate, 42) << "the id must be there from the start";
@@ -88,7 +88,7 @@ TEST(Window, TheSpecGivesClassStyleBackgroundAndChildIdAtCreation) {
 
 TEST(Window, FailedCreationIsReportedAndLeavesNoWindow) {
     Log log;
-    WindowSpec orphan;
+    WindowDescriptor orphan;
     orphan.className = L"DurnwickTestOrphan";
     orphan.style = WS_CHILD;  // a child needs a parent
     LoggingWindow window(log, orphan);

@@ -65,10 +65,10 @@ std::wstring FileUrl(const std::wstring& path) {
 class Ticker : public Window {
 public:
     explicit Ticker(std::function<bool()> tick) : tick_(std::move(tick)) {
-        WindowSpec spec;
-        spec.className = L"DurnwickDownloadTestTicker";
-        spec.parent = HWND_MESSAGE;
-        EXPECT_TRUE(CreateOwnWindow(spec));
+        WindowDescriptor descriptor;
+        descriptor.className = L"DurnwickDownloadTestTicker";
+        descriptor.parent = HWND_MESSAGE;
+        EXPECT_TRUE(CreateOwnWindow(descriptor));
         SetTimer(hwnd(), 1, 10, nullptr);
     }
     ~Ticker() override { DestroyOwnWindow(); }

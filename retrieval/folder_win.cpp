@@ -5,19 +5,34 @@
 
 #include "platform/files_win.h"
 
-std::wstring BrowseForFolder(HWND owner, const std::wstring& title) {
+namespace {
+
+// Why the picker's folder has no path in a buffer of MAX_PATH characters.
+DWORD PathError(PCIDLIST_ABSOLUTE items) {
+    PWSTR path = nullptr;
+    if (FAILED(SHGetNameFromIDList(items, SIGDN_FILESYSPATH, &path))) return ERROR_BAD_PATHNAME;
+    const bool tooLong = wcslen(path) >= MAX_PATH;
+    CoTaskMemFree(path);
+    return tooLong ? ERROR_FILENAME_EXCED_RANGE : ERROR_BAD_PATHNAME;
+}
+
+}  // namespace
+
+FolderChoice BrowseForFolder(HWND owner, const std::wstring& title) {
     BROWSEINFOW info{};
     info.hwndOwner = owner;
     info.lpszTitle = title.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
     PIDLIST_ABSOLUTE items = SHBrowseForFolderW(&info);
     if (!items) return {};
-    std::wstring path(MAX_PATH, L'\0');
-    const bool found = SHGetPathFromIDListW(items, path.data());
+    FolderChoice choice;
+    choice.path.assign(MAX_PATH, L'\0');
+    if (SHGetPathFromIDListW(items, choice.path.data()))
+        choice.path.resize(wcslen(choice.path.c_str()));
+    else
+        choice = {L"", PathError(items)};
     CoTaskMemFree(items);
-    if (!found) return {};
-    path.resize(wcslen(path.c_str()));
-    return path;
+    return choice;
 }
 
 void OpenWithShell(HWND owner, const std::wstring& target) {

@@ -3,9 +3,16 @@
 
 #include <string>
 
-// The shell's folder picker, file-system folders only. Returns the chosen
-// path, or "" when the user cancels or anything fails.
-std::wstring BrowseForFolder(HWND owner, const std::wstring& title);
+// What the folder picker gave: the chosen folder's path; nothing when the
+// user cancelled; or why the folder that was chosen cannot be used.
+struct FolderChoice {
+    std::wstring path;
+    DWORD error = ERROR_SUCCESS;
+};
+
+// The shell's folder picker, file-system folders only, whose paths fit the
+// program's path buffer of MAX_PATH characters.
+FolderChoice BrowseForFolder(HWND owner, const std::wstring& title);
 
 // Opens a web address or a folder with the shell; the result is of no interest.
 void OpenWithShell(HWND owner, const std::wstring& target);

@@ -5,7 +5,7 @@ durnwick_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Ends the Wine servers of the build's prefixes and every program still in them.
 stop_wine() {
   local prefix
-  for prefix in wineprefix wineprefix-plain; do
+  for prefix in wineprefix wineprefix-plain wineprefix-dpi144; do
     WINEPREFIX="$durnwick_root/build/win/$prefix" wineserver -k 2>/dev/null || true
   done
 }

@@ -32,7 +32,10 @@ ButtonLayout LayoutCaptionAndPicture(HDC surface, const ButtonMembers& m, std::i
 
 void DrawCaptionText(HDC surface, std::wstring_view text, std::int32_t captionAlign, const ButtonRect& rect,
                      std::span<const TextPass> passes) {
-    const UINT format = DT_WORDBREAK | AlignmentFormat(captionAlign);
+    // Unclipped: Wine draws some glyphs wider than it measures them (three
+    // dots in 8 pt Tahoma take twelve pixels, measured as nine), and the
+    // rectangle is exactly as wide as the measure.
+    const UINT format = DT_WORDBREAK | DT_NOCLIP | AlignmentFormat(captionAlign);
     for (const TextPass& pass : passes) {
         const ButtonRect moved = Moved(rect, pass.offset);
         RECT r{moved.left, moved.top, moved.right, moved.bottom};

@@ -4,7 +4,7 @@
 
 #include "controls/buttons/interaction_codes.h"
 
-// One button's place on the form: run mode, the button-face back colour, the
+// One button's place on the form: run mode, the form's back colour, the
 // default look as the form decides it.
 class FormButtons::Site final : public ButtonHost {
 public:
@@ -15,7 +15,7 @@ public:
 
     bool UserMode() const override { return true; }
     std::wstring DisplayName() const override { return name_; }
-    Colour BackColor() const override { return kButtonFace; }
+    Colour BackColor() const override { return form_.backColor_; }
     bool DisplayAsDefault() const override { return form_.Shown() == this; }
     std::uintptr_t ContainerWindow() const override { return reinterpret_cast<std::uintptr_t>(container_); }
     void PropertyChanged(const std::wstring&) override {}
@@ -31,7 +31,7 @@ private:
     std::wstring name_;
 };
 
-FormButtons::FormButtons() = default;
+FormButtons::FormButtons(Colour backColor) : backColor_(backColor) {}
 
 FormButtons::~FormButtons() {
     // The buttons' windows go first, while the sites they tell still exist;

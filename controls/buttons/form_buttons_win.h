@@ -18,7 +18,8 @@
 // lets OnMessage see its messages first.
 class FormButtons {
 public:
-    FormButtons();
+    // backColor: the form's, which its buttons take as their ambient BackColor.
+    explicit FormButtons(Colour backColor = kButtonFace);
     FormButtons(const FormButtons&) = delete;
     FormButtons& operator=(const FormButtons&) = delete;
     ~FormButtons();
@@ -45,6 +46,7 @@ private:
     void FocusChanged(Site& site, bool gained);
     Site* SiteOf(HWND window) const;
 
+    const Colour backColor_;
     std::vector<std::unique_ptr<Site>> sites_;
     std::vector<xoButtons_H*> buttons_;
     Site* focused_ = nullptr;

@@ -14,12 +14,12 @@ class TestForm final : public Window {
 public:
     // shown: on screen, so that its buttons are painted.
     explicit TestForm(bool shown = false) {
-        WindowSpec spec;
-        spec.className = L"DurnwickButtonTestForm";
-        spec.title = L"Buttons";
-        spec.style = (shown ? WS_POPUP : WS_OVERLAPPEDWINDOW) | WS_CLIPCHILDREN;
-        spec.bounds = {0, 0, 640, 480};
-        EXPECT_TRUE(CreateOwnWindow(spec));
+        WindowDescriptor descriptor;
+        descriptor.className = L"DurnwickButtonTestForm";
+        descriptor.title = L"Buttons";
+        descriptor.style = (shown ? WS_POPUP : WS_OVERLAPPEDWINDOW) | WS_CLIPCHILDREN;
+        descriptor.bounds = {0, 0, 640, 480};
+        EXPECT_TRUE(CreateOwnWindow(descriptor));
         // Shown without activation, so that Wine does not hand the window to
         // a window manager and wait for it when the window goes.
         if (shown) ShowWindow(hwnd(), SW_SHOWNOACTIVATE);

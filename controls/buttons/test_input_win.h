@@ -71,13 +71,13 @@ inline void Tap(WORD virtualKey) {
 class InputForm final : public Window {
 public:
     explicit InputForm(Log& log, const RECT& bounds = {100, 100, 500, 400}) : log_(log) {
-        WindowSpec spec;
-        spec.className = L"DurnwickInputTestForm";
-        spec.background = GetSysColorBrush(COLOR_BTNFACE);
-        spec.style = WS_POPUP | WS_CLIPCHILDREN;
-        spec.exStyle = WS_EX_CONTROLPARENT;
-        spec.bounds = bounds;
-        EXPECT_TRUE(CreateOwnWindow(spec));
+        WindowDescriptor descriptor;
+        descriptor.className = L"DurnwickInputTestForm";
+        descriptor.background = GetSysColorBrush(COLOR_BTNFACE);
+        descriptor.style = WS_POPUP | WS_CLIPCHILDREN;
+        descriptor.exStyle = WS_EX_CONTROLPARENT;
+        descriptor.bounds = bounds;
+        EXPECT_TRUE(CreateOwnWindow(descriptor));
         ShowWindow(hwnd(), SW_SHOW);
         SetForegroundWindow(hwnd());
         EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hwnd(); }, kInputDeadlineMs));

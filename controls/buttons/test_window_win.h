@@ -9,12 +9,12 @@
 class TestWindow : public Window {
 public:
     explicit TestWindow(const RECT& bounds, HWND parent = nullptr) {
-        WindowSpec spec;
-        spec.className = L"DurnwickInteractionTestWindow";
-        spec.style = (parent ? WS_CHILD : WS_POPUP) | WS_VISIBLE;
-        spec.bounds = bounds;
-        spec.parent = parent;
-        EXPECT_TRUE(CreateOwnWindow(spec));
+        WindowDescriptor descriptor;
+        descriptor.className = L"DurnwickInteractionTestWindow";
+        descriptor.style = (parent ? WS_CHILD : WS_POPUP) | WS_VISIBLE;
+        descriptor.bounds = bounds;
+        descriptor.parent = parent;
+        EXPECT_TRUE(CreateOwnWindow(descriptor));
     }
     ~TestWindow() override { DestroyOwnWindow(); }
 };

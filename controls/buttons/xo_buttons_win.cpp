@@ -57,15 +57,15 @@ xoButtons_H::~xoButtons_H() {
 }
 
 bool xoButtons_H::Create(HWND parent, int id, const RECT& bounds) {
-    WindowSpec spec;
-    spec.className = L"xoButtons_H";
+    WindowDescriptor descriptor;
+    descriptor.className = L"xoButtons_H";
     // Its own DC answers hDC for as long as the window lives.
-    spec.classStyle = CS_DBLCLKS | CS_OWNDC;
-    spec.style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
-    spec.bounds = bounds;
-    spec.parent = parent;
-    spec.childId = id;
-    if (!CreateOwnWindow(spec)) return false;
+    descriptor.classStyle = CS_DBLCLKS | CS_OWNDC;
+    descriptor.style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
+    descriptor.bounds = bounds;
+    descriptor.parent = parent;
+    descriptor.childId = id;
+    if (!CreateOwnWindow(descriptor)) return false;
     accessibility_.emplace(hwnd(), static_cast<AccessibleButtonFacts&>(*this));
     dropTarget_.emplace(hwnd(), *this);
     return true;
@@ -188,8 +188,10 @@ LRESULT xoButtons_H::DialogCode() const {
     return DLGC_BUTTON | DLGC_WANTARROWS | (host_.DisplayAsDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
 }
 
-// The dialog manager found the access key of the caption.
+// The dialog manager found the access key of the caption. A disabled
+// button, which no key or mouse reaches, is not clicked this way either.
 void xoButtons_H::ClickByAccessKey() {
+    if (!Enabled()) return;
     if (GetFocus() != hwnd()) SetFocus(hwnd());
     const std::wstring& key = WindowValues().AccessKeys;
     AccessKeyPress(key.empty() ? 0 : static_cast<std::int16_t>(towupper(key[0])));

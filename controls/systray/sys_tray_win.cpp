@@ -63,12 +63,12 @@ int ShiftState() {
 }  // namespace
 
 ctxSysTray::ctxSysTray() {
-    WindowSpec spec;
-    spec.className = L"DurnwickTrayControl";
-    spec.parent = HWND_MESSAGE;
+    WindowDescriptor descriptor;
+    descriptor.className = L"DurnwickTrayControl";
+    descriptor.parent = HWND_MESSAGE;
     // Without its window the control sends records the shell refuses: no
     // icon, and nothing worse.
-    (void)CreateOwnWindow(spec);
+    (void)CreateOwnWindow(descriptor);
 }
 
 // The icon goes before the window, so it never outlives it; if the owner

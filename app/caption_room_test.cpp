@@ -1,0 +1,131 @@
+#include "app/caption_room.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/twips.h"
+
+namespace {
+
+bool HasCaption(const ControlDesign& control) {
+    return control.kind == ControlKind::Label || control.kind == ControlKind::CheckBox ||
+           control.kind == ControlKind::OptionButton;
+}
+
+// Every caption needing its designed room times scale.
+std::map<ControlId, CaptionRoom> Scaled(const MainPlaces& design, double scale) {
+    std::map<ControlId, CaptionRoom> rooms;
+    for (const ControlDesign& control : MainWindowControls()) {
+        if (!HasCaption(control)) continue;
+        const PixelBox& box = design.controls.at(control.id);
+        rooms[control.id] = {static_cast<int>(box.width() * scale), static_cast<int>(box.height() * scale)};
+    }
+    return rooms;
+}
+
+bool Overlap(const PixelBox& a, const PixelBox& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool Inside(const PixelBox& inner, const PixelBox& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// The window holds the frames; a frame what lies in it.
+ControlId Holder(const ControlDesign& control) {
+    return control.container == control.id ? static_cast<ControlId>(0) : control.container;
+}
+
+bool IsLink(ControlId id) { return ControlById(id).container == idFrame3 && ControlById(id).kind == ControlKind::Button; }
+
+TEST(DesignPlaces, TheHintSitsInsideItsBox) {
+    for (int dpi : {96, 144}) {
+        const MainPlaces design = DesignPlaces(dpi);
+        const PixelBox& hint = design.controls.at(idLabel3);
+        EXPECT_EQ(hint.left, design.hintBox.left + 1) << dpi;
+        EXPECT_EQ(hint.width(), ToPixels(PlaceInWindow(ControlById(idLabel3)), dpi).width()) << dpi;
+    }
+}
+
+TEST(FitCaptions, CaptionsThatFitTheDesignChangeNothing) {
+    for (int dpi : {96, 120, 144}) {
+        const MainPlaces design = DesignPlaces(dpi);
+        const MainPlaces fitted = FitCaptions(dpi, Scaled(design, 1.0));
+        EXPECT_EQ(fitted.controls, design.controls) << dpi;
+        EXPECT_EQ(fitted.hintBox, design.hintBox) << dpi;
+    }
+}
+
+TEST(FitCaptions, AWiderCaptionTakesTheRoomOfWhatLiesBesideIt) {
+    const MainPlaces design = DesignPlaces(96);
+    const auto at = [&](const MainPlaces& places, ControlId id) { return places.controls.at(id); };
+
+    // The custom name box gives up its left part to its option.
+    const MainPlaces custom = FitCaptions(96, {{idOptCustom, {at(design, idOptCustom).width() + 20, 0}}});
+    EXPECT_EQ(at(custom, idOptCustom).right, at(design, idOptCustom).right + 20);
+    EXPECT_EQ(at(custom, idTxtCustomName).left, at(design, idTxtCustomName).left + 20);
+    EXPECT_EQ(at(custom, idTxtCustomName).right, at(design, idTxtCustomName).right);
+    EXPECT_EQ(at(custom, idFileNaming), at(design, idFileNaming));
+
+    // The hint widens its box and its frame; the options frame moves over
+    // whole, and the START button gives up its empty left part.
+    const MainPlaces hint = FitCaptions(96, {{idLabel3, {at(design, idLabel3).width() + 40, 0}}});
+    EXPECT_EQ(hint.hintBox.right - at(hint, idLabel3).right, design.hintBox.right - at(design, idLabel3).right);
+    const int grown = at(hint, idFileNaming).right - at(design, idFileNaming).right;
+    EXPECT_GT(grown, 0);
+    EXPECT_LE(grown, 40);
+    EXPECT_EQ(at(hint, idFrame1).left, at(design, idFrame1).left + grown);
+    EXPECT_EQ(at(hint, idFrame1).width(), at(design, idFrame1).width());
+    EXPECT_EQ(at(hint, idChkPlaySound).left, at(design, idChkPlaySound).left + grown);
+    EXPECT_EQ(at(hint, idCmdAction).left - at(hint, idFrame1).right,
+              at(design, idCmdAction).left - at(design, idFrame1).right);
+    EXPECT_EQ(at(hint, idCmdAction).right, at(design, idCmdAction).right);
+    EXPECT_EQ(at(hint, idFrame2), at(design, idFrame2));
+
+    // A caption too low for its font grows up and down alike.
+    const PixelBox low = at(design, idOptCustom);
+    const PixelBox tall = at(FitCaptions(96, {{idOptCustom, {0, low.height() + 4}}}), idOptCustom);
+    EXPECT_EQ(tall.top, low.top - 2);
+    EXPECT_EQ(tall.bottom, low.bottom + 2);
+}
+
+// Wider and taller fonts than the design's, as a system without Tahoma or
+// with large fonts gives: every caption gets its room, nothing overlaps
+// what it did not overlap, and everything stays in its frame and the window.
+TEST(FitCaptions, WiderFontsKeepEveryControlApartAndInside) {
+    for (int dpi : {96, 144}) {
+        for (double scale : {1.05, 1.12, 1.16}) {
+            const std::string where = std::to_string(dpi) + " dpi, scale " + std::to_string(scale);
+            const MainPlaces design = DesignPlaces(dpi);
+            const std::map<ControlId, CaptionRoom> rooms = Scaled(design, scale);
+            const MainPlaces fitted = FitCaptions(dpi, rooms);
+            const PixelBox window{0, 0, TwipsToPixels(kMainClientWidthTwips, dpi),
+                                  TwipsToPixels(kStatusBarPlace.top, dpi)};
+            for (const auto& [id, room] : rooms) {
+                EXPECT_GE(fitted.controls.at(id).width(), room.width) << ControlById(id).name << ", " << where;
+                EXPECT_GE(fitted.controls.at(id).height(), room.height) << ControlById(id).name << ", " << where;
+            }
+            for (const ControlDesign& control : MainWindowControls()) {
+                const PixelBox& box = fitted.controls.at(control.id);
+                const PixelBox& outer = control.container == control.id ? window : fitted.controls.at(control.container);
+                EXPECT_TRUE(Inside(box, outer)) << control.name << ", " << where;
+                for (const ControlDesign& other : MainWindowControls()) {
+                    if (&other == &control || Holder(other) != Holder(control) || (IsLink(control.id) && IsLink(other.id)))
+                        continue;
+                    EXPECT_FALSE(Overlap(box, fitted.controls.at(other.id)))
+                        << control.name << " and " << other.name << ", " << where;
+                }
+            }
+            // The box's lines lie on its left, top, right and bottom edges.
+            const PixelBox& hint = fitted.controls.at(idLabel3);
+            const PixelBox& box = fitted.hintBox;
+            EXPECT_TRUE(hint.left > box.left && hint.top > box.top && hint.right <= box.right && hint.bottom <= box.bottom)
+                << where;
+            EXPECT_TRUE(Inside(fitted.hintBox, fitted.controls.at(idFileNaming))) << where;
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,200 @@
+// The main window from the keyboard, its captions in the fonts the system
+// gives, and what a folder that the program cannot use brings.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <memory>
+#include <string>
+
+#include "app/app_test_support_win.h"
+#include "app/main_window_win.h"
+#include "app/settings_rules.h"
+#include "controls/buttons/test_input_win.h"
+#include "platform/handles_win.h"
+#include "platform/screen_win.h"
+
+namespace {
+
+std::string Name(ControlId id) {
+    for (const ControlDesign& control : MainWindowControls())
+        if (control.id == id) return std::string(control.name, control.name + wcslen(control.name));
+    return "(not a control of the window)";
+}
+
+std::vector<std::string> Names(const std::vector<ControlId>& ids) {
+    std::vector<std::string> names;
+    for (ControlId id : ids) names.push_back(Name(id));
+    return names;
+}
+
+class MainWindowKeys : public ForegroundMainWindow {
+protected:
+    static ControlId Focused() { return static_cast<ControlId>(GetDlgCtrlID(GetFocus())); }
+    static void Chord(WORD modifier, WORD key) {
+        Key(modifier, true);
+        Tap(key);
+        Key(modifier, false);
+    }
+};
+
+TEST_F(MainWindowKeys, TheFocusStartsInTheUrlBoxAndTabLeavesIt) {
+    EXPECT_EQ(Name(Focused()), "txtURLs");
+    SetWindowTextW(form_->Control(idTxtURLs), L"http://a/1");
+    Tap(VK_TAB);
+    EXPECT_EQ(Name(Focused()), "cmdPaste");
+    // Ctrl+Tab moves on as well, and neither puts a tab into the box.
+    SetFocus(form_->Control(idTxtURLs));
+    Chord(VK_CONTROL, VK_TAB);
+    EXPECT_EQ(Name(Focused()), "cmdPaste");
+    Chord(VK_SHIFT, VK_TAB);
+    EXPECT_EQ(Name(Focused()), "txtURLs");
+    EXPECT_EQ(TextOf(form_->Control(idTxtURLs)), L"http://a/1");
+}
+
+// Tab visits every control that takes the focus in the designed order, an
+// option group at its chosen member, and comes round; Shift+Tab goes back.
+TEST_F(MainWindowKeys, TabAndShiftTabWalkTheTabOrderBothWays) {
+    std::vector<ControlId> order;
+    for (const ControlDesign& control : MainWindowControls())
+        if (TakesFocus(control.kind) && (control.kind != ControlKind::OptionButton || Ticked(*form_, control.id)))
+            order.push_back(control.id);
+    std::vector<ControlId> forward, backward;
+    for (size_t i = 0; i < order.size(); ++i) {
+        Tap(VK_TAB);
+        forward.push_back(Focused());
+    }
+    for (size_t i = 0; i < order.size(); ++i) {
+        Chord(VK_SHIFT, VK_TAB);
+        backward.push_back(Focused());
+    }
+    std::vector<ControlId> expectedForward(order.begin() + 1, order.end());
+    expectedForward.push_back(order.front());
+    const std::vector<ControlId> expectedBackward(order.rbegin(), order.rend());
+    EXPECT_EQ(Names(forward), Names(expectedForward));
+    EXPECT_EQ(Names(backward), Names(expectedBackward));
+    // The arrows walk the naming group.
+    SetFocus(form_->Control(idOptOriginalName));
+    Tap(VK_DOWN);
+    EXPECT_EQ(Name(Focused()), "optOriginalDateTime");
+}
+
+TEST_F(MainWindowKeys, AltAndAnAccessKeyClickTheButton) {
+    SetWindowTextW(form_->Control(idTxtURLs), L"http://a/1\r\nhttp://b/2");
+    Chord(VK_MENU, 'A');
+    EXPECT_EQ(Queue(*form_).size(), 2u);
+    Chord(VK_MENU, 'C');
+    EXPECT_TRUE(Queue(*form_).empty());
+}
+
+TEST_F(MainWindowKeys, EnterAndEscapeDoNothingUnexpected) {
+    // Escape in the URL box leaves the window open and the text as it was;
+    // Enter there starts a new line, as in any multi-line box.
+    SetWindowTextW(form_->Control(idTxtURLs), L"http://a/1");
+    SetFocus(form_->Control(idTxtURLs));
+    SendMessageW(form_->Control(idTxtURLs), EM_SETSEL, 10, 10);
+    Tap(VK_ESCAPE);
+    ASSERT_TRUE(IsWindow(form_->hwnd()));
+    EXPECT_TRUE(IsWindowVisible(form_->hwnd()));
+    EXPECT_EQ(TextOf(form_->Control(idTxtURLs)), L"http://a/1");
+    Tap(VK_RETURN);
+    EXPECT_EQ(TextOf(form_->Control(idTxtURLs)), L"http://a/1\r\n");
+
+    // Elsewhere they click no button and close nothing.
+    DialogWatcher dialogs;
+    for (ControlId id : {idTxtPath, idLstDownload, idChkPlaySound}) {
+        SetFocus(form_->Control(id));
+        Tap(VK_RETURN);
+        Tap(VK_ESCAPE);
+        EXPECT_TRUE(Queue(*form_).empty()) << Name(id);
+        EXPECT_EQ(TextOf(form_->Control(idCmdAction)), L"&START") << Name(id);
+        EXPECT_TRUE(IsWindowVisible(form_->hwnd())) << Name(id);
+    }
+    EXPECT_TRUE(dialogs.closed().empty());
+    // On a button, Enter clicks it.
+    SetFocus(form_->Control(idCmdAdd));
+    Tap(VK_RETURN);
+    EXPECT_EQ(Queue(*form_).size(), 1u);
+}
+
+TEST_F(MainWindowKeys, AMessageBoxGivesTheFocusBack) {
+    SetWindowTextW(form_->Control(idTxtURLs), L"http://a/1");
+    Click(*form_, idCmdAdd);
+    Click(*form_, idOptCustom);
+    SetWindowTextW(form_->Control(idTxtCustomName), L"");
+    SetFocus(form_->Control(idTxtAutoD));
+    DialogWatcher dialogs;
+    ClickWithMouse(form_->Control(idCmdAction));
+    ASSERT_EQ(dialogs.closed().size(), 1u);
+    Settle();
+    EXPECT_EQ(Name(Focused()), "cmdAction");
+    EXPECT_EQ(GetForegroundWindow(), form_->hwnd());
+}
+
+// The picker offers only folders on disk, but it shows others too, such as
+// the computer itself. Wine's picker cannot hold a folder whose path is
+// longer than its buffer, so this is how it is made to hand back a folder
+// that has no path: that one is selected and confirmed.
+TEST(MainWindowFolder, AFolderWithoutAPathIsReportedAndNotTaken) {
+    TestEnvironment env;
+    frmMain form(env.environment());
+    ASSERT_TRUE(form.Show());
+    PIDLIST_ABSOLUTE computer = nullptr;
+    ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer), S_OK);
+    bool chose = false;
+    DialogWatcher dialogs([&](HWND picker) {
+        if (chose) return false;
+        chose = true;
+        SendMessageW(picker, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(computer));
+        PostMessageW(picker, WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    Click(form, idCmdBrowse);
+    CoTaskMemFree(computer);
+    ASSERT_TRUE(chose);
+    ASSERT_EQ(dialogs.closed().size(), 1u);
+    EXPECT_EQ(dialogs.closed()[0].title, L"Durnwick");
+    EXPECT_EQ(dialogs.closed()[0].text, std::to_wstring(ERROR_BAD_PATHNAME) + L"\n" + SystemErrorText(ERROR_BAD_PATHNAME));
+    EXPECT_EQ(TextOf(form.Control(idTxtPath)), L"C:\\");
+    EXPECT_FALSE(env.HasSetting(kPathsSection, L"SaveTo"));
+}
+
+// Run also in a prefix without Tahoma and at 144 dots per inch.
+TEST(MainWindowCaptions, EveryCaptionShowsWholeInItsOwnFont) {
+    TestEnvironment env;
+    frmMain form(env.environment());
+    ASSERT_TRUE(form.Show());
+    const std::string where = std::to_string(ScreenDpi()) + " dpi";
+    for (const ControlDesign& control : MainWindowControls()) {
+        const bool marked = control.kind == ControlKind::CheckBox || control.kind == ControlKind::OptionButton;
+        if (control.kind != ControlKind::Label && !marked) continue;
+        HWND window = form.Control(control.id);
+        RECT client{};
+        GetClientRect(window, &client);
+        WindowDC dc(window);
+        Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+        // The caption as it shows: "&&" is one ampersand, a single one underlines.
+        std::wstring shown;
+        const std::wstring caption = TextOf(window);
+        for (size_t i = 0; i < caption.size(); ++i)
+            if (caption[i] != L'&' || (i + 1 < caption.size() && caption[++i] == L'&')) shown += caption[i];
+        SIZE text{};
+        GetTextExtentPoint32W(dc.get(), shown.c_str(), static_cast<int>(shown.size()), &text);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc.get(), &metrics);
+        const int mark = marked ? GetSystemMetrics(SM_CXMENUCHECK) + metrics.tmAveCharWidth / 2 : 0;
+        EXPECT_LE(text.cx + mark, client.right) << Name(control.id) << ", " << where;
+        EXPECT_LE(metrics.tmHeight, client.bottom) << Name(control.id) << ", " << where;
+    }
+    // The hint lies inside the lines of its etched box.
+    RECT hint{};
+    GetWindowRect(form.Control(idLabel3), &hint);
+    MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&hint), 2);
+    const RECT box = form.HintBox();
+    EXPECT_GT(hint.left, box.left) << where;
+    EXPECT_GT(hint.top, box.top) << where;
+    EXPECT_LE(hint.right, box.right) << where;
+    EXPECT_LE(hint.bottom, box.bottom) << where;
+}
+
+}  // namespace
