@@ -77,6 +77,8 @@ void frmMain::tmrAutoUpdater_Timer() {
 void frmMain::DownloadQueue() {
     runActive_ = true;
     SetScheduleTimer(false);
+    // The bar counts this run's entries, not the full bar the last run left.
+    SendMessageW(ProgressBar(), PBM_SETPOS, 0, 0);
     const size_t count = QueueCount();
     size_t failed = 0;
     for (size_t i = 0; i < count; ++i) {

@@ -92,6 +92,31 @@ TEST_F(RunTest, ThreeEntriesArriveUnderTheirNamesWithProgressAndRearm) {
     EXPECT_FALSE(form_->RunActive());
 }
 
+TEST_F(RunTest, EachRunStartsItsProgressAtZeroAndTheFullBarStaysBetweenRuns) {
+    const auto serve = [&] {
+        server_.Serve("/a.txt", TestAnswer::Held("a body", 1));
+        server_.Serve("/b.txt", TestAnswer::Held("b body", 1));
+    };
+    serve();
+    Queue({server_.Url("/a.txt"), server_.Url("/b.txt")});
+    std::vector<int> seen;
+    DuringRun watch([&] {
+        for (const char* path : {"/a.txt", "/b.txt"}) {
+            if (server_.Holding(path)) {
+                seen.push_back(Progress(*form_));
+                server_.Release(path);
+            }
+        }
+    });
+    StartAndRun();
+    EXPECT_EQ(Progress(*form_), 2);
+    serve();
+    // The interval is one minute: the next tick runs again.
+    form_->tmrAutoUpdater_Timer();
+    EXPECT_EQ(seen, (std::vector<int>{0, 1, 0, 1}));
+    EXPECT_EQ(Progress(*form_), 2);
+}
+
 TEST_F(RunTest, StopDuringTheSecondEntryLetsItFinishAndSkipsTheRest) {
     server_.Serve("/1.txt", TestAnswer::Body("one"));
     server_.Serve("/2.txt", TestAnswer::Held("two", 1));

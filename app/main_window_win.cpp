@@ -130,7 +130,8 @@ void frmMain::LoadListFile() {
     }
     listFileEncoding_ = content.encoding;
     const std::wstring text = LoadedText(content);
-    SetText(idTxtURLs, text);
+    loadedUrls_ = std::make_unique<DeferredEditText>(Control(idTxtURLs));
+    loadedUrls_->Set(text);
     // The queue comes from the file's text, not back out of the box, which
     // cannot hold everything a file can.
     if (!text.empty()) AddLines(NonEmptyLines(text), AllReadable(content));

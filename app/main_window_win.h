@@ -3,8 +3,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "app/deferred_edit_text_win.h"
 #include "app/main_controls_win.h"
 #include "app/settings_win.h"
 #include "controls/systray/sys_tray_win.h"
@@ -116,6 +118,7 @@ private:
     Downloader downloader_;
     ListFileEncoding listFileEncoding_ = ListFileEncoding::CodePage;
     MainControls controls_;
+    std::unique_ptr<DeferredEditText> loadedUrls_;  // the list file's text, going into the URL box
     ctxSysTray stSysTray_;
     const UINT taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     // The control that had the focus when the window last lost it.

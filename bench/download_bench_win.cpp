@@ -1,33 +1,24 @@
-// Times a list of addresses fetched into a folder, either through
-// Downloader or through the barest WinINet loop, and reports the best of
-// several rounds and the process's peak working set.
+// Fetches a list of addresses into a folder once, either through Downloader
+// or through the barest WinINet loop, and prints the time it took. A first
+// address is fetched untimed, so that loading the libraries and opening the
+// session are not counted; the files fetched are deleted afterwards.
 //
-//   download_bench file|bare <address list> <output folder> <rounds>
+//   download_bench file|bare <address list> <output folder> <warm-up address>
 
 #include <windows.h>
-#include <psapi.h>
 #include <wininet.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/address_list_win.h"
 #include "platform/handles_win.h"
 #include "retrieval/download_win.h"
 
 namespace {
 
 constexpr DWORD kChunkBytes = 256 * 1024;
-
-std::vector<std::wstring> ReadLines(const wchar_t* path) {
-    std::ifstream file(path);
-    std::vector<std::wstring> lines;
-    for (std::string line; std::getline(file, line);)
-        if (!line.empty()) lines.emplace_back(line.begin(), line.end());
-    return lines;
-}
 
 std::wstring TargetFor(const std::wstring& folder, const std::wstring& address) {
     return folder + L"\\" + address.substr(address.find_last_of(L'/') + 1);
@@ -75,31 +66,27 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 5) {
-        std::fprintf(stderr, "usage: download_bench file|bare <address list> <output folder> <rounds>\n");
+        std::fprintf(stderr, "usage: download_bench file|bare <address list> <output folder> <warm-up address>\n");
         return 2;
     }
     const bool bare = std::wstring(argv[1]) == L"bare";
-    const std::vector<std::wstring> addresses = ReadLines(argv[2]);
+    const std::vector<std::wstring> addresses = ReadAddressList(argv[2]);
     const std::wstring folder = argv[3];
-    const int rounds = std::max(1, _wtoi(argv[4]));
+    const std::wstring warmUp = argv[4];
     BareLoop loop;
     Downloader downloader;
-    double best = 1e300;
-    int failures = 0;
-    for (int round = 0; round < rounds; ++round) {
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
-        for (const std::wstring& address : addresses) {
-            const std::wstring target = TargetFor(folder, address);
-            if (!(bare ? loop.Fetch(address, target) : downloader.Download(address, target).Succeeded())) ++failures;
-        }
-        QueryPerformanceCounter(&end);
-        best = std::min(best, Seconds(start, end));
-        for (const std::wstring& address : addresses) DeleteFileW(TargetFor(folder, address).c_str());
-    }
-    PROCESS_MEMORY_COUNTERS memory{};
-    memory.cb = sizeof(memory);
-    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory));
-    std::printf("seconds=%.4f failures=%d peak_kib=%zu\n", best, failures, memory.PeakWorkingSetSize / 1024);
+    const auto fetch = [&](const std::wstring& address) {
+        const std::wstring target = TargetFor(folder, address);
+        return bare ? loop.Fetch(address, target) : downloader.Download(address, target).Succeeded();
+    };
+    int failures = fetch(warmUp) ? 0 : 1;
+    DeleteFileW(TargetFor(folder, warmUp).c_str());
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    for (const std::wstring& address : addresses)
+        if (!fetch(address)) ++failures;
+    QueryPerformanceCounter(&end);
+    for (const std::wstring& address : addresses) DeleteFileW(TargetFor(folder, address).c_str());
+    std::printf("seconds=%.4f failures=%d\n", Seconds(start, end), failures);
     return failures ? 1 : 0;
 }

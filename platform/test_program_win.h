@@ -20,6 +20,8 @@ public:
     ~StartedProgram();
 
     explicit operator bool() const { return static_cast<bool>(process_); }
+    HANDLE process() const { return process_.get(); }
+    DWORD id() const { return id_; }
     bool EndsWithin(DWORD ms) const;
     DWORD ExitCode() const;
     // Its first visible top-level window of the class, waited for while

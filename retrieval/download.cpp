@@ -97,6 +97,14 @@ bool TrickleWatch::Arrived(std::uint64_t bytes, std::uint64_t nowMs) {
     return true;
 }
 
+void ReadSizer::Took(std::uint32_t bytes, std::uint64_t ms) {
+    if (ms > quickMs_ || bytes == 0) {
+        next_ = 0;
+        return;
+    }
+    next_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{bytes} * 2, largest_));
+}
+
 std::wstring TemporaryName(std::uint32_t processId, std::uint32_t serial) {
     return std::wstring(kTemporaryPrefix) + std::to_wstring(processId) + L"-" + std::to_wstring(serial) +
            std::wstring(kTemporarySuffix);

@@ -95,6 +95,27 @@ private:
     std::uint64_t bytesInPeriod_ = 0;
 };
 
+// Sizes the reads of a body. The platform's read waits until it has every
+// byte asked for or the body ends, so a large read on a body that slows to a
+// trickle would hold the transfer for hours. Reads start by taking only what
+// has arrived, and double while each comes back within quickMs; a slow one
+// starts them over. A read is then never more than twice what the previous
+// one got in that time, and a watch on the waiting side ends one that the
+// body leaves waiting for a whole stall period.
+class ReadSizer {
+public:
+    ReadSizer(std::uint32_t largestBytes, unsigned quickMs) : largest_(largestBytes), quickMs_(quickMs) {}
+    // The bytes to wait for; 0: take what has arrived, waiting only for the first byte.
+    std::uint32_t Next() const { return next_; }
+    // The last read brought `bytes` in `ms`.
+    void Took(std::uint32_t bytes, std::uint64_t ms);
+
+private:
+    std::uint32_t largest_;
+    unsigned quickMs_;
+    std::uint32_t next_ = 0;
+};
+
 // Transfers are written under a name of this pattern beside the target and
 // renamed once complete; leftovers of a killed process are recognised by it.
 inline constexpr std::wstring_view kTemporaryNamePattern = L"~durnwick-*.part";

@@ -152,6 +152,24 @@ TEST(TrickleWatch, AFastBodyNeverFails) {
     for (std::uint64_t now = 0; now < 10'000; now += 10) ASSERT_TRUE(watch.Arrived(65536, now)) << now;
 }
 
+TEST(ReadSizer, GrowsWhileReadsComeBackQuicklyAndStartsOverAfterASlowOne) {
+    ReadSizer sizer(256 * 1024, 20);
+    EXPECT_EQ(sizer.Next(), 0u) << "the first read takes what has arrived";
+    sizer.Took(8192, 0);
+    EXPECT_EQ(sizer.Next(), 16384u);
+    for (int i = 0; i < 10; ++i) sizer.Took(sizer.Next(), 1);
+    EXPECT_EQ(sizer.Next(), 256u * 1024) << "never past the largest read";
+    sizer.Took(256 * 1024, 20);
+    EXPECT_EQ(sizer.Next(), 256u * 1024) << "exactly quickMs is still quick";
+    sizer.Took(256 * 1024, 21);
+    EXPECT_EQ(sizer.Next(), 0u) << "a slow read starts over";
+    // A trickle that answers each wait quickly only ever doubles what it gave.
+    sizer.Took(1, 5);
+    EXPECT_EQ(sizer.Next(), 2u);
+    sizer.Took(0, 0);
+    EXPECT_EQ(sizer.Next(), 0u) << "an empty read says the body has ended";
+}
+
 TEST(OutcomeText, SaysWhatHappenedWithTheStatusWhereThereIsOne) {
     const auto outcome = [](DownloadFailure failure, std::optional<unsigned> status, std::wstring error = {}) {
         DownloadOutcome o;

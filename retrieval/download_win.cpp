@@ -14,6 +14,10 @@ namespace {
 // Big enough that per-call costs vanish on large files, small enough that
 // memory stays flat whatever the file size.
 constexpr DWORD kChunkBytes = 256 * 1024;
+// A read that brings its bytes within this long may ask for twice as many next.
+constexpr unsigned kQuickReadMs = 20;
+// How often the waiting side looks whether the worker started a watched call.
+constexpr DWORD kWatchPollMs = 50;
 constexpr wchar_t kUserAgent[] = L"Durnwick/2.0";
 
 using InternetHandle = Owned<NullIsNone<HINTERNET, InternetCloseHandle>>;
@@ -97,19 +101,42 @@ std::optional<UrlParts> CrackUrl(const std::wstring& url) {
 // or the transfer was abandoned meanwhile.
 using Sink = std::function<bool(const char* data, DWORD size, DWORD& error)>;
 
-// Copies the body into the file until the source says "no more". Waits for
-// at least one byte before each read, so that a trickle comes back here often
-// enough to be caught. Returns the failure that stopped it early, if any.
-DownloadFailure StreamBody(HINTERNET source, const Sink& sink, std::vector<char>& buffer, const TransferLimits& limits,
-                           TransferReport& report, DWORD& error) {
-    TrickleWatch trickle(limits.stallMs, limits.minimumBytesPerStall, GetTickCount64());
-    for (;;) {
+// A platform call of the worker that the waiting side gives up on when it
+// has not returned in time.
+struct CallWatch {
+    std::atomic<std::uint64_t> until = 0;  // a GetTickCount64 time; 0: no call is watched
+    void Start(std::uint64_t withinMs) { until = GetTickCount64() + withinMs; }
+    void Stop() { until = 0; }
+};
+
+// One read of the body: what has arrived (waiting for the first byte only,
+// which the receive timeout bounds), or a watched read of `size` bytes.
+bool ReadBody(HINTERNET source, std::vector<char>& buffer, DWORD size, CallWatch& watch, const TransferLimits& limits,
+              DWORD& got) {
+    const auto room = static_cast<DWORD>(buffer.size());
+    if (size == 0) {
         DWORD available = 0;
+        return InternetQueryDataAvailable(source, &available, 0, 0) &&
+               InternetReadFile(source, buffer.data(), std::clamp<DWORD>(available, 1, room), &got);
+    }
+    watch.Start(limits.stallMs);
+    const bool read = InternetReadFile(source, buffer.data(), std::min(size, room), &got);
+    watch.Stop();
+    return read;
+}
+
+// Copies the body into the file until the source says "no more". Reads grow
+// while the body comes quickly, so a fast body costs few calls, and a
+// trickle still comes back here often enough to be caught. Returns the
+// failure that stopped it early, if any.
+DownloadFailure StreamBody(HINTERNET source, const Sink& sink, std::vector<char>& buffer, const TransferLimits& limits,
+                           CallWatch& watch, TransferReport& report, DWORD& error) {
+    TrickleWatch trickle(limits.stallMs, limits.minimumBytesPerStall, GetTickCount64());
+    ReadSizer sizer(static_cast<std::uint32_t>(buffer.size()), kQuickReadMs);
+    for (;;) {
         DWORD got = 0;
-        const bool read = InternetQueryDataAvailable(source, &available, 0, 0) &&
-                          InternetReadFile(source, buffer.data(),
-                                           std::clamp<DWORD>(available, 1, static_cast<DWORD>(buffer.size())), &got);
-        if (!read) {
+        const std::uint64_t start = GetTickCount64();
+        if (!ReadBody(source, buffer, sizer.Next(), watch, limits, got)) {
             error = GetLastError();
             return IsTimeout(error) ? DownloadFailure::TimedOut : DownloadFailure::Network;
         }
@@ -117,9 +144,11 @@ DownloadFailure StreamBody(HINTERNET source, const Sink& sink, std::vector<char>
             report.reachedEnd = true;
             return DownloadFailure::None;
         }
+        const std::uint64_t end = GetTickCount64();
+        sizer.Took(got, end - start);
         if (!sink(buffer.data(), got, error)) return DownloadFailure::CannotWrite;
         report.received += got;
-        if (!trickle.Arrived(got, GetTickCount64())) return DownloadFailure::TooSlow;
+        if (!trickle.Arrived(got, end)) return DownloadFailure::TooSlow;
     }
 }
 
@@ -157,6 +186,18 @@ DownloadOutcome CopyLocalFile(const std::wstring& address, const Sink& sink, std
     return outcome;
 }
 
+// Renames an open file; with the handle at hand, Wine's MoveFileEx would
+// open the file again, look at the target and close both.
+bool RenameOpenFile(HANDLE file, const std::wstring& destination, bool replace) {
+    std::vector<char> bytes(sizeof(FILE_RENAME_INFO) + destination.size() * sizeof(wchar_t));
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(bytes.data());
+    info->ReplaceIfExists = replace;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(destination.size() * sizeof(wchar_t));
+    std::copy(destination.begin(), destination.end(), info->FileName);
+    return SetFileInformationByHandle(file, FileRenameInfo, info, static_cast<DWORD>(bytes.size()));
+}
+
 // The transfer's own file beside the target, deleted unless moved into place.
 class TemporaryFile {
 public:
@@ -166,8 +207,9 @@ public:
         // id and that the sweep could not delete: try the next serial.
         for (int attempt = 0; attempt < 16; ++attempt) {
             std::wstring path = SiblingPath(target, TemporaryName(GetCurrentProcessId(), serial++));
-            // Without delete sharing, so that another instance's sweep leaves it alone.
-            file_ = KernelHandle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+            // Without delete sharing, so that another instance's sweep leaves
+            // it alone; with delete access, so that it can be renamed while open.
+            file_ = KernelHandle(CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
             if (file_) {
                 path_ = std::move(path);
@@ -198,16 +240,15 @@ public:
     }
 
     bool MoveTo(const std::wstring& target, const std::function<std::wstring()>& nextFreePath) {
-        file_ = KernelHandle();
         std::wstring destination = target;
-        const DWORD flags = nextFreePath ? 0 : MOVEFILE_REPLACE_EXISTING;
-        while (!MoveFileExW(path_.c_str(), destination.c_str(), flags)) {
+        while (!RenameOpenFile(file_.get(), destination, !nextFreePath)) {
             error_ = GetLastError();
             if (!nextFreePath || (error_ != ERROR_ALREADY_EXISTS && error_ != ERROR_FILE_EXISTS)) return false;
             std::wstring next = nextFreePath();
             if (next.empty() || next == destination) return false;
             destination = std::move(next);
         }
+        file_ = KernelHandle();
         path_.clear();
         return true;
     }
@@ -235,9 +276,11 @@ void SweepStaleTemporaries(const std::wstring& target) {
 }  // namespace
 
 struct Downloader::Job {
-    Job(std::wstring address, AddressScheme scheme, const std::wstring& target)
-        : address(std::move(address)), scheme(scheme), temporary(target),
-          done(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    Job(std::wstring address, AddressScheme scheme, const std::wstring& target, std::uint64_t answerWithinMs)
+        : address(std::move(address)), scheme(scheme), answerWithinMs(answerWithinMs), temporary(target),
+          done(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+        AwaitAnswer();
+    }
 
     // The worker writes through here; Drop() from the waiting thread makes
     // every later write fail, so the file can go while the worker still runs.
@@ -251,20 +294,17 @@ struct Downloader::Job {
     }
 
     // A new answer is awaited: from a new connection or a redirect.
-    void AwaitAnswer() {
-        answerSince = GetTickCount64();
-        awaitingAnswer = true;
-    }
+    void AwaitAnswer() { watch.Start(answerWithinMs); }
 
     const std::wstring address;
     const AddressScheme scheme;
+    const std::uint64_t answerWithinMs;
     unsigned generation = 0;  // of the worker that took it
     std::mutex fileMutex;
     TemporaryFile temporary;
     KernelHandle done;
     DownloadOutcome outcome;  // the worker's, read once `done` is set
-    std::atomic<bool> awaitingAnswer = true;
-    std::atomic<std::uint64_t> answerSince = GetTickCount64();
+    CallWatch watch;
     // Contexts of the job's requests for status callbacks, which may come
     // until a request is released.
     std::vector<std::unique_ptr<ConnectionWatch>> watches;
@@ -357,7 +397,8 @@ DownloadOutcome Downloader::Download(const std::wstring& address, const std::wst
     if (scheme == AddressScheme::Unsupported) return finish(Failed(DownloadFailure::UnsupportedAddress));
     if (IsCancelled()) return finish(Failed(DownloadFailure::Cancelled));
     SweepStaleTemporariesOnce(targetPath);
-    auto job = std::make_shared<Job>(std::move(trimmed), scheme, targetPath);
+    auto job = std::make_shared<Job>(std::move(trimmed), scheme, targetPath,
+                                     std::uint64_t{limits_.connectMs} + limits_.stallMs);
     if (!job->temporary) return finish(Failed(DownloadFailure::CannotWrite, job->temporary.error()));
     if (!job->done) return finish(Failed(DownloadFailure::CannotWrite, GetLastError()));
     {
@@ -395,13 +436,13 @@ DownloadOutcome Downloader::Download(const std::wstring& address, const std::wst
 // is called or the transfer's answer is overdue.
 Downloader::WaitEnd Downloader::WaitFor(Job& job) {
     const HANDLE handles[] = {job.done.get(), cancelledEvent_.get()};
-    const std::uint64_t answerWithinMs = std::uint64_t{limits_.connectMs} + limits_.stallMs;
     for (;;) {
-        DWORD waitMs = INFINITE;
-        if (job.awaitingAnswer) {
-            const std::uint64_t waited = GetTickCount64() - job.answerSince;
-            if (waited >= answerWithinMs) return WaitEnd::Overdue;
-            waitMs = static_cast<DWORD>(answerWithinMs - waited);
+        // The worker may start a watched call at any time: look again soon.
+        DWORD waitMs = kWatchPollMs;
+        if (const std::uint64_t until = job.watch.until) {
+            const std::uint64_t now = GetTickCount64();
+            if (now >= until) return WaitEnd::Overdue;
+            waitMs = static_cast<DWORD>(std::min<std::uint64_t>(until - now, kWatchPollMs));
         }
         // A quitting thread has nothing left to show; pumping would only spin
         // on the pending WM_QUIT.
@@ -472,7 +513,7 @@ DownloadOutcome Downloader::Failed(DownloadFailure failure, DWORD error) {
 DownloadOutcome Downloader::Transfer(Job& job, std::vector<char>& buffer) {
     const Sink sink = [&job](const char* data, DWORD size, DWORD& error) { return job.Write(data, size, error); };
     if (job.scheme == AddressScheme::File) {
-        job.awaitingAnswer = false;
+        job.watch.Stop();
         return CopyLocalFile(job.address, sink, buffer);
     }
     if (!Session()) return Failed(DownloadFailure::Network, GetLastError());
@@ -507,7 +548,7 @@ DownloadOutcome Downloader::FetchHttp(Job& job, std::vector<char>& buffer) {
         ApplyLimits(request.get(), limits_);
         if (!HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0))
             return Failed(DownloadFailure::Network, GetLastError());
-        job.awaitingAnswer = false;
+        job.watch.Stop();
         DWORD status = 0;
         DWORD size = sizeof(status);
         if (!HttpQueryInfoW(request.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr))
@@ -540,7 +581,7 @@ DownloadOutcome Downloader::FetchHttp(Job& job, std::vector<char>& buffer) {
                                             L"chunked");
             report.serverClosesConnection =
                 ContainsNoCase(HeaderText(request.get(), HTTP_QUERY_CONNECTION).value_or(L""), L"close");
-            failure = StreamBody(request.get(), sink, buffer, limits_, report, error);
+            failure = StreamBody(request.get(), sink, buffer, limits_, job.watch, report, error);
         }
         request.Close();
         DownloadOutcome outcome = failure != DownloadFailure::None ? Failed(failure, error) : DownloadOutcome{};
@@ -560,10 +601,10 @@ DownloadOutcome Downloader::FetchFtp(Job& job, std::vector<char>& buffer) {
     job.AwaitAnswer();
     TrackedRequest request(*this, job, InternetOpenUrlW(Session(), job.address.c_str(), nullptr, 0, kFlags, 0));
     if (!request) return Failed(DownloadFailure::Network, GetLastError());
-    job.awaitingAnswer = false;
+    job.watch.Stop();
     TransferReport report;
     DWORD error = 0;
-    const DownloadFailure failure = StreamBody(request.get(), sink, buffer, limits_, report, error);
+    const DownloadFailure failure = StreamBody(request.get(), sink, buffer, limits_, job.watch, report, error);
     request.Close();
     DownloadOutcome outcome = failure != DownloadFailure::None ? Failed(failure, error) : DownloadOutcome{};
     if (failure == DownloadFailure::None) outcome.failure = TransferVerdict(report);

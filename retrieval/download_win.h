@@ -25,9 +25,11 @@
 // The destructor cancels and joins every worker the object started.
 //
 // Limits: WinINet's own connect, send and receive timeouts end most stalls,
-// and the worker fails a body that trickles in too slowly. An answer that
-// has not arrived within connectMs + stallMs is abandoned by the waiting
-// side: Wine's WinINet waits out its receive timeout three times in a stalled
+// and the worker fails a body that trickles in too slowly. Body reads grow
+// while the body comes quickly (a read returns only when full), so a large
+// file costs few calls. An answer that has not arrived within connectMs +
+// stallMs, and a body read that has not filled within stallMs, are abandoned
+// by the waiting side: Wine's WinINet waits out its receive timeout three times in a stalled
 // head and never in a trickling one, and closing a request handle does not
 // end a call that blocks on it. The worker of an abandoned transfer is
 // retired, and a new one takes the next transfer; the retired one ends when

@@ -377,6 +377,9 @@ TEST(Downloader, NoBadAnswerEverReplacesAGoodFileAndNoneHangs) {
         {"/trickling-head", TestAnswer::HeadTrickles(40), DownloadFailure::TimedOut},
         {"/stalled-body", TestAnswer::BodyStalls(Bytes(10'000), 100), DownloadFailure::TimedOut},
         {"/trickle", TestAnswer::Slowly(Bytes(100'000), 1, 30), DownloadFailure::TooSlow},
+        // Reads grow on the fast start; the one the trickle leaves waiting is given up.
+        {"/fast-then-trickle", TestAnswer::FastThenSlowly(Bytes(4'000'100), 4'000'000, 1, 40), DownloadFailure::TimedOut,
+         DownloadFailure::TooSlow},
         {"/loop", TestAnswer::Redirect(302, "/loop"), DownloadFailure::TooManyRedirects},
         {"/to-file", TestAnswer::Redirect(302, "file:///C:/windows/win.ini"), DownloadFailure::RedirectNotFollowed},
         {"/to-gopher", TestAnswer::Redirect(307, "gopher://127.0.0.1/x"), DownloadFailure::RedirectNotFollowed},

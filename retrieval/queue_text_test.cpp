@@ -18,6 +18,16 @@ TEST(NonEmptyLines, SplitsOnlyAtCrLfAndSkipsEmptyPieces) {
     EXPECT_EQ(NonEmptyLines(L"\r\r\n\n"), (Lines{L"\r", L"\n"}));
 }
 
+TEST(AfterLines, CountsOnlyCrLfAndStopsAtTheEnd) {
+    const std::wstring text = L"a\r\nb\nc\r\n\r\nd";
+    EXPECT_EQ(AfterLines(text, 0, 1), 3u);
+    EXPECT_EQ(AfterLines(text, 0, 2), 8u) << "a lone LF ends no line";
+    EXPECT_EQ(AfterLines(text, 3, 2), 10u) << "an empty line is a line";
+    EXPECT_EQ(AfterLines(text, 9, 5), text.size());
+    EXPECT_EQ(AfterLines(text, 0, 0), 0u);
+    EXPECT_EQ(AfterLines(text, 99, 1), text.size());
+}
+
 TEST(ListFile, TextEndsEveryLineAndReloadsWithoutEmptyEntries) {
     const std::wstring text = ListFileText({L"a", L"b"});
     EXPECT_EQ(text, L"a\r\nb\r\n");

@@ -78,6 +78,12 @@ TestAnswer TestAnswer::Slowly(std::string body, size_t pieceBytes, DWORD pauseMs
     return a;
 }
 
+TestAnswer TestAnswer::FastThenSlowly(std::string body, size_t sentAtOnce, size_t pieceBytes, DWORD pauseMs) {
+    TestAnswer a = Slowly(std::move(body), pieceBytes, pauseMs);
+    a.sentAtOnce = sentAtOnce;
+    return a;
+}
+
 TestAnswer TestAnswer::Held(std::string body, size_t sentFirst) {
     TestAnswer a = Body(std::move(body));
     a.pieceBytes = sentFirst;
@@ -150,6 +156,7 @@ TestHttpServer::~TestHttpServer() {
 void TestHttpServer::Serve(const std::string& path, TestAnswer answer) {
     std::lock_guard lock(mutex_);
     answers_[path] = std::move(answer);
+    releasedPaths_.erase(path);
 }
 
 void TestHttpServer::Release(const std::string& path) {
@@ -269,8 +276,8 @@ bool TestHttpServer::Answer(SOCKET client, const std::string& path) {
 bool TestHttpServer::SendBody(SOCKET client, const std::string& path, const TestAnswer& answer) {
     const size_t end = std::min(answer.cutAfter, answer.body.size());
     const size_t piece = answer.pieceBytes ? answer.pieceBytes : std::max<size_t>(answer.body.size(), 1);
-    for (size_t offset = 0; offset < end; offset += piece) {
-        const size_t size = std::min(piece, end - offset);
+    for (size_t offset = 0, size = 0; offset < end; offset += size) {
+        size = std::min(offset == 0 && answer.sentAtOnce ? answer.sentAtOnce : piece, end - offset);
         std::string bytes = answer.body.substr(offset, size);
         if (answer.chunked) {
             char length[20];
@@ -284,7 +291,7 @@ bool TestHttpServer::SendBody(SOCKET client, const std::string& path, const Test
         }
         if (offset == 0 && answer.held)
             WaitForRelease(path, kHoldLimitMs);
-        else if (answer.pauseMs && offset + piece < end)
+        else if (answer.pauseMs && offset + size < end)
             Sleep(answer.pauseMs);
     }
     if (end < answer.body.size()) return false;

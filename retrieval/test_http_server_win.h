@@ -34,6 +34,8 @@ struct TestAnswer {
     // between pieces.
     size_t pieceBytes = 0;
     DWORD pauseMs = 0;
+    // Body bytes sent at once before the pieces begin.
+    size_t sentAtOnce = 0;
     // After the first piece the rest waits for Release() (at most kHoldLimitMs).
     bool held = false;
     // Bytes of the head sent before the answer stalls until the server stops
@@ -48,6 +50,7 @@ struct TestAnswer {
     static TestAnswer Status(int status);
     static TestAnswer CutShort(std::string body, size_t sent);
     static TestAnswer Slowly(std::string body, size_t pieceBytes, DWORD pauseMs);
+    static TestAnswer FastThenSlowly(std::string body, size_t sentAtOnce, size_t pieceBytes, DWORD pauseMs);
     static TestAnswer Held(std::string body, size_t sentFirst);
     static TestAnswer Silent();
     static TestAnswer HeadStalls(size_t sentFirst);
@@ -71,6 +74,7 @@ public:
     TestHttpServer& operator=(const TestHttpServer&) = delete;
     ~TestHttpServer();
 
+    // A held answer served anew waits for a new Release().
     void Serve(const std::string& path, TestAnswer answer);
     void Release(const std::string& path);
     // True while an answer for the path waits for Release() or stalls; false

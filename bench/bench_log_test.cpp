@@ -1,0 +1,64 @@
+#include "bench/bench_log.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+BenchLog Read(const std::string& text) {
+    std::istringstream in(text);
+    return ReadBenchLog(in);
+}
+
+TEST(BenchLog, ReadsEveryKindOfLineAndSkipsWhatItCannotRead) {
+    const BenchLog log = Read(
+        "set\tsmall files\t5120000\r\n"
+        "tool\tDownloadFile\n"
+        "tool\tcurl\n"
+        "time\tsmall files\t2\tcurl\t0.25\n"
+        "time\tsmall files\tx\tcurl\t0.25\n"
+        "target\tsmall files\tcurl\t1.1\n"
+        "noise\n");
+    ASSERT_EQ(log.sets.size(), 1u);
+    EXPECT_EQ(log.sets[0].name, "small files");
+    EXPECT_EQ(log.sets[0].bytes, 5120000u);
+    EXPECT_EQ(log.tools, (std::vector<std::string>{"DownloadFile", "curl"}));
+    ASSERT_EQ(log.timings.size(), 1u);
+    EXPECT_EQ(log.timings[0].round, 2);
+    EXPECT_DOUBLE_EQ(log.timings[0].seconds, 0.25);
+    ASSERT_EQ(log.targets.size(), 1u);
+    EXPECT_DOUBLE_EQ(log.targets[0].ratio, 1.1);
+}
+
+TEST(BenchLog, RatiosAreTakenWithinEachRoundSoDriftCancels) {
+    // The machine slows down tenfold from round to round; within a round the
+    // measured tool always takes twice as long as the reference.
+    std::string text = "set\tone\t1048576\ntool\tA\ntool\tB\ntarget\tone\tB\t1.5\n";
+    for (int round = 1; round <= 3; ++round) {
+        const double scale = round == 1 ? 1 : round == 2 ? 10 : 100;
+        text += "time\tone\t" + std::to_string(round) + "\tA\t" + std::to_string(2 * scale) + "\n";
+        text += "time\tone\t" + std::to_string(round) + "\tB\t" + std::to_string(scale) + "\n";
+    }
+    // A round the reference missed counts for nothing.
+    text += "time\tone\t4\tA\t7\n";
+    const std::string ratios = RatioTable(Read(text));
+    EXPECT_NE(ratios.find("2.00 (2.00 - 2.00)"), std::string::npos) << ratios;
+    EXPECT_NE(ratios.find("<= 1.50 x B: MISSED"), std::string::npos) << ratios;
+
+    const std::string timings = TimingTable(Read(text));
+    // A: 2, 20, 200 and 7 seconds; the median of four is the mean of the middle two.
+    EXPECT_NE(timings.find("13.500"), std::string::npos) << timings;
+    EXPECT_NE(timings.find("2.000 - 200.000"), std::string::npos) << timings;
+}
+
+TEST(BenchLog, AMetTargetAndAToolWithoutTimingsShowAsSuch) {
+    const std::string ratios =
+        RatioTable(Read("set\tone\t1\ntool\tA\ntool\tB\ntool\tC\ntarget\tone\tB\t1.1\n"
+                        "time\tone\t1\tA\t1\ntime\tone\t1\tB\t1\n"));
+    EXPECT_NE(ratios.find("<= 1.10 x B: met"), std::string::npos) << ratios;
+    EXPECT_NE(ratios.find("-"), std::string::npos) << ratios;
+    EXPECT_EQ(RatioTable(BenchLog{}), "");
+}
+
+}  // namespace
