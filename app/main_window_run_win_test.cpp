@@ -8,6 +8,7 @@
 #include "retrieval/run_log_win.h"
 #include "platform/handles_win.h"
 #include "platform/message_loop_win.h"
+#include "platform/test_files_win.h"
 #include "retrieval/test_http_server_win.h"
 
 namespace {
@@ -44,16 +45,7 @@ protected:
             lines.push_back(log.substr(start, end - start));
         return lines;
     }
-    size_t FilesInDownloads() const {
-        size_t count = 0;
-        WIN32_FIND_DATAW found;
-        FindHandle search(FindFirstFileW((downloads_ / L"*").c_str(), &found));
-        if (!search) return 0;
-        do {
-            if (found.cFileName[0] != L'.') ++count;
-        } while (FindNextFileW(search.get(), &found));
-        return count;
-    }
+    std::string Listing() const { return FolderListing(downloads_.path()); }
 
     TestEnvironment env_;
     TempFolder downloads_;
@@ -61,15 +53,19 @@ protected:
     std::unique_ptr<frmMain> form_;
 };
 
-TEST_F(RunTest, ThreeEntriesArriveUnderTheirNamesWithProgressAndRearm) {
-    server_.Serve("/files/report.pdf", TestAnswer::Held("report body", 3));
-    server_.Serve("/news/", TestAnswer::Held("<html>news</html>", 3));
-    server_.Serve("/get.php?id=7", TestAnswer::Held("id 7", 1));
-    Queue({server_.Url("/files/report.pdf"), server_.Url("/news/"), server_.Url("/get.php?id=7")});
+TEST_F(RunTest, EntriesArriveUnderTheirNamesWithProgressFromZeroInEveryRun) {
+    const char* const paths[] = {"/files/report.pdf", "/news/", "/get.php?id=7"};
+    const auto serve = [&] {
+        server_.Serve(paths[0], TestAnswer::Held("report body", 3));
+        server_.Serve(paths[1], TestAnswer::Held("<html>news</html>", 3));
+        server_.Serve(paths[2], TestAnswer::Held("id 7", 1));
+    };
+    serve();
+    Queue({server_.Url(paths[0]), server_.Url(paths[1]), server_.Url(paths[2])});
 
     std::vector<Seen> seen;
     DuringRun watch([&] {
-        for (const char* path : {"/files/report.pdf", "/news/", "/get.php?id=7"}) {
+        for (const char* path : paths) {
             if (server_.Holding(path)) {
                 seen.push_back({Panel(*form_, 2), Progress(*form_)});
                 server_.Release(path);
@@ -77,44 +73,26 @@ TEST_F(RunTest, ThreeEntriesArriveUnderTheirNamesWithProgressAndRearm) {
         }
     });
     StartAndRun();
-
-    EXPECT_EQ(seen, (std::vector<Seen>{{L"Downloading file 1 of 3", 0},
-                                       {L"Downloading file 2 of 3", 1},
-                                       {L"Downloading file 3 of 3", 2}}));
+    const std::vector<Seen> oneRun = {
+        {L"Downloading file 1 of 3", 0}, {L"Downloading file 2 of 3", 1}, {L"Downloading file 3 of 3", 2}};
+    EXPECT_EQ(seen, oneRun);
     EXPECT_EQ(Downloaded(L"report.pdf"), "report body");
     EXPECT_EQ(Downloaded(L"news.html"), "<html>news</html>");
     EXPECT_EQ(Downloaded(L"get.phpid=7"), "id 7");
-    EXPECT_EQ(FilesInDownloads(), 3u);
+    EXPECT_EQ(Listing(), "get.phpid=7 news.html report.pdf ");
     EXPECT_EQ(Progress(*form_), 3);
     EXPECT_EQ(Panel(*form_, 1), L"Downloading in 1 min(s).");
     EXPECT_EQ(Panel(*form_, 2), L"3 file(s) queued for download");
     EXPECT_TRUE(form_->ScheduleTimerEnabled());
     EXPECT_FALSE(form_->RunActive());
-}
 
-TEST_F(RunTest, EachRunStartsItsProgressAtZeroAndTheFullBarStaysBetweenRuns) {
-    const auto serve = [&] {
-        server_.Serve("/a.txt", TestAnswer::Held("a body", 1));
-        server_.Serve("/b.txt", TestAnswer::Held("b body", 1));
-    };
+    // The interval is one minute: the next tick runs again, from 0; the full
+    // bar stays between runs.
     serve();
-    Queue({server_.Url("/a.txt"), server_.Url("/b.txt")});
-    std::vector<int> seen;
-    DuringRun watch([&] {
-        for (const char* path : {"/a.txt", "/b.txt"}) {
-            if (server_.Holding(path)) {
-                seen.push_back(Progress(*form_));
-                server_.Release(path);
-            }
-        }
-    });
-    StartAndRun();
-    EXPECT_EQ(Progress(*form_), 2);
-    serve();
-    // The interval is one minute: the next tick runs again.
+    seen.clear();
     form_->tmrAutoUpdater_Timer();
-    EXPECT_EQ(seen, (std::vector<int>{0, 1, 0, 1}));
-    EXPECT_EQ(Progress(*form_), 2);
+    EXPECT_EQ(seen, oneRun);
+    EXPECT_EQ(Progress(*form_), 3);
 }
 
 TEST_F(RunTest, StopDuringTheSecondEntryLetsItFinishAndSkipsTheRest) {
@@ -136,6 +114,7 @@ TEST_F(RunTest, StopDuringTheSecondEntryLetsItFinishAndSkipsTheRest) {
     EXPECT_EQ(Downloaded(L"3.txt"), "<missing>");
     EXPECT_EQ(Panel(*form_, 1), L"idle");
     EXPECT_EQ(Panel(*form_, 2), L"3 file(s) queued for download");
+    EXPECT_EQ(FieldText(form_->Tray().Record().szInfo), L"") << "a stopped run shows no balloon";
     EXPECT_EQ(Progress(*form_), 0);
     EXPECT_EQ(TextOf(form_->Control(idCmdAction)), L"&START");
     EXPECT_FALSE(form_->ScheduleTimerEnabled());
@@ -169,52 +148,38 @@ TEST_F(RunTest, StopThenStartBeforeTheEntryEndsRunsOnToTheEndAndRearms) {
     EXPECT_EQ(Progress(*form_), 2);
 }
 
-TEST_F(RunTest, FailedDownloadsAreSilentAndLeaveExistingFilesAlone) {
-    server_.Serve("/cut.txt", TestAnswer::CutShort(std::string(10000, 'x'), 100));
-    server_.Serve("/ok.txt", TestAnswer::Body("fine"));
-    ASSERT_TRUE(ReplaceFileContent(downloads_ / L"cut.txt", "kept"));
-    Queue({server_.Url("/missing.txt"), server_.Url("/cut.txt"), server_.UnreachableUrl("/far.txt"),
-           server_.Url("/ok.txt")});
-
-    DialogWatcher dialogs;
-    StartAndRun();
-
-    EXPECT_TRUE(dialogs.closed().empty());
-    EXPECT_EQ(Downloaded(L"missing.txt"), "<missing>");
-    EXPECT_EQ(Downloaded(L"cut.txt"), "kept");
-    EXPECT_EQ(Downloaded(L"far.txt"), "<missing>");
-    EXPECT_EQ(Downloaded(L"ok.txt"), "fine");
-    EXPECT_EQ(FilesInDownloads(), 2u);
-    EXPECT_EQ(Progress(*form_), 4);
-    EXPECT_EQ(Panel(*form_, 2), L"4 file(s) queued for download");
-}
-
-TEST_F(RunTest, AnAddressQueuedTwiceIsFetchedTwice) {
-    server_.Serve("/twice.txt", TestAnswer::Body("again"));
-    Queue({server_.Url("/twice.txt"), server_.Url("/twice.txt")});
-    StartAndRun();
-    EXPECT_EQ(server_.Requests("/twice.txt"), 2);
-    EXPECT_EQ(Downloaded(L"twice.txt"), "again");
-}
-
-TEST_F(RunTest, CustomNamesAreNumberedAndNamelessEntriesAreSkipped) {
+// The names a custom name may not be are pinned by the naming tests; here
+// one refused at START and the same skipped in a run.
+TEST_F(RunTest, CustomNamesAreNumberedAndNamelessOrPathLikeOnesAreSkipped) {
     server_.Serve("/a", TestAnswer::Body("A"));
     server_.Serve("/b", TestAnswer::Body("B"));
     server_.Serve("/c", TestAnswer::Body("C"));
+    ASSERT_TRUE(ReplaceFileContent(downloads_ / L"keep.txt", "kept"));
     Click(*form_, idOptCustom);
-    SetWindowTextW(form_->Control(idTxtCustomName), L"data.csv");
     Queue({server_.Url("/a"), server_.Url("/b"), server_.Url("/c")});
+    DialogWatcher dialogs;
+    SetWindowTextW(form_->Control(idTxtCustomName), L"..\\keep.txt");
+    Click(*form_, idCmdAction);
+    EXPECT_EQ(TextOf(form_->Control(idCmdAction)), L"&START");
+    ASSERT_EQ(dialogs.closed().size(), 1u);
+    EXPECT_NE(dialogs.closed()[0].text.find(L"custom file name"), std::wstring::npos);
+
+    SetWindowTextW(form_->Control(idTxtCustomName), L"data.csv");
     StartAndRun();
     EXPECT_EQ(Downloaded(L"data.csv"), "A");
     EXPECT_EQ(Downloaded(L"1_data.csv"), "B");
     EXPECT_EQ(Downloaded(L"2_data.csv"), "C");
 
-    // A custom name emptied after START leaves the entries without a name.
-    SetWindowTextW(form_->Control(idTxtCustomName), L"");
-    form_->tmrAutoUpdater_Timer();
-    EXPECT_EQ(server_.Requests("/a"), 1);
-    EXPECT_EQ(FilesInDownloads(), 3u);
-    EXPECT_EQ(Progress(*form_), 3);
+    // A name emptied or made a path after START leaves the entries without one.
+    for (const wchar_t* name : {L"", L"..\\keep.txt"}) {
+        SetWindowTextW(form_->Control(idTxtCustomName), name);
+        form_->tmrAutoUpdater_Timer();
+        EXPECT_EQ(server_.Requests("/a"), 1);
+        EXPECT_EQ(Progress(*form_), 3);
+    }
+    EXPECT_EQ(Listing(), "1_data.csv 2_data.csv data.csv keep.txt ");
+    EXPECT_EQ(Downloaded(L"keep.txt"), "kept");
+    EXPECT_EQ(dialogs.closed().size(), 1u);
 }
 
 TEST_F(RunTest, DateAndTimeConventionPrefixesEachName) {
@@ -228,72 +193,46 @@ TEST_F(RunTest, DateAndTimeConventionPrefixesEachName) {
     EXPECT_EQ(std::wstring(found.cFileName).size(), std::wstring(L"[dd_mm_yy-hh_nn_ss]report.pdf").size());
 }
 
+// Each fault's own verdict is pinned by the downloader's tests; here a run
+// meets a few of them, silently, and goes on.
 TEST_F(RunTest, EveryFaultFailsOnlyItsOwnEntryAndTheRunGoesOn) {
-    TestAnswer notModified = TestAnswer::Body("");
-    notModified.status = 304;
     TestAnswer chunkedCut = TestAnswer::Chunked(std::string(1000, 'c'));
     chunkedCut.pieceBytes = 100;
     chunkedCut.cutAfter = 500;
-    TestAnswer longLengthCut = TestAnswer::CutShort(std::string(100, 'l'), 50);
-    longLengthCut.contentLength = std::string(60, '0') + "100";
     const std::pair<const char*, TestAnswer> faults[] = {
         {"/silent.txt", TestAnswer::Silent()},
-        {"/stalled-head.txt", TestAnswer::HeadStalls(20)},
-        {"/trickling-head.txt", TestAnswer::HeadTrickles(40)},
         {"/stalled-body.txt", TestAnswer::BodyStalls(std::string(10'000, 'b'), 100)},
         {"/trickle.txt", TestAnswer::Slowly(std::string(100'000, 't'), 1, 30)},
         {"/loop.txt", TestAnswer::Redirect(302, "/loop.txt")},
-        {"/to-file.txt", TestAnswer::Redirect(302, "file:///C:/windows/win.ini")},
-        {"/not-modified.txt", notModified},
+        {"/gone.txt", TestAnswer::Status(404)},
+        {"/cut.txt", TestAnswer::CutShort(std::string(10000, 'x'), 100)},
         {"/chunked-cut.txt", chunkedCut},
-        {"/long-length-cut.txt", longLengthCut},
     };
     std::vector<std::wstring> entries;
     for (const auto& [path, answer] : faults) {
         server_.Serve(path, answer);
         entries.push_back(server_.Url(path));
-        const std::wstring name(path + 1, path + strlen(path));
-        ASSERT_TRUE(ReplaceFileContent(downloads_ / name, "good file"));
+        ASSERT_TRUE(ReplaceFileContent(downloads_ / std::wstring(path + 1, path + strlen(path)), "good file"));
     }
     server_.Serve("/last.txt", TestAnswer::Body("arrived"));
+    entries.push_back(server_.UnreachableUrl("/far.txt"));
+    // An address queued twice is fetched twice.
+    entries.push_back(server_.Url("/last.txt"));
     entries.push_back(server_.Url("/last.txt"));
     Queue(entries);
 
+    DialogWatcher dialogs;
     StartAndRun();
 
-    for (const auto& [path, answer] : faults) {
-        const std::wstring name(path + 1, path + strlen(path));
-        EXPECT_EQ(Downloaded(name), "good file") << path;
-    }
+    EXPECT_TRUE(dialogs.closed().empty());
+    for (const auto& [path, answer] : faults)
+        EXPECT_EQ(Downloaded(std::wstring(path + 1, path + strlen(path))), "good file") << path;
     EXPECT_EQ(Downloaded(L"last.txt"), "arrived");
-    EXPECT_EQ(FilesInDownloads(), std::size(faults) + 1);
+    EXPECT_EQ(server_.Requests("/last.txt"), 2);
+    EXPECT_EQ(Listing(), "chunked-cut.txt cut.txt gone.txt last.txt loop.txt silent.txt stalled-body.txt trickle.txt ");
     EXPECT_EQ(Progress(*form_), static_cast<int>(entries.size()));
+    EXPECT_EQ(Panel(*form_, 2), L"10 file(s) queued for download");
     EXPECT_TRUE(form_->ScheduleTimerEnabled());
-}
-
-TEST_F(RunTest, StopThenStartDuringAStalledTransferLeavesAScheduleThatRunsAgain) {
-    server_.Serve("/stalled.txt", TestAnswer::BodyStalls(std::string(10'000, 's'), 100));
-    server_.Serve("/next.txt", TestAnswer::Body("next"));
-    Queue({server_.Url("/stalled.txt"), server_.Url("/next.txt")});
-
-    bool clicked = false;
-    DuringRun watch([&] {
-        if (!clicked && server_.Holding("/stalled.txt")) {
-            clicked = true;
-            Click(*form_, idCmdAction);
-            Click(*form_, idCmdAction);
-        }
-    });
-    StartAndRun();
-
-    ASSERT_TRUE(clicked);
-    EXPECT_FALSE(form_->RunActive());
-    EXPECT_TRUE(form_->ScheduleTimerEnabled());
-    EXPECT_EQ(TextOf(form_->Control(idCmdAction)), L"&STOP");
-    EXPECT_EQ(Downloaded(L"next.txt"), "next");
-    // The next tick of the re-armed schedule starts the next run.
-    form_->tmrAutoUpdater_Timer();
-    EXPECT_EQ(server_.Requests("/next.txt"), 2);
 }
 
 TEST_F(RunTest, AMixedRunSaysHowManyFailedAndLogsWhy) {
@@ -345,35 +284,6 @@ TEST_F(RunTest, TheLogKeepsItsLastThousandLines) {
     ASSERT_EQ(lines.size(), kRunLogLines);
     EXPECT_NE(lines.front().find(L"\told 6\t"), std::wstring::npos) << std::string(lines.front().begin(), lines.front().end());
     EXPECT_NE(lines.back().find(server_.Url("/a.txt")), std::wstring::npos);
-}
-
-TEST_F(RunTest, PathLikeCustomNamesAreRefusedAtStartAndSkippedInARun) {
-    server_.Serve("/a", TestAnswer::Body("A"));
-    Queue({server_.Url("/a")});
-    Click(*form_, idOptCustom);
-    ASSERT_TRUE(ReplaceFileContent(downloads_ / L"keep.txt", "kept"));
-    DialogWatcher dialogs;
-    for (const wchar_t* name : {L"..\\escape.txt", L"x\\..\\..\\keep.txt", L"sub/a.txt", L"C:a.txt", L"..", L"."}) {
-        SetWindowTextW(form_->Control(idTxtCustomName), name);
-        Click(*form_, idCmdAction);
-        EXPECT_EQ(TextOf(form_->Control(idCmdAction)), L"&START") << std::wstring(name).c_str();
-    }
-    ASSERT_EQ(dialogs.closed().size(), 6u);
-    for (const ClosedDialog& dialog : dialogs.closed()) {
-        EXPECT_EQ(dialog.title, L"Durnwick");
-        EXPECT_NE(dialog.text.find(L"custom file name"), std::wstring::npos);
-    }
-
-    // A name that became a path after START is skipped like a nameless entry.
-    SetWindowTextW(form_->Control(idTxtCustomName), L"data.csv");
-    StartAndRun();
-    EXPECT_EQ(Downloaded(L"data.csv"), "A");
-    SetWindowTextW(form_->Control(idTxtCustomName), L"..\\keep.txt");
-    form_->tmrAutoUpdater_Timer();
-    EXPECT_EQ(server_.Requests("/a"), 1);
-    EXPECT_EQ(Downloaded(L"keep.txt"), "kept");
-    EXPECT_EQ(FilesInDownloads(), 2u);
-    EXPECT_EQ(dialogs.closed().size(), 6u);
 }
 
 }  // namespace

@@ -18,22 +18,6 @@ bool Overlap(const ButtonRect& a, const ButtonRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-TEST(GalleryLayout, HasOneButtonForEveryStyleAndShapeAtTheGallerySize) {
-    const GalleryLayout layout = LayOutGallery();
-    for (int style = 0; style <= 7; ++style) {
-        for (int shape = 0; shape <= 6; ++shape) {
-            const std::wstring caption = L"Style " + std::to_wstring(style) + kDot + L"shape " + std::to_wstring(shape);
-            const GalleryButton* button = Find(layout, caption);
-            ASSERT_TRUE(button) << "style " << style << ", shape " << shape;
-            EXPECT_EQ(button->style, style);
-            EXPECT_EQ(button->shape, shape);
-            EXPECT_EQ(button->bounds.right - button->bounds.left, 104);
-            EXPECT_EQ(button->bounds.bottom - button->bounds.top, 32);
-            EXPECT_FALSE(button->held);
-        }
-    }
-}
-
 // The gallery's tests find each window by its caption.
 TEST(GalleryLayout, CaptionsAreUniqueAndNothingOverlapsOrLeavesTheClientArea) {
     const GalleryLayout layout = LayOutGallery();
@@ -52,37 +36,12 @@ TEST(GalleryLayout, CaptionsAreUniqueAndNothingOverlapsOrLeavesTheClientArea) {
     }
 }
 
-TEST(GalleryLayout, HoldsEachStyleInTheLooksThatOtherwiseNeedTheMouse) {
-    struct Look {
-        const wchar_t* name;
-        std::int32_t mode;
-        std::uint8_t flags;
-        bool hovering, armed;
-    };
-    const Look looks[] = {
-        {L"default", 0, 1, false, false},     {L"pressed", 0, 6, true, true},
-        {L"hot", 0, 4, true, false},          {L"held outside", 0, 2, false, false},
-        {L"armed check", 1, 6, true, true},
-    };
-    const GalleryLayout layout = LayOutGallery();
-    for (int style = 0; style <= 7; ++style) {
-        for (const Look& look : looks) {
-            const GalleryButton* button = Find(layout, L"Style " + std::to_wstring(style) + kDot + look.name);
-            ASSERT_TRUE(button && button->held) << "style " << style << ", look " << look.name;
-            EXPECT_EQ(button->style, style);
-            EXPECT_EQ(button->mode, look.mode);
-            EXPECT_EQ(button->held->StateFlags, look.flags);
-            EXPECT_EQ(button->held->Hovering, look.hovering);
-            EXPECT_EQ(button->held->Armed, look.armed);
-        }
-    }
-}
-
-TEST(GalleryLayout, CoversGradientsModesDisabledCaptionStylesAndEveryPicturePlacement) {
+TEST(GalleryLayout, CoversGradientsModesDisabledCaptionStylesAndEveryPictureAndCaptionPlacement) {
     const GalleryLayout layout = LayOutGallery();
     std::set<int> gradients, captionStyles, disabledStyles;
     std::set<std::pair<int, bool>> modes;
-    std::set<std::pair<GalleryPicture, int>> aligns, sizes;
+    std::set<std::pair<GalleryPicture, int>> aligns, sizes, disabledSizes;
+    std::set<std::pair<int, int>> placements;
     for (const GalleryButton& b : layout.buttons) {
         if (b.gradientMode != 0 && b.enabled) {
             gradients.insert(b.gradientMode);
@@ -93,7 +52,9 @@ TEST(GalleryLayout, CoversGradientsModesDisabledCaptionStylesAndEveryPicturePlac
         captionStyles.insert(b.captionStyle);
         if (b.picture == GalleryPicture::None) continue;
         if (b.pictureSize == 0) aligns.insert({b.picture, b.pictureAlign});
-        if (b.pictureAlign == 0) sizes.insert({b.picture, b.pictureSize});
+        if (b.pictureAlign == 0) (b.enabled ? sizes : disabledSizes).insert({b.picture, b.pictureSize});
+        if (b.picture == GalleryPicture::Icon && b.pictureSize == 0 && b.enabled)
+            placements.insert({b.captionAlign, b.pictureAlign});
     }
     EXPECT_EQ(gradients, (std::set<int>{1, 2, 3, 4}));
     EXPECT_EQ(modes, (std::set<std::pair<int, bool>>{{1, false}, {1, true}, {2, false}, {2, true}}));
@@ -101,8 +62,19 @@ TEST(GalleryLayout, CoversGradientsModesDisabledCaptionStylesAndEveryPicturePlac
     EXPECT_EQ(captionStyles, (std::set<int>{0, 1, 2}));
     for (GalleryPicture picture : {GalleryPicture::Icon, GalleryPicture::Bitmap}) {
         for (int align = 0; align <= 5; ++align) EXPECT_TRUE(aligns.count({picture, align})) << "align " << align;
-        for (int size = 0; size <= 4; ++size) EXPECT_TRUE(sizes.count({picture, size})) << "size " << size;
+        for (int size = 0; size <= 4; ++size) {
+            EXPECT_TRUE(sizes.count({picture, size})) << "size " << size;
+            EXPECT_TRUE(disabledSizes.count({picture, size})) << "disabled, size " << size;
+        }
     }
+    for (int captionAlign = 0; captionAlign <= 2; ++captionAlign)
+        for (int pictureAlign = 0; pictureAlign <= 5; ++pictureAlign)
+            EXPECT_TRUE(placements.count({captionAlign, pictureAlign}))
+                << "CaptionAlign " << captionAlign << ", PictureAlign " << pictureAlign;
+    for (const wchar_t* caption : {L"Save||As", L"Tom && Jerry", L"Save &As", L"A long caption that wraps",
+                                   L"\u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1",
+                                   L"\u4FDD\u5B58\u3057\u3066\u9589\u3058\u308B"})
+        EXPECT_TRUE(Find(layout, caption)) << "caption " << testing::PrintToString(std::wstring(caption));
 }
 
 TEST(GalleryLayout, AFrameHoldsThreeOptionButtonsAndTheWindowTwoMore) {
@@ -125,28 +97,6 @@ TEST(GalleryLayout, AFrameHoldsThreeOptionButtonsAndTheWindowTwoMore) {
     EXPECT_EQ(onWindow, 2);
     EXPECT_GT(layout.eventLog.right - layout.eventLog.left, 200) << "room for a line of the event log";
     EXPECT_LE(layout.eventLog.right, layout.width);
-}
-
-TEST(GalleryLayout, ShowsEveryCaptionPlacementAndThePicturesDisabled) {
-    const GalleryLayout layout = LayOutGallery();
-    std::set<std::pair<int, int>> placements;
-    std::set<std::pair<GalleryPicture, int>> disabledSizes;
-    for (const GalleryButton& b : layout.buttons) {
-        if (b.picture == GalleryPicture::Icon && b.pictureSize == 0 && b.enabled)
-            placements.insert({b.captionAlign, b.pictureAlign});
-        if (b.picture != GalleryPicture::None && !b.enabled && b.pictureAlign == 0)
-            disabledSizes.insert({b.picture, b.pictureSize});
-    }
-    for (int captionAlign = 0; captionAlign <= 2; ++captionAlign)
-        for (int pictureAlign = 0; pictureAlign <= 5; ++pictureAlign)
-            EXPECT_TRUE(placements.count({captionAlign, pictureAlign}))
-                << "CaptionAlign " << captionAlign << ", PictureAlign " << pictureAlign;
-    for (GalleryPicture picture : {GalleryPicture::Icon, GalleryPicture::Bitmap})
-        for (int size = 0; size <= 4; ++size) EXPECT_TRUE(disabledSizes.count({picture, size})) << "disabled, size " << size;
-    for (const wchar_t* caption : {L"Save||As", L"Tom && Jerry", L"Save &As", L"A long caption that wraps",
-                                   L"\u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1",
-                                   L"\u4FDD\u5B58\u3057\u3066\u9589\u3058\u308B"})
-        EXPECT_TRUE(Find(layout, caption)) << "caption " << testing::PrintToString(std::wstring(caption));
 }
 
 }  // namespace

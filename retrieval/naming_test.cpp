@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 namespace {
@@ -60,32 +61,31 @@ TEST(JoinPath, CollapsesDoubledBackslashesOncePerPair) {
 }
 
 TEST(CustomName, TakesThePlainNameThenTheSmallestFreeSerial) {
-    std::set<std::wstring> files;
-    NamingRequest r = Request(L"anything", NamingConvention::Custom);
-    r.exists = [&files](const std::wstring& p) { return files.count(p) > 0; };
-
-    EXPECT_EQ(Path(r), L"C:\\Downloads\\data.csv");
-    files = {L"C:\\Downloads\\data.csv", L"C:\\Downloads\\1_data.csv"};
-    EXPECT_EQ(Path(r), L"C:\\Downloads\\2_data.csv");
-    files = {L"C:\\Downloads\\data.csv", L"C:\\Downloads\\2_data.csv"};
-    EXPECT_EQ(Path(r), L"C:\\Downloads\\1_data.csv");
-}
-
-TEST(CustomName, NumbersOnPastAThousandInsteadOfOverwriting) {
-    NamingRequest r = Request(L"x", NamingConvention::Custom);
-    r.exists = [](const std::wstring& p) {
-        const size_t slash = p.rfind(L'\\');
-        const std::wstring name = p.substr(slash + 1);
-        if (name == L"data.csv") return true;
-        return std::stoi(name) <= 1000;
+    using Taken = std::function<bool(const std::wstring&)>;
+    const auto files = [](std::set<std::wstring> names) { return [=](const std::wstring& p) { return names.count(p) > 0; }; };
+    struct Case {
+        const wchar_t* folder;
+        Taken exists;
+        const wchar_t* expected;
+    } cases[] = {
+        {L"C:\\Downloads", files({}), L"C:\\Downloads\\data.csv"},
+        {L"C:\\Downloads", files({L"C:\\Downloads\\data.csv", L"C:\\Downloads\\1_data.csv"}), L"C:\\Downloads\\2_data.csv"},
+        {L"C:\\Downloads", files({L"C:\\Downloads\\data.csv", L"C:\\Downloads\\2_data.csv"}), L"C:\\Downloads\\1_data.csv"},
+        // Numbers on past a thousand instead of overwriting.
+        {L"C:\\Downloads",
+         [](const std::wstring& p) {
+             const std::wstring name = p.substr(p.rfind(L'\\') + 1);
+             return name == L"data.csv" || std::stoi(name) <= 1000;
+         },
+         L"C:\\Downloads\\1001_data.csv"},
+        // Serial candidates are not collapsed as the plain name is.
+        {L"C:\\", files({L"C:\\data.csv"}), L"C:\\\\1_data.csv"},
     };
-    EXPECT_EQ(Path(r), L"C:\\Downloads\\1001_data.csv");
-}
-
-TEST(CustomName, SerialCandidatesAreNotCollapsed) {
-    NamingRequest r = Request(L"x", NamingConvention::Custom, L"C:\\");
-    r.exists = [](const std::wstring& p) { return p == L"C:\\data.csv"; };
-    EXPECT_EQ(Path(r), L"C:\\\\1_data.csv");
+    for (const Case& c : cases) {
+        NamingRequest r = Request(L"anything", NamingConvention::Custom, c.folder);
+        r.exists = c.exists;
+        EXPECT_EQ(Path(r), c.expected);
+    }
 }
 
 TEST(CustomName, EmptyOrPathLikeCustomNameHasNoName) {

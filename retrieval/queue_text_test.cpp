@@ -28,13 +28,6 @@ TEST(AfterLines, CountsOnlyCrLfAndStopsAtTheEnd) {
     EXPECT_EQ(AfterLines(text, 99, 1), text.size());
 }
 
-TEST(ListFile, TextEndsEveryLineAndReloadsWithoutEmptyEntries) {
-    const std::wstring text = ListFileText({L"a", L"b"});
-    EXPECT_EQ(text, L"a\r\nb\r\n");
-    // A file saved with trailing blank lines and padding reloads to the same queue.
-    EXPECT_EQ(NonEmptyLines(std::wstring(TrimBlanks(L"  a\r\nb\r\n\r\n\r\n  "))), (Lines{L"a", L"b"}));
-}
-
 TEST(StatusTexts, AreWrittenInPlainDecimal) {
     // No digit grouping, whatever the locale: the counts run to 32767.
     EXPECT_EQ(QueuedStatusText(32767), L"32767 file(s) queued for download");

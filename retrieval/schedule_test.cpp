@@ -6,22 +6,18 @@
 
 namespace {
 
+// -1 stands for a tick that starts a run.
 TEST(ScheduleTick, CountsDownThenRunsAndStartsAgain) {
-    int16_t elapsed = 0;
-    std::vector<int> shown;
-    for (int minute = 0; minute < 3; ++minute) {
-        const TickOutcome tick = ScheduleTick(elapsed, 3);
-        shown.push_back(tick.startRun ? 0 : tick.minutesLeft);
+    for (const int interval : {3, 1}) {
+        int16_t elapsed = 0;
+        std::vector<int> shown;
+        for (int tick = 0; tick < 2 * interval; ++tick) {
+            const TickOutcome outcome = ScheduleTick(elapsed, interval);
+            shown.push_back(outcome.startRun ? -1 : outcome.minutesLeft);
+        }
+        EXPECT_EQ(shown, interval == 3 ? (std::vector<int>{2, 1, -1, 2, 1, -1}) : (std::vector<int>{-1, -1})) << interval;
+        EXPECT_EQ(elapsed, 0) << interval;
     }
-    EXPECT_EQ(shown, (std::vector<int>{2, 1, 0}));
-    EXPECT_EQ(elapsed, 0);
-    EXPECT_FALSE(ScheduleTick(elapsed, 3).startRun);
-}
-
-TEST(ScheduleTick, IntervalOfOneRunsAtTheFirstTick) {
-    int16_t elapsed = 0;
-    EXPECT_TRUE(ScheduleTick(elapsed, 1).startRun);
-    EXPECT_TRUE(ScheduleTick(elapsed, 1).startRun);
 }
 
 TEST(Spinner, ArrowsWalkTheIntervalAndNeverShowZero) {

@@ -43,53 +43,44 @@ TrayState ShownWithBalloon() {
     return s;
 }
 
-TEST(TrayRecord, AddSendsEveryShellField) {
-    TrayState s = ShownWithBalloon();
-    s.balloonText.clear();
-    s.balloonTitle.clear();
-    s.balloonIcon = 0;
-    const TrayRecord r = MakeRecord(s, TrayOperation::Add);
-    EXPECT_EQ(r.cbSize, kSize);
-    EXPECT_EQ(r.hWnd, kWindow);
-    EXPECT_EQ(r.uID, 1u);
-    EXPECT_EQ(r.uFlags, 23u) << "message, icon, tip and info";
-    EXPECT_EQ(r.uCallbackMessage, 512u);
-    EXPECT_EQ(r.hIcon, kIcon);
-    EXPECT_EQ(Tip(r), L"Durnwick - Idle");
-    EXPECT_EQ(Info(r), L"") << "flags 23 with no text shows no balloon";
-    EXPECT_EQ(r.dwState, 0u);
-    EXPECT_EQ(r.dwStateMask, 0u);
-    EXPECT_EQ(r.uTimeout, 0u);
-    EXPECT_EQ(ShellOperationCode(TrayOperation::Add), 0u);
-}
-
-TEST(TrayRecord, IconAndTipChangesLeaveTheBalloonOut) {
-    const TrayRecord r = MakeRecord(ShownWithBalloon(), TrayOperation::ChangeIconAndTip);
-    EXPECT_EQ(r.uFlags, 6u) << "icon and tip only: a balloon shown once is not shown again";
-    EXPECT_EQ(r.hIcon, kIcon);
-    EXPECT_EQ(Tip(r), L"Durnwick - Idle");
-    EXPECT_EQ(r.uID, 1u);
-    EXPECT_EQ(ShellOperationCode(TrayOperation::ChangeIconAndTip), 1u);
-}
-
-TEST(TrayRecord, BalloonChangesResendIconAndTipAsTheyStand) {
-    const TrayRecord r = MakeRecord(ShownWithBalloon(), TrayOperation::ChangeBalloon);
-    EXPECT_EQ(r.uFlags, 23u);
-    EXPECT_EQ(Info(r), L"Download complete");
-    EXPECT_EQ(Title(r), L"Durnwick");
-    EXPECT_EQ(r.dwInfoFlags, 1u);
-    EXPECT_EQ(r.hIcon, kIcon);
-    EXPECT_EQ(Tip(r), L"Durnwick - Idle");
-    EXPECT_EQ(ShellOperationCode(TrayOperation::ChangeBalloon), 1u);
-
-    TrayState hidden = ShownWithBalloon();
-    hidden.balloonText.clear();
-    hidden.balloonTitle.clear();
-    hidden.balloonIcon = 0;
-    const TrayRecord h = MakeRecord(hidden, TrayOperation::ChangeBalloon);
-    EXPECT_EQ(h.uFlags, 23u) << "an empty text with the info flag removes a balloon";
-    EXPECT_EQ(Info(h), L"");
-    EXPECT_EQ(h.dwInfoFlags, 0u);
+// Every record but a delete carries the icon and the tip as they stand; an
+// icon and tip change leaves the balloon out, so a balloon shown once is not
+// shown again, and an empty text with the info flag shows or removes none.
+TEST(TrayRecord, EachChangeSendsItsFieldsWithTheIconAndTip) {
+    struct Case {
+        const char* what;
+        TrayOperation operation;
+        bool balloon;
+        std::uint32_t flags, code;
+        const wchar_t* info;
+        std::uint32_t infoFlags;
+    } cases[] = {
+        {"add", TrayOperation::Add, false, 23, 0, L"", 0},
+        {"icon and tip", TrayOperation::ChangeIconAndTip, true, 6, 1, nullptr, 0},
+        {"balloon shown", TrayOperation::ChangeBalloon, true, 23, 1, L"Download complete", 1},
+        {"balloon removed", TrayOperation::ChangeBalloon, false, 23, 1, L"", 0},
+    };
+    for (const Case& c : cases) {
+        TrayState s = ShownWithBalloon();
+        if (!c.balloon) {
+            s.balloonText.clear();
+            s.balloonTitle.clear();
+            s.balloonIcon = 0;
+        }
+        const TrayRecord r = MakeRecord(s, c.operation);
+        EXPECT_EQ(r.cbSize, kSize) << c.what;
+        EXPECT_EQ(r.hWnd, kWindow) << c.what;
+        EXPECT_EQ(r.uID, 1u) << c.what;
+        EXPECT_EQ(r.uCallbackMessage, 512u) << c.what;
+        EXPECT_EQ(r.uFlags, c.flags) << c.what;
+        EXPECT_EQ(ShellOperationCode(c.operation), c.code) << c.what;
+        EXPECT_EQ(r.hIcon, kIcon) << c.what;
+        EXPECT_EQ(Tip(r), L"Durnwick - Idle") << c.what;
+        if (!c.info) continue;
+        EXPECT_EQ(Info(r), c.info) << c.what;
+        EXPECT_EQ(Title(r), c.balloon ? L"Durnwick" : L"") << c.what;
+        EXPECT_EQ(r.dwInfoFlags, c.infoFlags) << c.what;
+    }
 }
 
 TEST(TrayRecord, DeleteNamesTheIconAndNothingElse) {
