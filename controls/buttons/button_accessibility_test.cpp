@@ -26,6 +26,8 @@ TEST(AccessibleNameTest, ReadsTheCaptionAsItIsShown) {
         EXPECT_EQ(AccessibleName(caption), name) << testing::PrintToString(caption);
 }
 
+// A focused command button and a checked check box are read from real
+// buttons in ReaderTest.AReaderGetsNameRoleAndStatesOfRealButtons.
 TEST(DescribeButtonTest, RoleStatesShortcutAndActionFollowTheButton) {
     const struct {
         const char* name;
@@ -33,15 +35,6 @@ TEST(DescribeButtonTest, RoleStatesShortcutAndActionFollowTheButton) {
         bool focused;
         AccessibleView expected;
     } cases[] = {
-        {"focused command button", [](RecordingButton& b) { b.SetCaption(L"&add"); }, true,
-         {L"add", AccessibleRole::PushButton, kStateFocusable | kStateFocused, L"Alt+A", L"Press"}},
-        {"checked check box",
-         [](RecordingButton& b) {
-             b.SetCaption(L"Sound && &balloon");
-             b.SetMode(kCheckBox);
-             b.SetValue(true);
-         },
-         false, {L"Sound & balloon", AccessibleRole::CheckBox, kStateFocusable | kStateChecked, L"Alt+B", L"Uncheck"}},
         {"unchecked check box", [](RecordingButton& b) { b.SetMode(kCheckBox); }, false,
          {L"xoButton1", AccessibleRole::CheckBox, kStateFocusable, L"", L"Check"}},
         {"disabled checked option button",

@@ -80,14 +80,8 @@ TEST_F(HoverTimerTest, TicksWhileThePointerStaysAndStopsWhenItLeaves) {
     EXPECT_FALSE(KillTimer(window.hwnd(), kHoverTimerId)) << "the tick that ended hover stopped its timer";
 }
 
-TEST_F(HoverTimerTest, AWindowPoppingUpOverTheButtonEndsHover) {
-    TestWindow popup{{kButtonBounds.left - 20, kButtonBounds.top - 20, kButtonBounds.right + 20,
-                      kButtonBounds.bottom + 20}};
-    ASSERT_TRUE(PumpUntil([&] { return !Hovering(); }, kDeadlineMs));
-    POINT at{};
-    GetCursorPos(&at);
-    EXPECT_EQ(at.x, kOnButton.x) << "the pointer did not move";
-}
+// A window popping up over a hovered button ends its hover: a row of
+// ButtonInput.MouseAndKeyboardRaiseTheEventsInOrder.
 
 TEST_F(HoverTimerTest, ATimerThatOutlivedItsButtonStops) {
     button.reset();  // gone without ending its interaction

@@ -27,6 +27,8 @@ struct Case {
     bool singlePassAfter = true;
 };
 
+// Embossed, etched and flat disabled captions are drawn on the real button
+// in RedrawnCaptionTest.EffectPassesLandWhereTheCaptionWasLaidOut.
 const Case kCases[] = {
     {.name = "flat caption in ForeColor", .passes = {{kFore, {0, 0}}}},
     {.name = "hovering takes HoverForeColor", .hovering = true, .passes = {{kHoverFore, {0, 0}}}},
@@ -39,15 +41,11 @@ const Case kCases[] = {
      .passes = {{kFore, {0, 0}}}},
     {.name = "ButtonStyle 7 hovering takes HoverForeColor", .buttonStyle = 7, .hovering = true,
      .passes = {{kHoverFore, {0, 0}}}},
-    {.name = "embossed: darker left, lighter right and two down, the text one down", .captionStyle = kEmbossed,
-     .passes = {{kDarker, {-1, 0}}, {kLighter, {1, 2}}, {kFore, {0, 1}}}},
     {.name = "engraved and hovering: the shades swap, the text takes the hover colour", .captionStyle = kEngraved,
      .hovering = true, .passes = {{kLighter, {-1, 0}}, {kDarker, {1, 2}}, {kHoverFore, {0, 1}}}},
     {.name = "disabled with a negative colour: etched, white down-right under grey", .enabled = false,
      .captionStyle = kEmbossed, .textColor = -1, .passes = {{0xFFFFFF, {1, 1}}, {0x808080, {0, 0}}},
      .singlePassAfter = false},
-    {.name = "disabled with a colour and one pass: flat in that colour", .enabled = false, .textColor = kGrey,
-     .passes = {{kGrey, {0, 0}}}},
     {.name = "disabled under a gradient: always etched", .enabled = false, .gradientMode = 1, .textColor = kGrey,
      .passes = {{0xFFFFFF, {1, 1}}, {0x808080, {0, 0}}}, .singlePassAfter = false},
     {.name = "disabled with a colour and two passes: grey one up-left of it", .enabled = false, .textColor = kGrey,
@@ -86,19 +84,8 @@ TEST(PlanCaption, ChoosesTheTextPassesByStateAndStyle) {
     }
 }
 
-TEST(PlanCaption, PressedLookMovesCaptionAndPictureTogether) {
-    ButtonMembers m;
-    m.Caption = L"Go";
-    m.CaptionRect = {10, 5, 50, 20};
-    m.PictureRect = {2, 3, 18, 19};
-    const CaptionPlan pressed = PlanCaption(m, WindowObject{}, kFace, -1, true, true);
-    EXPECT_EQ(pressed.captionRect, (ButtonRect{11, 6, 51, 21}));
-    EXPECT_EQ(pressed.pictureRect, (ButtonRect{3, 4, 19, 20}));
-    const CaptionPlan still = PlanCaption(m, WindowObject{}, kFace, -1, false, true);
-    EXPECT_EQ(still.captionRect, m.CaptionRect);
-    EXPECT_EQ(still.pictureRect, m.PictureRect);
-}
-
+// The pressed look moves caption and picture together; drawn in
+// DrawCaption.DrawsThePictureFirstAndMovesBothWhenPressed.
 TEST(PressedOffset, MovesDownAndRightExceptOnEllipsesAndNeverForButtonStyle3) {
     struct Row {
         const char* name;

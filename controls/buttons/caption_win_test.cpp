@@ -11,11 +11,6 @@ namespace {
 
 constexpr COLORREF kFace = RGB(0xC0, 0xC0, 0xC0);
 constexpr COLORREF kFore = RGB(0, 0, 0x80);
-constexpr COLORREF kDarker = 0x999998;   // the face shaded by -40
-constexpr COLORREF kLighter = 0xE9E9E8;  // and by +40
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kGrey = RGB(0x80, 0x80, 0x80);
-constexpr COLORREF kFlatDisabled = RGB(0x40, 0x40, 0x40);
 
 // Crisp glyphs, so that every text pixel has the colour of its pass.
 Gdi<HFONT> TestFont(int height, BYTE quality = NONANTIALIASED_QUALITY) {
@@ -56,61 +51,8 @@ ButtonMembers CaptionMembers(const wchar_t* caption, ButtonRect rect, std::int32
 
 constexpr ButtonRect kCaptionRect{20, 10, 100, 50};
 
-TEST(DrawCaption, PassesLandAroundTheGlyph) {
-    const RECT ink = PlainInk(L"I", {20, 10, 100, 50}, DT_WORDBREAK | DT_LEFT);
-    ASSERT_FALSE(IsRectEmpty(&ink)) << "the reference glyph shows";
-    // Named points beside the reference glyph's box.
-    const LONG left = ink.left, top = ink.top, right = ink.right - 1, bottom = ink.bottom - 1;
-    struct Point {
-        const char* name;
-        LONG x, y;
-        COLORREF colour;
-    };
-    struct Row {
-        const char* name;
-        std::int32_t captionStyle;
-        bool enabled;
-        Colour textColor;
-        bool singlePassAfter;
-        std::vector<Point> points;
-    };
-    const Row rows[] = {
-        {"flat", kFlatCaption, true, -1, true,
-         {{"glyph's top left", left, top, kFore}, {"below the glyph", left, bottom + 1, kFace}}},
-        {"embossed", kEmbossed, true, -1, true,
-         {{"left of the glyph's top", left - 1, top, kDarker},
-          {"right of and two below the glyph's bottom", right + 1, bottom + 2, kLighter},
-          {"one below the glyph's bottom", left, bottom + 1, kFore},
-          {"right of the glyph's top", right + 1, top, kFace}}},
-        {"engraved", kEngraved, true, -1, true,
-         {{"left of the glyph's top", left - 1, top, kLighter},
-          {"right of and two below the glyph's bottom", right + 1, bottom + 2, kDarker},
-          {"one below the glyph's bottom", left, bottom + 1, kFore},
-          {"right of the glyph's top", right + 1, top, kFace}}},
-        {"etched disabled", kFlatCaption, false, -1, false,
-         {{"glyph's top left", left, top, kGrey},
-          {"one down and right of the glyph's bottom right", right + 1, bottom + 1, kWhite},
-          {"right of the glyph's top", right + 1, top, kFace},
-          {"below the glyph's left", left, bottom + 1, kFace}}},
-        {"flat disabled", kFlatCaption, false, static_cast<Colour>(kFlatDisabled), true,
-         {{"glyph's top left", left, top, kFlatDisabled},
-          {"one down and right of the glyph's bottom right", right + 1, bottom + 1, kFace}}},
-    };
-    for (const Row& row : rows) {
-        CaptionSurface target;
-        ButtonMembers m = CaptionMembers(L"I", kCaptionRect);
-        m.CaptionStyle = row.captionStyle;
-        WindowObject window;
-        window.ForeColor = static_cast<Colour>(kFore);
-        window.Enabled = row.enabled;
-        bool singlePass = true;
-        DrawCaption(target.surface.dc(), m, window, nullptr, static_cast<Colour>(kFace), row.textColor, false,
-                    singlePass);
-        EXPECT_EQ(singlePass, row.singlePassAfter) << row.name;
-        for (const Point& p : row.points)
-            EXPECT_EQ(ColourText(target.surface.Pixel(p.x, p.y)), ColourText(p.colour)) << row.name << ": " << p.name;
-    }
-}
+// The text passes of each caption style and state are drawn on the real
+// button in RedrawnCaptionTest.EffectPassesLandWhereTheCaptionWasLaidOut.
 
 RECT DrawnInk(const ButtonMembers& m, bool pressed = false, HANDLE picture = nullptr) {
     CaptionSurface target;

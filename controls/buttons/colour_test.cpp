@@ -14,15 +14,10 @@ struct ShadeCase {
     Colour expected;
 };
 
+// The shades the styles and the disabled picture use are pinned pixel by
+// pixel in StyleTest and DrawPicture; these are the clamps and roundings.
 TEST(ShadeColor, MatchesTheReferenceValues) {
     const ShadeCase cases[] = {
-        {0x808080, -16, false, false, 0x717170},
-        {0x808080, 16, true, false, 0x8B9190},
-        {0x808080, 12, false, false, 0x8D8D8C},
-        {0xFFFFFF, -32, false, false, 0xE0E0DF},
-        {0xFFFFFF, -32, true, false, 0xD6E0DF},
-        {0xC0C0C0, 36, false, false, 0xE5E5E4},
-        {0xC0C0C0, -36, false, false, 0x9D9D9C},
         {0x000000, 16, false, false, 0x101010},
         {0xFFFFFF, 16, false, false, 0xFFFFFF},
         {0x102030, 0, false, true, 0xEFDFCF},

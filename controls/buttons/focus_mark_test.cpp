@@ -32,11 +32,10 @@ ButtonMembers With(ButtonMembers m, auto change) {
     return m;
 }
 
+// The plain rectangle's dotted and solid marks are drawn in
+// DrawFocus.DrawsTheSolidFrameOrTheDottedRectangle.
 TEST(PlanFocusMark, FollowsTheShapeAndWrapsTheContentWhenAsked) {
     const FocusCase cases[] = {
-        {"rectangle, dotted", Focused(0, 0, 100), 100, 30, false, false, Dotted({4, 4, 96, 26})},
-        {"rectangle, solid", Focused(0, 0, 100), 100, 30, true, false,
-         {Kind::Line, {{4, 26}, {4, 4}, {96, 4}, {96, 26}, {4, 26}}, {}}},
         {"both slants", Focused(3, 21, 19), 40, 20, false, false,
          {Kind::Line, {{19, 15}, {8, 4}, {18, 4}, {29, 15}, {20, 15}}, {}}},
         {"left slant, solid asked", Focused(1, 21, 40), 40, 20, true, true,

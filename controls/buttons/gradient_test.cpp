@@ -13,14 +13,9 @@ TEST(BuildColorRamp, StepsInSinglePrecisionWithTheShadingDivisors) {
     EXPECT_EQ(BuildColorRamp(0x123456, 0xFFFFFF, 1), (std::vector<Colour>{0x123456}));
 }
 
-TEST(GradientBands, AButtonOverAQuarterOfTheScreenGetsTwoPixelBands) {
-    const auto bands = GradientBands(3, 50, 400, 1024, 768, 0xFFFFFF, 0x000000);
-    ASSERT_EQ(bands.size(), 200u);
-    EXPECT_EQ(bands[0], (Band{{0, 0, 50, 2}, 0xFFFFFF}));
-    EXPECT_EQ(bands[199].box, (ButtonRect{0, 398, 50, 400}));
-    // On a taller screen the same button is shaded row by row.
-    EXPECT_EQ(GradientBands(3, 50, 400, 1024, 1600, 0xFFFFFF, 0x000000).size(), 400u);
-    // An odd extent leaves its last row unpainted.
+// Two-pixel bands on a button over a quarter of the screen are drawn on the
+// real window in PaintGradient.AButtonOverAQuarterOfTheScreenIsShadedInTwoPixelBands.
+TEST(GradientBands, TwoPixelBandsLeaveTheLastRowOfAnOddExtentUnpainted) {
     EXPECT_EQ(GradientBands(3, 50, 401, 1024, 768, 0xFFFFFF, 0x000000).back().box.bottom, 400);
 }
 
@@ -39,14 +34,6 @@ TEST(GradientBands, AFaceTooSmallForTwoBandsIsFilledWithTheFirstColour) {
     // Three rows on a screen of ten: two-pixel bands, only one of them.
     EXPECT_EQ(GradientBands(3, 40, 3, 1024, 10, 0x112233, 0x445566), (std::vector<Band>{{{0, 0, 40, 3}, 0x112233}}));
     EXPECT_EQ(GradientBands(4, 40, 0, 1024, 768, 0x112233, 0x445566), (std::vector<Band>{{{0, 0, 40, 0}, 0x112233}}));
-}
-
-TEST(ShadedLines, DarkenEachRowByItsShareOfTwentyFive) {
-    const auto lines = ShadedLines(0xC0C0C0, 50, 24);
-    ASSERT_EQ(lines.size(), 23u);
-    EXPECT_EQ(lines.front(), (Band{{1, 1, 49, 2}, 0xC0C0BF}));   // -1
-    EXPECT_EQ(lines[11], (Band{{1, 12, 49, 13}, 0xB5B5B4}));     // -12.5 rounds to even
-    EXPECT_EQ(lines.back(), (Band{{1, 23, 49, 24}, 0xA9A9A8}));  // round(-25 * 23 / 24) = -24
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "controls/buttons/option_group.h"
 #include "controls/buttons/test_window_win.h"
 
 namespace {
@@ -46,15 +45,7 @@ TEST(WindowPropertyStoreTest, KeepsHandleSizedValuesByNameOnEachWindow) {
     EXPECT_EQ(PropertiesOf(first.hwnd()), (Named{{L"xo_TimerID", 237}}));
 }
 
-TEST(WindowPropertyStoreTest, AGroupOnAContainerIsGoneWhenItsLastMemberLeaves) {
-    TestWindow container({0, 0, 50, 50});
-    WindowPropertyStore store;
-    for (std::uintptr_t member : {0xA1u, 0xB2u, 0xC3u}) JoinGroup(store, Id(container), member);
-    LeaveGroup(store, Id(container), 0xA1);
-    EXPECT_EQ(PropertiesOf(container.hwnd()), (Named{{L"xo_OptCount", 2}, {L"xo_Obj1", 0xB2}, {L"xo_Obj2", 0xC3}}));
-    LeaveGroup(store, Id(container), 0xC3);
-    LeaveGroup(store, Id(container), 0xB2);
-    EXPECT_TRUE(PropertiesOf(container.hwnd()).empty());
-}
+// A group on a container leaving no property behind when its last member
+// leaves: OptionGroupsTest.LeavingMovesTheLaterSlotsDownAndTheLastLeaverTakesThePropertiesAway.
 
 }  // namespace

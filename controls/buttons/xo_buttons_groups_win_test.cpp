@@ -4,6 +4,7 @@
 #include <oleacc.h>
 
 #include <array>
+#include <vector>
 
 #include "controls/buttons/button_platform_win.h"
 #include "controls/buttons/button_site_win.h"
@@ -255,18 +256,19 @@ TEST_F(ReaderTest, AReaderGetsNameRoleAndStatesOfRealButtons) {
         const wchar_t* name;
         LONG role;
         LONG states;
-        const wchar_t* shortcut;
+        const wchar_t *shortcut, *action;
     };
     const Row rows[] = {
-        {command, L"Save As", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE, L"Alt+S"},
-        {check, L"Tom & Jerry", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_CHECKED | STATE_SYSTEM_FOCUSABLE, L"Alt+J"},
-        {option, L"Option", ROLE_SYSTEM_RADIOBUTTON, STATE_SYSTEM_UNAVAILABLE, nullptr},
+        {command, L"Save As", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE, L"Alt+S", L"Press"},
+        {check, L"Tom & Jerry", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_CHECKED | STATE_SYSTEM_FOCUSABLE, L"Alt+J",
+         L"Uncheck"},
+        {option, L"Option", ROLE_SYSTEM_RADIOBUTTON, STATE_SYSTEM_UNAVAILABLE, nullptr, L"Check"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(row.name)));
         IAccessible* accessible = Read(row.button);
         ASSERT_TRUE(accessible);
-        BSTR name = nullptr, shortcut = nullptr;
+        BSTR name = nullptr, shortcut = nullptr, action = nullptr;
         VARIANT role, state;
         EXPECT_EQ(accessible->get_accName(Self(), &name), S_OK);
         EXPECT_STREQ(name, row.name);
@@ -276,14 +278,18 @@ TEST_F(ReaderTest, AReaderGetsNameRoleAndStatesOfRealButtons) {
         EXPECT_EQ(state.lVal, row.states);
         accessible->get_accKeyboardShortcut(Self(), &shortcut);
         EXPECT_STREQ(shortcut, row.shortcut);
+        accessible->get_accDefaultAction(Self(), &action);
+        EXPECT_STREQ(action, row.action);
         SysFreeString(name);
         SysFreeString(shortcut);
+        SysFreeString(action);
         accessible->Release();
     }
 }
 
-// A reader's default action clicks after its call has returned.
-TEST_F(ReaderTest, TheDefaultActionClicksOnceTheReaderIsDone) {
+// A reader's default action clicks after its call has returned, and only
+// an enabled button.
+TEST_F(ReaderTest, TheDefaultActionClicksAnEnabledButtonOnceTheReaderIsDone) {
     xoButtons_H& button = form.Add(L"Go", Slot(0, 0));
     IAccessible* accessible = Read(button);
     ASSERT_TRUE(accessible);
@@ -292,7 +298,71 @@ TEST_F(ReaderTest, TheDefaultActionClicksOnceTheReaderIsDone) {
     EXPECT_TRUE(log.empty()) << "not inside the reader's call";
     Settle();
     EXPECT_TRUE(SameSequence(log, {L"Click"}));
+    button.SetEnabled(false);
+    EXPECT_EQ(accessible->accDoDefaultAction(Self()), E_FAIL);
+    Settle();
+    EXPECT_TRUE(SameSequence(log, {L"Click"})) << "no click while disabled";
     accessible->Release();
+}
+
+TEST_F(ReaderTest, ThePlaceAndWindowAreTheClientAreasAndAButtonHasNoChildren) {
+    xoButtons_H& button = form.Add(L"Go", Slot(0, 0));
+    IAccessible* accessible = Read(button);
+    ASSERT_TRUE(accessible);
+    LONG left = 0, top = 0, width = 0, height = 0;
+    EXPECT_EQ(accessible->accLocation(&left, &top, &width, &height, Self()), S_OK);
+    RECT client{};
+    GetClientRect(button.hWnd(), &client);
+    MapWindowPoints(button.hWnd(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const RECT reported{left, top, left + width, top + height};
+    EXPECT_TRUE(EqualRect(&reported, &client)) << "the client area on the screen";
+    HWND found = nullptr;
+    EXPECT_EQ(WindowFromAccessibleObject(accessible, &found), S_OK);
+    EXPECT_EQ(found, button.hWnd());
+    VARIANT child = Self();
+    child.lVal = 1;
+    BSTR text = nullptr;
+    EXPECT_EQ(accessible->get_accName(child, &text), E_INVALIDARG);
+    accessible->Release();
+}
+
+// A reader that still holds the object of a destroyed button gets errors,
+// never the dead button.
+TEST_F(ReaderTest, AnObjectOutlivingItsButtonAnswersWithAnError) {
+    ButtonSite site(form.hwnd(), L"cmdGone");
+    auto button = CreateXoButton(form.hwnd(), 7, Slot(0, 0), site, nullptr);
+    IAccessible* accessible = Read(*button);
+    ASSERT_TRUE(accessible);
+    button.reset();
+    BSTR text = nullptr;
+    EXPECT_EQ(accessible->get_accName(Self(), &text), RPC_E_DISCONNECTED);
+    EXPECT_EQ(accessible->accDoDefaultAction(Self()), RPC_E_DISCONNECTED);
+    accessible->Release();
+}
+
+std::vector<DWORD> announced;
+HWND announcer = nullptr;
+
+void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (window == announcer && object == OBJID_CLIENT && child == CHILDID_SELF) announced.push_back(event);
+}
+
+TEST_F(ReaderTest, NameAndStateChangesAreAnnouncedOnlyWhenTheyChange) {
+    xoButtons_H& button = form.Add(L"&Go", Slot(0, 0));
+    Settle();
+    announced.clear();
+    announcer = button.hWnd();
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, RecordEvent,
+                                               GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+    ASSERT_TRUE(hook);
+    button.SetCaption(L"&Stop");
+    button.SetBackColor(0x00C000);  // redrawn; nothing a reader hears
+    button.SetCaption(L"S&top");    // a new access key, the same name
+    button.SetEnabled(false);
+    PumpUntil([] { return announced.size() >= 2; }, kInputDeadlineMs);
+    Settle();
+    UnhookWinEvent(hook);
+    EXPECT_EQ(announced, (std::vector<DWORD>{EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_STATECHANGE}));
 }
 
 // A small data object: nothing in it, only counted.

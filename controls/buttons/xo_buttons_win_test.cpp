@@ -45,13 +45,7 @@ TEST_F(XoButtonTest, LivesInAChildWindowWithItsOwnSurface) {
     ASSERT_TRUE(button);
     const HWND hwnd = button->hWnd();
     EXPECT_EQ(GetParent(hwnd), form.hwnd());
-    EXPECT_EQ(GetDlgCtrlID(hwnd), 101);
-    wchar_t className[32]{};
-    GetClassNameW(hwnd, className, 32);
-    EXPECT_STREQ(className, L"xoButtons_H");
-    EXPECT_TRUE(GetWindowLongW(hwnd, GWL_STYLE) & WS_VISIBLE);
     EXPECT_EQ(WindowFromDC(button->hDC()), hwnd);
-    EXPECT_EQ(button->Caption(), L"cmdAdd");
     EXPECT_EQ(button->WindowValues().Tag, std::to_wstring(reinterpret_cast<std::uintptr_t>(form.hwnd())));
 
     const auto objects = button->CurrentObjects();
@@ -63,7 +57,6 @@ TEST_F(XoButtonTest, LivesInAChildWindowWithItsOwnSurface) {
     EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_BRUSH), objects.brush);
     EXPECT_EQ(GetCurrentObject(objects.BufferDC, OBJ_FONT), objects.font);
     EXPECT_EQ(GetBkMode(objects.BufferDC), TRANSPARENT) << "captions leave the face behind them";
-    EXPECT_EQ(button->ResolveSysColor(kButtonFace), static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
     EXPECT_EQ(button->Members().FaceColor, static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
 }
 
@@ -213,16 +206,6 @@ TEST_F(XoButtonTest, MousePointerChoosesTheCursorOverTheButton) {
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
 }
 
-TEST_F(XoButtonTest, EnabledFollowsToTheWindow) {
-    auto button = Create();
-    button->SetEnabled(false);
-    EXPECT_FALSE(IsWindowEnabled(button->hWnd()));
-    PropertyBag bag;
-    bag.Write(L"Enabled", false);
-    auto loaded = Create(&bag);
-    EXPECT_FALSE(IsWindowEnabled(loaded->hWnd()));
-}
-
 TEST_F(XoButtonTest, ShownInDesignModeOnTheDefaultButtonItTakesTheDefaultLook) {
     DesignHost design(form.hwnd());
     design.displayAsDefault = true;
@@ -265,7 +248,7 @@ TEST_F(XoButtonTest, DestroyingTheButtonReleasesEveryObject) {
 void Configure(xoButtons_H& b, const TestPictures& pictures) {
     b.SetButtonShape(2);
     b.SetCaption(L"D\x00e9j\x00e0 &vu||again");
-    b.SetCaptionAlign(1);
+    b.SetCaptionAlign(0);  // zero, and not the default
     b.SetButtonStyle(2);
     b.SetCaptionStyle(2);
     b.SetFont(FontValue{L"Tahoma", 9.75, 700, false, true, true});
@@ -290,13 +273,7 @@ TEST_F(XoButtonTest, EveryPropertySurvivesSavingAndReloadingThroughTheTextBag) {
     auto configured = Create();
     Configure(*configured, pictures);
     auto plain = Create();
-
-    EXPECT_EQ(configured->BackColor(), static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
-    EXPECT_EQ(configured->PictureSize(), 1);
-    EXPECT_EQ(configured->FontStyle(), 10);
-    EXPECT_EQ(configured->HoverColorLocks(), 3);
-    EXPECT_EQ(configured->WindowValues().AccessKeys, L"v");
-    EXPECT_FALSE(configured->ResetDefaultColors());
+    EXPECT_FALSE(IsWindowEnabled(configured->hWnd())) << "Enabled follows to the window";
 
     std::vector<NamedBag> bags(2);
     bags[0].Name = L"cmdConfigured";
@@ -316,7 +293,7 @@ TEST_F(XoButtonTest, EveryPropertySurvivesSavingAndReloadingThroughTheTextBag) {
         auto reloaded = Create(&(*loaded)[i].Bag);
         EXPECT_EQ(reloaded->Members(), originals[i]->Members()) << "button " << i;
         EXPECT_EQ(reloaded->WindowValues(), originals[i]->WindowValues()) << "button " << i;
-        EXPECT_EQ(IsWindowEnabled(reloaded->hWnd()), IsWindowEnabled(originals[i]->hWnd()));
+        EXPECT_EQ(IsWindowEnabled(reloaded->hWnd()), IsWindowEnabled(originals[i]->hWnd())) << "button " << i;
         const LOGFONTW a = SelectedFont(reloaded->CurrentObjects().BufferDC);
         const LOGFONTW b = SelectedFont(originals[i]->CurrentObjects().BufferDC);
         EXPECT_EQ(std::wstring(a.lfFaceName), std::wstring(b.lfFaceName));
@@ -338,6 +315,7 @@ struct RegionCase {
     const char* name;
     int shape, style, width, height;
     std::vector<Point> inside, outside;
+    bool disabled = false, enabledAgain = false;
 };
 
 TEST_F(XoButtonTest, WindowRegionsFollowShapeAndStyle) {
@@ -354,11 +332,15 @@ TEST_F(XoButtonTest, WindowRegionsFollowShapeAndStyle) {
         {"ButtonShape 1, ButtonStyle 1: the right corners only", 1, 1, 60, 24, {{2, 0}, {58, 0}, {58, 23}},
          {{59, 0}, {59, 23}}},
         {"ellipse", 4, 0, 60, 24, {{30, 12}, {1, 12}, {30, 0}}, {{0, 0}, {59, 0}, {0, 23}, {59, 23}}},
+        {"ButtonStyle 3 disabled: square corners", 0, 3, 60, 24, {{0, 0}, {0, 23}, {59, 23}, {59, 0}}, {}, true},
+        {"ButtonStyle 3 enabled again: round corners", 0, 3, 60, 24, {{1, 0}}, {{0, 0}, {59, 23}}, true, true},
     };
     for (const RegionCase& c : cases) {
         auto button = CreateXoButton(form.hwnd(), 9, {0, 0, c.width, c.height}, site, nullptr);
         button->SetButtonStyle(c.style);
         button->SetButtonShape(c.shape);
+        if (c.disabled) button->SetEnabled(false);
+        if (c.enabledAgain) button->SetEnabled(true);
         const Gdi<HRGN> region = WindowRegion(button->hWnd());
         for (const Point& p : c.inside)
             EXPECT_TRUE(PtInRegion(region.get(), p.x, p.y)) << c.name << ": (" << p.x << ", " << p.y << ") inside";
@@ -377,12 +359,8 @@ TEST_F(XoButtonTest, ANarrowSlantedButtonWidensToKeepItsFace) {
     EXPECT_EQ(button->Members().RightSlantX, 27);
     EXPECT_FALSE(button->Members().DrawingDelayed);
     EXPECT_EQ(button->CurrentObjects().bitmap ? BitmapSize(button->CurrentObjects().bitmap).cx : 0, 27);
-    // The outline (0, 0), (21, 21), (28, 21), (28, 0).
-    const Gdi<HRGN> region = WindowRegion(button->hWnd());
-    for (Point in : {Point{1, 0}, Point{27, 0}, Point{27, 20}, Point{11, 10}, Point{21, 20}})
-        EXPECT_TRUE(PtInRegion(region.get(), in.x, in.y)) << "(" << in.x << ", " << in.y << ")";
-    for (Point out : {Point{0, 10}, Point{9, 10}, Point{19, 20}, Point{28, 10}})
-        EXPECT_FALSE(PtInRegion(region.get(), out.x, out.y)) << "(" << out.x << ", " << out.y << ")";
+    // The widened outline is planned in PlanButtonRegion.SlantsMoveTheBottomLeftAndTopRightCorners.
+    EXPECT_TRUE(PtInRegion(WindowRegion(button->hWnd()).get(), 27, 20));
 
     // A delay the caller set outlasts a widening on the way.
     auto grouped = CreateXoButton(form.hwnd(), 9, {0, 0, 60, 20}, site, nullptr);
@@ -400,19 +378,6 @@ TEST_F(XoButtonTest, ANarrowSlantedButtonWidensToKeepItsFace) {
     EXPECT_EQ(client.right, 40);
     EXPECT_EQ(wide->Members().LeftSlantX, 21);
     EXPECT_EQ(wide->Members().RightSlantX, 19);
-}
-
-TEST_F(XoButtonTest, ButtonStyle3RoundsItsCornersOnlyWhileEnabled) {
-    auto button = Create();
-    button->SetButtonStyle(3);
-    const auto corner = [&] { return PtInRegion(WindowRegion(button->hWnd()).get(), 0, 0); };
-    EXPECT_FALSE(corner());
-    button->SetEnabled(false);
-    EXPECT_TRUE(corner());
-    for (Point p : {Point{0, 29}, Point{99, 29}, Point{99, 0}})
-        EXPECT_TRUE(PtInRegion(WindowRegion(button->hWnd()).get(), p.x, p.y)) << "(" << p.x << ", " << p.y << ")";
-    button->SetEnabled(true);
-    EXPECT_FALSE(corner());
 }
 
 TEST_F(XoButtonTest, EllipsesClipTheirDrawingInsideARimExceptButtonStyle5) {
@@ -559,7 +524,12 @@ TEST_F(XoButtonTest, ATerminateBeforeAnyResizeReleasesNothingAndDoesNotFail) {
 // Resources: nothing made during a redraw outlives it.
 
 void DrawEveryWay(xoButtons_H& button, int i) {
+    const bool icon = i % 2 == 0;
     button.DelayDrawing(true);
+    button.SetFont(FontValue{i % 3 ? L"Tahoma" : L"Arial", 8.25 + i % 4});
+    button.SetPicture(PictureValue{icon ? PictureKind::Icon : PictureKind::Bitmap, PictureOrigin::Resource,
+                                   icon ? L"#1" : L"#3"});
+    button.SetCaptionStyle(i % 3);
     button.SetButtonStyle(i % 8);
     button.SetButtonShape((i / 8) % 7);
     button.SetGradientMode((i / 56) % 5);
@@ -569,7 +539,8 @@ void DrawEveryWay(xoButtons_H& button, int i) {
     button.DelayDrawing(false);
 }
 
-// Every style, shape, gradient, mode and interaction state along the way.
+// Every style, shape, gradient, mode, font, picture, caption style and
+// interaction state along the way.
 void RedrawEveryWay(xoButtons_H& button, int redraws) {
     for (int i = 0; i < redraws; ++i) {
         if (i % 20 == 0) DrawEveryWay(button, i / 20);
