@@ -43,9 +43,6 @@ const Case kCases[] = {
      .passes = {{kHoverFore, {0, 0}}}},
     {.name = "engraved and hovering: the shades swap, the text takes the hover colour", .captionStyle = kEngraved,
      .hovering = true, .passes = {{kLighter, {-1, 0}}, {kDarker, {1, 2}}, {kHoverFore, {0, 1}}}},
-    {.name = "disabled with a negative colour: etched, white down-right under grey", .enabled = false,
-     .captionStyle = kEmbossed, .textColor = -1, .passes = {{0xFFFFFF, {1, 1}}, {0x808080, {0, 0}}},
-     .singlePassAfter = false},
     {.name = "disabled under a gradient: always etched", .enabled = false, .gradientMode = 1, .textColor = kGrey,
      .passes = {{0xFFFFFF, {1, 1}}, {0x808080, {0, 0}}}, .singlePassAfter = false},
     {.name = "disabled with a colour and two passes: grey one up-left of it", .enabled = false, .textColor = kGrey,
@@ -84,8 +81,8 @@ TEST(PlanCaption, ChoosesTheTextPassesByStateAndStyle) {
     }
 }
 
-// The pressed look moves caption and picture together; drawn in
-// DrawCaption.DrawsThePictureFirstAndMovesBothWhenPressed.
+// A pressed rectangle is drawn in DrawCaption.DrawsThePictureFirstAndMovesBothWhenPressed,
+// one held under the pointer in RedrawnCaptionTest.EffectPassesLandWhereTheCaptionWasLaidOut.
 TEST(PressedOffset, MovesDownAndRightExceptOnEllipsesAndNeverForButtonStyle3) {
     struct Row {
         const char* name;
@@ -95,12 +92,10 @@ TEST(PressedOffset, MovesDownAndRightExceptOnEllipsesAndNeverForButtonStyle3) {
         PixelOffset offset;
     };
     const Row rows[] = {
-        {"pressed rectangle", true, 0, 0, kRectangle, {1, 1}},
         {"pressed with both slants", true, 0, 1, kBothSlants, {1, 1}},
         {"pressed ellipse: down only", true, 0, 0, kEllipse, {0, 1}},
         {"pressed plain ellipse: down only", true, 0, 0, kPlainEllipse, {0, 1}},
         {"pressed ButtonStyle 3 stays", true, 0, 3, kRectangle, {0, 0}},
-        {"held under the pointer", false, kPressedIn, 0, kRectangle, {1, 1}},
         {"held under the pointer on ButtonStyle 3 stays", false, kPressedIn, 3, kRectangle, {0, 0}},
         {"held away from the pointer", false, kHeld, 0, kRectangle, {0, 0}},
         {"pointer over, not held", false, kPointerOver | kDefaultLook, 0, kRectangle, {0, 0}},

@@ -61,22 +61,17 @@ struct CaptionCase {
     bool solidFrame, aroundContent;
 };
 
+// Faces are drawn in StyleTest.EachStyleColoursItsRingsAndFaceInEveryState; these rows pin text and focus mark.
 TEST(StyleLooks, GiveTheCaptionItsColoursAndTheFocusMarkItsKind) {
     const CaptionCase cases[] = {
-        {"0 plain", 0, 0, [](Button&) {}, kBack, -1, false, false, true, -1, false, false},
         {"0 slanted", 0, 1, [](Button&) {}, kBack, -1, false, false, true, 0x718598, false, false},
-        {"0 checked", 0, 0, Check, 0xE0E0DF, -1, true, true, true, 0x000000, true, false},
-        {"0 disabled check box", 0, 0, [](Button& b) { b.m.Mode = kCheckBox; Disable(b); }, kBack, 0x808080, false, true,
-         true, 0x808080, false, false},
         {"1 checked ellipse keeps the text colour", 1, 4, Check, 0xE0E0DF, -1, true, true, true, -1, true, false},
         {"1 checked", 1, 0, Check, 0xE0E0DF, -1, true, true, true, 0x000000, true, false},
         {"2 no focus mark on a rectangle", 2, 0, [](Button&) {}, 0xC9E5F8, 0x000000, false, true, false, 0, false,
          false},
         {"2 dotted mark on an ellipse", 2, 5, Check, 0xD6E0DF, 0x000000, true, true, true, 0x000000, false, false},
-        {"2 pressed in", 2, 0, PressIn, 0xA9C6D8, 0x000000, false, true, false, 0, false, false},
         {"2 disabled", 2, 0, Disable, 0xB1CEE0, 0x526778, false, true, false, 0, false, false},
         {"3 plain", 3, 0, [](Button&) {}, kBack, 0x808080, false, true, true, 0xCC9999, true, true},
-        {"3 pressed in", 3, 2, PressIn, 0x8D8D8C, 0x808080, false, true, true, 0xCC9999, true, true},
         {"3 checked, disabled", 3, 0, [](Button& b) { Check(b); Disable(b); }, 0xADADAB, 0x717170, false, true, true,
          0xCC9999, true, true},
         {"5 rectangle", 5, 0, [](Button&) {}, kBack, -1, false, false, true, 0x000000, false, false},
@@ -120,13 +115,10 @@ TEST(StyleLooks, ButtonStyle7HoldsTheHoverTextColourOfACheckedButtonWhileTheCapt
     EXPECT_FALSE(ChooseStyle7Look(b.m, b.c).hoverForeColor) << "not checked";
 }
 
+// The darker dotted outline is drawn in StyleTest.ButtonStyle5ShowsADottedOutlineOnlyInTheDesigner.
 TEST(StyleLooks, ButtonStyle5DesignOutlineIsWhiteWhenTheContainerDarkensToBlack) {
     Button b = MakeButton(5);
     b.c.designMode = true;
-    StyleLook look = ChooseStyle5Look(b.m, b.c);
-    ASSERT_TRUE(look.edges);
-    EXPECT_EQ((*look.edges)[9], 0x203040);
-    EXPECT_EQ(look.outerPenStyle, kDottedPen);
     b.m.ContainerBackColor = 0x303030;
     EXPECT_EQ((*ChooseStyle5Look(b.m, b.c).edges)[12], 0xFFFFFF);
 }
