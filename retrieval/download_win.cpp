@@ -292,6 +292,7 @@ struct Downloader::Job {
         std::lock_guard lock(fileMutex);
         temporary.Discard();
     }
+    const Sink sink = [this](const char* data, DWORD size, DWORD& error) { return Write(data, size, error); };
 
     // A new answer is awaited: from a new connection or a redirect.
     void AwaitAnswer() { watch.Start(answerWithinMs); }
@@ -511,10 +512,9 @@ DownloadOutcome Downloader::Failed(DownloadFailure failure, DWORD error) {
 }
 
 DownloadOutcome Downloader::Transfer(Job& job, std::vector<char>& buffer) {
-    const Sink sink = [&job](const char* data, DWORD size, DWORD& error) { return job.Write(data, size, error); };
     if (job.scheme == AddressScheme::File) {
         job.watch.Stop();
-        return CopyLocalFile(job.address, sink, buffer);
+        return CopyLocalFile(job.address, job.sink, buffer);
     }
     if (!Session()) return Failed(DownloadFailure::Network, GetLastError());
     return job.scheme == AddressScheme::Ftp ? FetchFtp(job, buffer) : FetchHttp(job, buffer);
@@ -527,7 +527,6 @@ DownloadOutcome Downloader::FetchHttp(Job& job, std::vector<char>& buffer) {
     constexpr DWORD kFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_KEEP_CONNECTION |
                              INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_AUTO_REDIRECT;
     const wchar_t* acceptAnything[] = {L"*/*", nullptr};
-    const Sink sink = [&job](const char* data, DWORD size, DWORD& error) { return job.Write(data, size, error); };
     std::wstring url = job.address;
     for (int redirects = 0;; ++redirects) {
         job.AwaitAnswer();
@@ -581,31 +580,31 @@ DownloadOutcome Downloader::FetchHttp(Job& job, std::vector<char>& buffer) {
                                             L"chunked");
             report.serverClosesConnection =
                 ContainsNoCase(HeaderText(request.get(), HTTP_QUERY_CONNECTION).value_or(L""), L"close");
-            failure = StreamBody(request.get(), sink, buffer, limits_, job.watch, report, error);
+            failure = StreamBody(request.get(), job.sink, buffer, limits_, job.watch, report, error);
         }
         request.Close();
-        DownloadOutcome outcome = failure != DownloadFailure::None ? Failed(failure, error) : DownloadOutcome{};
-        if (failure == DownloadFailure::None) {
-            report.connectionKept = !watch->closed;
-            outcome.failure = TransferVerdict(report);
-        }
+        report.connectionKept = !watch->closed;
+        DownloadOutcome outcome = BodyOutcome(failure, error, report);
         outcome.status = status;
-        outcome.bytes = report.received;
         return outcome;
     }
 }
 
 DownloadOutcome Downloader::FetchFtp(Job& job, std::vector<char>& buffer) {
     constexpr DWORD kFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PASSIVE;
-    const Sink sink = [&job](const char* data, DWORD size, DWORD& error) { return job.Write(data, size, error); };
     job.AwaitAnswer();
     TrackedRequest request(*this, job, InternetOpenUrlW(Session(), job.address.c_str(), nullptr, 0, kFlags, 0));
     if (!request) return Failed(DownloadFailure::Network, GetLastError());
     job.watch.Stop();
     TransferReport report;
     DWORD error = 0;
-    const DownloadFailure failure = StreamBody(request.get(), sink, buffer, limits_, job.watch, report, error);
+    const DownloadFailure failure = StreamBody(request.get(), job.sink, buffer, limits_, job.watch, report, error);
     request.Close();
+    return BodyOutcome(failure, error, report);
+}
+
+// A body read to its end is judged by what arrived; one cut short fails as it was cut.
+DownloadOutcome Downloader::BodyOutcome(DownloadFailure failure, DWORD error, const TransferReport& report) {
     DownloadOutcome outcome = failure != DownloadFailure::None ? Failed(failure, error) : DownloadOutcome{};
     if (failure == DownloadFailure::None) outcome.failure = TransferVerdict(report);
     outcome.bytes = report.received;

@@ -71,6 +71,7 @@ private:
     DownloadOutcome Transfer(Job& job, std::vector<char>& buffer);
     DownloadOutcome FetchHttp(Job& job, std::vector<char>& buffer);
     DownloadOutcome FetchFtp(Job& job, std::vector<char>& buffer);
+    DownloadOutcome BodyOutcome(DownloadFailure failure, DWORD error, const TransferReport& report);
     DownloadOutcome Failed(DownloadFailure failure, DWORD error = 0);
     bool IsCancelled();
     void SweepStaleTemporariesOnce(const std::wstring& target);
