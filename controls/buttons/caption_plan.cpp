@@ -1,13 +1,14 @@
 #include "controls/buttons/caption_plan.h"
 
+#include "controls/buttons/drawing_colours.h"
 #include "controls/buttons/look_state.h"
 
 namespace {
 
 // Shade of the face for the first effect pass; the second takes the opposite.
 constexpr int kEffectShade = 40;
-constexpr Colour kEtchedHighlight = 0xFFFFFF;
-constexpr Colour kEtchedText = 0x808080;
+constexpr Colour kEtchedHighlight = kWhite;
+constexpr Colour kEtchedText = kGrey;
 
 Colour EnabledTextColour(const ButtonMembers& m, const WindowObject& window, Colour textColor) {
     if (m.Hovering && !IsPressedIn(m.StateFlags)) return m.HoverForeColor;
