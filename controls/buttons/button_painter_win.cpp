@@ -4,6 +4,7 @@
 #include "controls/buttons/caption_win.h"
 #include "controls/buttons/drawing_colours.h"
 #include "controls/buttons/focus_mark.h"
+#include "controls/buttons/gdi_values_win.h"
 #include "controls/buttons/gradient.h"
 
 static_assert(kSolidPen == PS_SOLID && kDottedPen == PS_DOT);
@@ -14,8 +15,6 @@ namespace {
 constexpr std::int32_t kDownward = 3;
 
 COLORREF Rgb(Colour c) { return static_cast<COLORREF>(c); }
-
-Colour Resolved(Colour c) { return IsSysColor(c) ? static_cast<Colour>(GetSysColor(SysColorIndex(c))) : c; }
 
 void DrawLine(HDC dc, const std::vector<Point>& points) {
     std::vector<POINT> line;
@@ -38,7 +37,7 @@ void SetDrawingTool(OffscreenSurface& tools, bool select, HDC surface, DrawingTo
         if (alsoPen) tools.Select(Gdi<HPEN>(CreatePen(penStyle, penWidth, Rgb(colour))));
         break;
     case DrawingTool::Pen: tools.Select(Gdi<HPEN>(CreatePen(penStyle, penWidth, Rgb(colour)))); break;
-    case DrawingTool::TextColour: SetTextColor(surface, Rgb(Resolved(colour))); break;
+    case DrawingTool::TextColour: SetTextColor(surface, ResolvedRgb(colour)); break;
     default: break;
     }
 }
