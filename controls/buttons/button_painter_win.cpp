@@ -123,7 +123,7 @@ void ButtonPainter::DrawEdges(EdgePoints& points, const EdgeColors& colours, int
 void ButtonPainter::DrawFocus(Colour colour, bool solidFrame, bool aroundContent) {
     const FocusMark mark = PlanFocusMark(m_, context_.width, context_.height, solidFrame, aroundContent);
     if (mark.kind == FocusMark::Kind::Dotted) {
-        const RECT r{mark.rect.left, mark.rect.top, mark.rect.right, mark.rect.bottom};
+        const RECT r = ToRect(mark.rect);
         DrawFocusRect(dc(), &r);
     } else if (mark.kind == FocusMark::Kind::Line) {
         // A style that leaves the text colour to the caption marks in the caption's colour.

@@ -34,8 +34,7 @@ void DrawCaptionText(HDC surface, std::wstring_view text, std::int32_t captionAl
     // rectangle is exactly as wide as the measure.
     const UINT format = DT_WORDBREAK | DT_NOCLIP | AlignmentFormat(captionAlign);
     for (const TextPass& pass : passes) {
-        const ButtonRect moved = Moved(rect, pass.offset);
-        RECT r{moved.left, moved.top, moved.right, moved.bottom};
+        RECT r = ToRect(Moved(rect, pass.offset));
         SetTextColor(surface, ResolvedRgb(pass.colour));
         DrawTextW(surface, text.data(), static_cast<int>(text.size()), &r, format);
     }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "controls/buttons/colour.h"
+#include "controls/buttons/geometry.h"
 
 // The portable core's values as GDI takes them.
 
@@ -9,3 +10,5 @@
 inline COLORREF ResolvedRgb(Colour colour) {
     return IsSysColor(colour) ? GetSysColor(SysColorIndex(colour)) : static_cast<COLORREF>(colour);
 }
+
+inline RECT ToRect(const ButtonRect& r) { return {r.left, r.top, r.right, r.bottom}; }
