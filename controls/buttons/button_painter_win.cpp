@@ -16,10 +16,8 @@ constexpr std::int32_t kDownward = 3;
 
 COLORREF Rgb(Colour c) { return static_cast<COLORREF>(c); }
 
-void DrawLine(HDC dc, const std::vector<Point>& points) {
-    std::vector<POINT> line;
-    line.reserve(points.size());
-    for (const Point& p : points) line.push_back({p.x, p.y});
+void DrawLine(HDC dc, std::span<const Point> points) {
+    const std::vector<POINT> line = ToPoints(points);
     Polyline(dc, line.data(), static_cast<int>(line.size()));
 }
 
@@ -116,7 +114,8 @@ void ButtonPainter::DrawEdges(EdgePoints& points, const EdgeColors& colours, int
     for (const EdgeLine& line : PlanEdgeLines(points, colours, outerPenStyle)) {
         if (line.newPen)
             SetDrawingTool(surface_, true, nullptr, DrawingTool::Pen, line.colour, false, 1, line.penStyle);
-        DrawLine(dc(), {line.from, line.to});
+        const Point ends[] = {line.from, line.to};
+        DrawLine(dc(), ends);
     }
 }
 

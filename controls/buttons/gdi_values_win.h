@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <span>
+#include <vector>
+
 #include "controls/buttons/colour.h"
 #include "controls/buttons/geometry.h"
 
@@ -12,3 +15,10 @@ inline COLORREF ResolvedRgb(Colour colour) {
 }
 
 inline RECT ToRect(const ButtonRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+inline std::vector<POINT> ToPoints(std::span<const Point> points) {
+    std::vector<POINT> converted;
+    converted.reserve(points.size());
+    for (const Point& p : points) converted.push_back({p.x, p.y});
+    return converted;
+}
