@@ -99,6 +99,15 @@ GalleryButton Plain(std::wstring caption) {
     return button;
 }
 
+// White to blue in GradientMode mode.
+GalleryButton Gradient(std::wstring caption, std::int32_t mode) {
+    GalleryButton button = Plain(std::move(caption));
+    button.gradientMode = mode;
+    button.backColor = kGradientFace;
+    button.gradientColor = kGradientBlue;
+    return button;
+}
+
 void AddStylesByShapes(Grid& grid) {
     grid.Heading(L"ButtonStyle 0\u20137 (rows) by ButtonShape 0\u20136 (columns)");
     for (std::int32_t style = 0; style < kStyleCount; ++style) {
@@ -118,11 +127,9 @@ void AddGradients(Grid& grid) {
     std::vector<GalleryButton> row;
     for (std::int32_t shape : {kRectangle, kEllipse}) {
         for (std::int32_t mode = 1; mode <= kGradientModeCount; ++mode) {
-            GalleryButton button = Plain(L"Gradient " + std::to_wstring(mode) + (shape == kEllipse ? kDot + L"ellipse" : L""));
+            GalleryButton button =
+                Gradient(L"Gradient " + std::to_wstring(mode) + (shape == kEllipse ? kDot + L"ellipse" : L""), mode);
             button.shape = shape;
-            button.gradientMode = mode;
-            button.backColor = kGradientFace;
-            button.gradientColor = kGradientBlue;
             row.push_back(std::move(button));
         }
     }
@@ -169,10 +176,7 @@ void AddDisabled(Grid& grid) {
     checkBox.value = true;
     checkBox.enabled = false;
     row.push_back(std::move(checkBox));
-    GalleryButton gradient = Plain(L"Disabled" + kDot + L"gradient");
-    gradient.gradientMode = 3;
-    gradient.backColor = kGradientFace;
-    gradient.gradientColor = kGradientBlue;
+    GalleryButton gradient = Gradient(L"Disabled" + kDot + L"gradient", 3);
     gradient.enabled = false;
     row.push_back(std::move(gradient));
     grid.Row(std::move(row));

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/buttons/gdi_values_win.h"
+
 namespace {
 
 constexpr DWORD kGalleryStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -17,8 +19,6 @@ PictureRef GalleryPictureRef(GalleryPicture picture) {
     }
     return std::nullopt;
 }
-
-RECT ToRect(const ButtonRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 

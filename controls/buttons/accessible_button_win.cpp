@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "controls/buttons/com_object_win.h"
+
 static_assert(static_cast<LONG>(AccessibleRole::PushButton) == ROLE_SYSTEM_PUSHBUTTON);
 static_assert(static_cast<LONG>(AccessibleRole::CheckBox) == ROLE_SYSTEM_CHECKBUTTON);
 static_assert(static_cast<LONG>(AccessibleRole::RadioButton) == ROLE_SYSTEM_RADIOBUTTON);
@@ -35,7 +37,7 @@ HRESULT ReturnNumber(LONG number, VARIANT* out) {
 // Name, role, state, shortcut and default action come from the button; the
 // rest (place, parent, navigation, hit test) from the system's object for
 // the window's client area.
-class AccessibleButton final : public IAccessible, public IOleWindow {
+class AccessibleButton final : public ComObject<IAccessible, IOleWindow> {
 public:
     AccessibleButton(HWND window, AccessibleButtonFacts& facts) : window_(window), facts_(&facts) {
         CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard_));
@@ -50,27 +52,6 @@ public:
         if (standard_) standard_->Release();
         standard_ = nullptr;
         CoDisconnectObject(static_cast<IAccessible*>(this), 0);
-    }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible))
-            *out = static_cast<IAccessible*>(this);
-        else if (iid == __uuidof(IOleWindow))
-            *out = static_cast<IOleWindow*>(this);
-        else {
-            *out = nullptr;
-            return E_NOINTERFACE;
-        }
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
     }
 
     // IDispatch: clients use the IAccessible methods directly.
@@ -164,7 +145,14 @@ public:
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
 private:
-    ~AccessibleButton() = default;
+    ~AccessibleButton() override = default;
+
+    void* Find(REFIID iid) override {
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible))
+            return static_cast<IAccessible*>(this);
+        if (iid == __uuidof(IOleWindow)) return static_cast<IOleWindow*>(this);
+        return nullptr;
+    }
 
     // The button's own answers concern the object itself, not children.
     template <typename Answer>
@@ -177,7 +165,6 @@ private:
     HWND window_;
     AccessibleButtonFacts* facts_;
     IAccessible* standard_ = nullptr;
-    ULONG references_ = 1;
 };
 
 ButtonAccessibility::~ButtonAccessibility() {

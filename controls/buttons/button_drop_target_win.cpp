@@ -3,6 +3,7 @@
 #include <ole2.h>
 
 #include "controls/buttons/button_input_win.h"
+#include "controls/buttons/com_object_win.h"
 
 namespace {
 
@@ -11,30 +12,13 @@ constexpr std::int16_t kDragEnters = 0, kDragLeaves = 1, kDragMoves = 2;
 
 }  // namespace
 
-class DropTarget final : public IDropTarget {
+class DropTarget final : public ComObject<IDropTarget> {
 public:
     DropTarget(HWND window, ButtonModel& button) : window_(window), button_(&button) {}
     DropTarget(const DropTarget&) = delete;
     DropTarget& operator=(const DropTarget&) = delete;
 
     void Disconnect() { button_ = nullptr; }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        if (iid != __uuidof(IUnknown) && iid != __uuidof(IDropTarget)) {
-            *out = nullptr;
-            return E_NOINTERFACE;
-        }
-        *out = static_cast<IDropTarget*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keyState, POINTL at, DWORD* effect) override {
         data_ = data;
@@ -63,7 +47,12 @@ public:
     }
 
 private:
-    ~DropTarget() = default;
+    ~DropTarget() override = default;
+
+    void* Find(REFIID iid) override {
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDropTarget)) return static_cast<IDropTarget*>(this);
+        return nullptr;
+    }
 
     HRESULT Over(DWORD keyState, POINTL at, DWORD* effect, std::int16_t state) {
         if (!effect) return E_INVALIDARG;
@@ -89,7 +78,6 @@ private:
     IDataObject* data_ = nullptr;  // borrowed from the drag between its enter and its leave or drop
     DWORD lastKeyState_ = 0;
     POINTL lastAt_{};
-    ULONG references_ = 1;
 };
 
 ButtonDropTarget::ButtonDropTarget(HWND window, ButtonModel& button)

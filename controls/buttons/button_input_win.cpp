@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr std::int16_t kMiddleButton = 4;
 constexpr std::int16_t kShift = 1, kCtrl = 2, kAlt = 4;
 
 bool Down(int virtualKey) { return GetKeyState(virtualKey) < 0; }

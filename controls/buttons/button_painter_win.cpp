@@ -4,6 +4,7 @@
 #include "controls/buttons/caption_win.h"
 #include "controls/buttons/drawing_colours.h"
 #include "controls/buttons/focus_mark.h"
+#include "controls/buttons/gdi_values_win.h"
 #include "controls/buttons/gradient.h"
 
 static_assert(kSolidPen == PS_SOLID && kDottedPen == PS_DOT);
@@ -15,12 +16,8 @@ constexpr std::int32_t kDownward = 3;
 
 COLORREF Rgb(Colour c) { return static_cast<COLORREF>(c); }
 
-Colour Resolved(Colour c) { return IsSysColor(c) ? static_cast<Colour>(GetSysColor(SysColorIndex(c))) : c; }
-
-void DrawLine(HDC dc, const std::vector<Point>& points) {
-    std::vector<POINT> line;
-    line.reserve(points.size());
-    for (const Point& p : points) line.push_back({p.x, p.y});
+void DrawLine(HDC dc, std::span<const Point> points) {
+    const std::vector<POINT> line = ToPoints(points);
     Polyline(dc, line.data(), static_cast<int>(line.size()));
 }
 
@@ -38,7 +35,7 @@ void SetDrawingTool(OffscreenSurface& tools, bool select, HDC surface, DrawingTo
         if (alsoPen) tools.Select(Gdi<HPEN>(CreatePen(penStyle, penWidth, Rgb(colour))));
         break;
     case DrawingTool::Pen: tools.Select(Gdi<HPEN>(CreatePen(penStyle, penWidth, Rgb(colour)))); break;
-    case DrawingTool::TextColour: SetTextColor(surface, Rgb(Resolved(colour))); break;
+    case DrawingTool::TextColour: SetTextColor(surface, ResolvedRgb(colour)); break;
     default: break;
     }
 }
@@ -117,14 +114,15 @@ void ButtonPainter::DrawEdges(EdgePoints& points, const EdgeColors& colours, int
     for (const EdgeLine& line : PlanEdgeLines(points, colours, outerPenStyle)) {
         if (line.newPen)
             SetDrawingTool(surface_, true, nullptr, DrawingTool::Pen, line.colour, false, 1, line.penStyle);
-        DrawLine(dc(), {line.from, line.to});
+        const Point ends[] = {line.from, line.to};
+        DrawLine(dc(), ends);
     }
 }
 
 void ButtonPainter::DrawFocus(Colour colour, bool solidFrame, bool aroundContent) {
     const FocusMark mark = PlanFocusMark(m_, context_.width, context_.height, solidFrame, aroundContent);
     if (mark.kind == FocusMark::Kind::Dotted) {
-        const RECT r{mark.rect.left, mark.rect.top, mark.rect.right, mark.rect.bottom};
+        const RECT r = ToRect(mark.rect);
         DrawFocusRect(dc(), &r);
     } else if (mark.kind == FocusMark::Kind::Line) {
         // A style that leaves the text colour to the caption marks in the caption's colour.

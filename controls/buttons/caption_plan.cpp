@@ -1,16 +1,17 @@
 #include "controls/buttons/caption_plan.h"
 
+#include "controls/buttons/drawing_colours.h"
+#include "controls/buttons/look_state.h"
+
 namespace {
 
 // Shade of the face for the first effect pass; the second takes the opposite.
 constexpr int kEffectShade = 40;
-constexpr Colour kEtchedHighlight = 0xFFFFFF;
-constexpr Colour kEtchedText = 0x808080;
-
-bool PressedIn(std::uint8_t stateFlags) { return (stateFlags & kPressedIn) == kPressedIn; }
+constexpr Colour kEtchedHighlight = kWhite;
+constexpr Colour kEtchedText = kGrey;
 
 Colour EnabledTextColour(const ButtonMembers& m, const WindowObject& window, Colour textColor) {
-    if (m.Hovering && !PressedIn(m.StateFlags)) return m.HoverForeColor;
+    if (m.Hovering && !IsPressedIn(m.StateFlags)) return m.HoverForeColor;
     if (m.GradientMode != 0) return window.ForeColor;
     if (m.ButtonStyle == 7) return textColor;
     return window.ForeColor;
@@ -19,7 +20,7 @@ Colour EnabledTextColour(const ButtonMembers& m, const WindowObject& window, Col
 }  // namespace
 
 PixelOffset PressedOffset(bool pressed, std::uint8_t stateFlags, std::int32_t buttonStyle, std::int32_t buttonShape) {
-    if (!(pressed || PressedIn(stateFlags)) || buttonStyle == 3) return {};
+    if (!(pressed || IsPressedIn(stateFlags)) || buttonStyle == 3) return {};
     return {IsElliptic(buttonShape) ? 0 : 1, 1};
 }
 

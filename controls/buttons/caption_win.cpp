@@ -1,5 +1,6 @@
 #include "controls/buttons/caption_win.h"
 
+#include "controls/buttons/gdi_values_win.h"
 #include "controls/buttons/picture_draw_win.h"
 
 namespace {
@@ -10,10 +11,6 @@ UINT AlignmentFormat(std::int32_t captionAlign) {
     case kAlignRight: return DT_RIGHT;
     default: return DT_CENTER;
     }
-}
-
-COLORREF Resolved(Colour colour) {
-    return IsSysColor(colour) ? GetSysColor(SysColorIndex(colour)) : static_cast<COLORREF>(colour);
 }
 
 }  // namespace
@@ -37,9 +34,8 @@ void DrawCaptionText(HDC surface, std::wstring_view text, std::int32_t captionAl
     // rectangle is exactly as wide as the measure.
     const UINT format = DT_WORDBREAK | DT_NOCLIP | AlignmentFormat(captionAlign);
     for (const TextPass& pass : passes) {
-        const ButtonRect moved = Moved(rect, pass.offset);
-        RECT r{moved.left, moved.top, moved.right, moved.bottom};
-        SetTextColor(surface, Resolved(pass.colour));
+        RECT r = ToRect(Moved(rect, pass.offset));
+        SetTextColor(surface, ResolvedRgb(pass.colour));
         DrawTextW(surface, text.data(), static_cast<int>(text.size()), &r, format);
     }
 }

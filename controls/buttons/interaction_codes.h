@@ -5,10 +5,11 @@
 // use. The key codes are the platform's virtual-key codes; they are checked
 // against its headers in button_platform_win.cpp.
 
-// Mouse buttons as the handlers and events number them (the middle one is
-// 4); a move reports the buttons held as their sum.
+// Mouse buttons as the handlers and events number them; a move reports the
+// buttons held as their sum.
 inline constexpr std::int16_t kLeftButton = 1;
 inline constexpr std::int16_t kRightButton = 2;
+inline constexpr std::int16_t kMiddleButton = 4;
 // LastMouseButton right after a double-click's stand-in press, so that the
 // release which follows runs no click step.
 inline constexpr std::int16_t kAfterDoubleClick = -1;

@@ -4,6 +4,7 @@
 
 #include "controls/buttons/caption_layout.h"
 #include "controls/buttons/colour.h"
+#include "controls/buttons/drawing_colours.h"
 #include "platform/handles_win.h"
 #include "platform/offscreen_surface_win.h"
 
@@ -17,8 +18,6 @@ constexpr DWORD kClearWhereSet = 0x220326;
 // The emboss shades are taken from a light grey, whatever the face.
 constexpr Colour kEmbossBase = 0xC0C0C0;
 constexpr int kEmbossShade = 36;
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // A memory surface holding a bitmap of its own; the surface's first bitmap
 // goes back in before either is deleted.

@@ -11,6 +11,7 @@
 #include "controls/buttons/button_styles_win.h"
 #include "controls/buttons/caption_win.h"
 #include "controls/buttons/drawing_colours.h"
+#include "controls/buttons/gdi_values_win.h"
 #include "controls/buttons/interaction_codes.h"
 
 #include "platform/screen_win.h"
@@ -33,8 +34,7 @@ const wchar_t* StandardPointer(int number) {
 }
 
 Gdi<HRGN> PolygonRegion(const Outline& outline) {
-    std::vector<POINT> points;
-    for (const Point& p : outline) points.push_back({p.x, p.y});
+    const std::vector<POINT> points = ToPoints(outline);
     return Gdi<HRGN>(CreatePolygonRgn(points.data(), static_cast<int>(points.size()), WINDING));
 }
 
