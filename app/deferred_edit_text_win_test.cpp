@@ -82,13 +82,4 @@ TEST(DeferredEditText, TypingOrANewTextDuringTheFillActsOnTheWholeText) {
     EXPECT_EQ(host.Text(), L"pasted") << "nothing of the old text came after the new one";
 }
 
-TEST(DeferredEditText, ABoxDestroyedDuringTheFillEndsIt) {
-    EditHost host;
-    DeferredEditText box(host.edit());
-    box.Set(Lines(3000));
-    DestroyWindow(host.edit());
-    EXPECT_FALSE(box.Pending());
-    PumpUntil([] { return false; }, 50);
-}
-
 }  // namespace

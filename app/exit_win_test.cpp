@@ -8,8 +8,6 @@
 #include "app/main_layout.h"
 #include "app/settings_rules.h"
 #include "app/settings_win.h"
-#include "controls/systray/tray_record.h"
-#include "platform/handles_win.h"
 #include "platform/message_loop_win.h"
 #include "platform/test_files_win.h"
 #include "platform/test_program_win.h"
@@ -20,35 +18,6 @@ namespace {
 
 constexpr UINT kExitCommand = 200;
 constexpr UINT_PTR kScheduleTimer = 1;
-
-// The real program, started from a folder of the test's own with a settings
-// key of the test's own, so that its Exit can end a real process.
-class RunningProgram {
-public:
-    RunningProgram(const TempFolder& folder, const std::wstring& settingsKey)
-        : program_(CopyOfProgram(folder), std::wstring(kSettingsKeySwitch) + L" \"" + settingsKey + L"\"",
-                   folder.path()) {
-        main_ = program_.WaitForWindow(L"DurnwickMain", 20000);
-        tray_ = FindWindowExW(HWND_MESSAGE, nullptr, L"DurnwickTrayControl", nullptr);
-    }
-    HWND main() const { return main_; }
-    HWND tray() const { return tray_; }
-    void Command(int id) const {
-        SendMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main_, id)));
-    }
-    bool EndsWithin(DWORD ms) const { return program_.EndsWithin(ms); }
-
-private:
-    static std::wstring CopyOfProgram(const TempFolder& folder) {
-        const std::wstring exe = folder / L"durnwick.exe";
-        EXPECT_TRUE(CopyFileW(BuiltFilePath(DURNWICK_EXE).c_str(), exe.c_str(), FALSE)) << GetLastError();
-        return exe;
-    }
-
-    StartedProgram program_;
-    HWND main_ = nullptr;
-    HWND tray_ = nullptr;
-};
 
 TEST(Exit, DuringAStalledTransferEndsTheProgramAtOnceAndLeavesNothingBehind) {
     TempFolder programFolder;
@@ -65,21 +34,27 @@ TEST(Exit, DuringAStalledTransferEndsTheProgramAtOnceAndLeavesNothingBehind) {
     settings.Save(kOptionsSection, L"AutoDownloadInterval", L"1");
 
     {
-        RunningProgram program(programFolder, settingsKey);
-        ASSERT_TRUE(program.main());
-        ASSERT_TRUE(program.tray());
-        EXPECT_TRUE(ShellHoldsIcon(program.tray()));
+        // The real program, from a folder and with a settings key of the test's own.
+        const std::wstring exe = programFolder / L"durnwick.exe";
+        ASSERT_TRUE(CopyFileW(BuiltFilePath(DURNWICK_EXE).c_str(), exe.c_str(), FALSE)) << GetLastError();
+        const std::wstring arguments = std::wstring(kSettingsKeySwitch) + L" \"" + settingsKey + L"\"";
+        StartedProgram program(exe, arguments, programFolder.path());
+        HWND main = program.WaitForWindow(L"DurnwickMain", 20000);
+        ASSERT_TRUE(main);
+        HWND tray = FindWindowExW(HWND_MESSAGE, nullptr, L"DurnwickTrayControl", nullptr);
+        EXPECT_TRUE(ShellHoldsIcon(tray));
 
-        program.Command(idCmdAction);
-        PostMessageW(program.main(), WM_TIMER, kScheduleTimer, 0);
+        SendMessageW(main, WM_COMMAND, MAKEWPARAM(idCmdAction, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(main, idCmdAction)));
+        PostMessageW(main, WM_TIMER, kScheduleTimer, 0);
         ASSERT_TRUE(PumpUntil([&] { return server.Holding("/1.txt"); }, 10000));
         // The transfer has begun writing its temporary file.
         EXPECT_NE(FolderListing(downloads.path()).find(".part "), std::string::npos) << FolderListing(downloads.path());
 
-        PostMessageW(program.main(), WM_COMMAND, kExitCommand, 0);
+        PostMessageW(main, WM_COMMAND, kExitCommand, 0);
         EXPECT_TRUE(program.EndsWithin(1000)) << "the program still runs a second after Exit";
         EXPECT_TRUE(program.EndsWithin(10000));
-        EXPECT_FALSE(ShellHoldsIcon(program.tray()));
+        EXPECT_FALSE(ShellHoldsIcon(tray));
     }
     server.Release("/1.txt");
     EXPECT_EQ(server.Requests("/2.txt"), 0);

@@ -19,7 +19,6 @@ TEST(Startup, MainWindowAppearsOnlyAfterTheSplashTimeAndTheSplashThenGoes) {
     ASSERT_TRUE(PumpUntil(mainVisible, 10000));
     EXPECT_GE(GetTickCount() - shown, frmSplash::kTimer1IntervalMs);
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(splash); }, 2000));
-    EXPECT_EQ(TextOf(startup.main()->hwnd()), L"Durnwick 2.0 - Freeware ");
 }
 
 }  // namespace
