@@ -41,8 +41,6 @@ public:
     RECT HintBox() const { return controls_.HintBox(); }
     HWND StatusBar() const { return controls_.statusBar(); }
     HWND ProgressBar() const { return controls_.progressBar(); }
-    bool StopRequested() const { return stopRequested_; }
-    int16_t MinutesElapsed() const { return minutesElapsed_; }
     bool ScheduleTimerEnabled() const { return timerEnabled_; }
     bool RunActive() const { return runActive_; }
     ctxSysTray& Tray() { return stSysTray_; }
