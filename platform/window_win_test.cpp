@@ -56,14 +56,13 @@ TEST(Window, DestroyingTheObjectOrTheWindowRunsItsOwnDestroyHandling) {
     }
 }
 
-TEST(Window, TheDescriptorGivesClassStyleAndChildIdAtCreation) {
+TEST(Window, AChildHasItsIdAlreadyAtCreation) {
     Log log;
     LoggingWindow parent(log, TopLevel(L"DurnwickTestParent"));
     ASSERT_TRUE(parent.created);
 
     WindowDescriptor childDescriptor;
     childDescriptor.className = L"DurnwickTestChild";
-    childDescriptor.classStyle = CS_DBLCLKS;
     childDescriptor.style = WS_CHILD;
     childDescriptor.parent = parent.hwnd();
     childDescriptor.childId = 42;
@@ -71,8 +70,6 @@ TEST(Window, TheDescriptorGivesClassStyleAndChildIdAtCreation) {
     ASSERT_TRUE(child.created);
 
     EXPECT_EQ(child.idSeenAtCreate, 42) << "the id must be there from the start";
-    EXPECT_EQ(GetClassLongPtrW(child.hwnd(), GCL_STYLE) & CS_DBLCLKS, static_cast<ULONG_PTR>(CS_DBLCLKS));
-    EXPECT_EQ(GetClassLongPtrW(child.hwnd(), GCLP_HBRBACKGROUND), 0u) << "a child that paints itself has none";
 }
 
 TEST(Window, FailedCreationIsReportedAndLeavesNoWindow) {
