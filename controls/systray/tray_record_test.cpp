@@ -75,6 +75,17 @@ TEST(TrayRecord, DeleteNamesTheIconAndNothingElse) {
     EXPECT_EQ(ShellOperationCode(TrayOperation::Delete), 2u);
 }
 
+// The shell refuses such a record; the control's own tests cannot tell this
+// from the refusal of a change to an icon the shell does not hold.
+TEST(TrayRecord, BeforeTheFirstAddNoRecordCarriesASizeOrId) {
+    TrayState s = ShownWithBalloon();
+    s.recordSize = 0;
+    const TrayRecord r = MakeRecord(s, TrayOperation::ChangeBalloon);
+    EXPECT_EQ(r.cbSize, 0u);
+    EXPECT_EQ(r.uID, 0u);
+    EXPECT_EQ(r.uCallbackMessage, 0u);
+}
+
 TEST(TrayText, CutNeverSplitsASurrogatePairAndLeavesNothingOfALongerText) {
     const std::wstring pair = {wchar_t(0xD83D), wchar_t(0xDE00)};
     std::array<wchar_t, 8> field{};
