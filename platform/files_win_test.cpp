@@ -29,17 +29,6 @@ TEST(ReplaceFileContent, ReplacesWholeOrKeepsTheOldFileAndLeavesNoTemporary) {
     EXPECT_FALSE(PathExists(path + L".new"));
 }
 
-TEST(FilesOnDisk, AMissingFileIsReportedAndNamesAreTakenLiterally) {
-    TempFolder folder;
-    std::string bytes;
-    EXPECT_EQ(ReadWholeFile(folder / L"absent.txt", bytes).error, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-    ASSERT_TRUE(ReplaceFileContent(folder / L"a.txt", "x"));
-    EXPECT_TRUE(PathExists(folder / L"a.txt"));
-    EXPECT_TRUE(PathExists(folder.path()));
-    EXPECT_FALSE(PathExists(folder / L"?.txt"));
-    EXPECT_FALSE(PathExists(folder / L"*.txt"));
-}
-
 // Around the removal, the current folder is a bystander's, which must stay whole.
 TEST(TempFolder, RemovesATreeDeeperThanMaxPathWholeAndNothingElse) {
     TempFolder bystander;

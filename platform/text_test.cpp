@@ -8,24 +8,18 @@ TEST(TrimBlanks, TakesOnlySpacesFromBothEnds) {
     EXPECT_EQ(TrimBlanks(L"  a b  "), L"a b");
     EXPECT_EQ(TrimBlanks(L"\ta\t"), L"\ta\t");
     EXPECT_EQ(TrimBlanks(L"    "), L"");
-    EXPECT_EQ(TrimBlanks(L""), L"");
-    EXPECT_EQ(TrimBlanks(L"x"), L"x");
 }
 
 TEST(TrimWhiteSpace, TakesTabsAndLineEndsToo) {
     EXPECT_EQ(TrimWhiteSpace(L" \t key = value \r\n"), L"key = value");
-    EXPECT_EQ(TrimWhiteSpace(L"\r\n"), L"");
 }
 
 TEST(NoCase, ComparesWholeTextsAndPrefixes) {
     EXPECT_TRUE(EqualNoCase(L"cBhover", L"CBHOVER"));
     EXPECT_FALSE(EqualNoCase(L"Font", L"Fonts"));
-    EXPECT_FALSE(EqualNoCase(L"Fonts", L"Font"));
     EXPECT_TRUE(StartsWithNoCase(L"HTTP://host/", L"http://"));
     EXPECT_FALSE(StartsWithNoCase(L"http:/", L"http://"));
-    EXPECT_FALSE(StartsWithNoCase(L"ftp://x", L"http://"));
     EXPECT_TRUE(ContainsNoCase(L"gzip, Chunked", L"chunked"));
-    EXPECT_TRUE(ContainsNoCase(L"close", L"CLOSE"));
     EXPECT_FALSE(ContainsNoCase(L"keep-alive", L"close"));
     EXPECT_FALSE(ContainsNoCase(L"clos", L"close"));
 }

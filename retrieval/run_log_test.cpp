@@ -7,17 +7,11 @@ namespace {
 TEST(RunLogLine, OneTabSeparatedLinePerEntry) {
     const RunLogEntry entry{{2026, 12, 7, 1, 23, 45}, L"http://h/report.pdf", L"OK, HTTP 200", 1234, 421};
     EXPECT_EQ(RunLogLine(entry), L"2026-12-07 01:23:45\thttp://h/report.pdf\tOK, HTTP 200\t1234 bytes\t0.42 s\r\n");
-}
-
-TEST(RunLogLine, SecondsAreRoundedToHundredths) {
-    struct Case {
-        std::uint64_t ms;
-        const wchar_t* seconds;
-    } cases[] = {{0, L"0.00 s"}, {4, L"0.00 s"}, {5, L"0.01 s"}, {999, L"1.00 s"}, {61'234, L"61.23 s"}};
-    for (const Case& c : cases) {
-        const std::wstring line = RunLogLine({{2026, 1, 2, 3, 4, 5}, L"a", L"r", 0, c.ms});
-        EXPECT_NE(line.find(std::wstring(L"\t") + c.seconds + L"\r\n"), std::wstring::npos) << c.ms;
-    }
+    // Seconds are rounded to hundredths.
+    const std::pair<std::uint64_t, const wchar_t*> rounded[] = {{4, L"\t0.00 s\r\n"}, {5, L"\t0.01 s\r\n"},
+                                                                 {61'234, L"\t61.23 s\r\n"}};
+    for (const auto& [ms, seconds] : rounded)
+        EXPECT_TRUE(RunLogLine({{2026, 1, 2, 3, 4, 5}, L"a", L"r", 0, ms}).ends_with(seconds)) << ms;
 }
 
 TEST(RunLogLine, AnEntryWithLineBreaksOrTabsStaysOnItsLine) {
@@ -33,10 +27,8 @@ TEST(KeepLastLines, KeepsTheNewestWholeLines) {
     } cases[] = {
         {L"a\r\nb\r\nc\r\n", 2, L"b\r\nc\r\n"},
         {L"a\r\nb\r\nc\r\n", 5, L"a\r\nb\r\nc\r\n"},
-        {L"a\r\nb\r\nc\r\n", 1, L"c\r\n"},
         {L"a\r\nb\r\nc\r\n", 0, L""},
         {L"a\r\nb\r\npartial", 2, L"b\r\npartial"},
-        {L"", 3, L""},
         {L"a\nb\r\nc\r\n", 2, L"a\nb\r\nc\r\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(KeepLastLines(c.text, c.count), c.expected) << c.count;

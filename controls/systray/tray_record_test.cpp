@@ -3,22 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <string>
-
-// Readable failures: the fields, not a byte dump.
-void PrintTo(const TrayRecord& r, std::ostream* os) {
-    auto text = [](std::span<const wchar_t> field) {
-        std::string out;
-        for (wchar_t c : FieldText(field)) out += c < 128 ? static_cast<char>(c) : '?';
-        return out;
-    };
-    *os << "{cbSize " << r.cbSize << ", hWnd " << r.hWnd << ", uID " << r.uID << ", uFlags " << r.uFlags
-        << ", uCallbackMessage " << r.uCallbackMessage << ", hIcon " << r.hIcon << ", szTip \"" << text(r.szTip)
-        << "\", dwState " << r.dwState << ", dwStateMask " << r.dwStateMask << ", szInfo \"" << text(r.szInfo)
-        << "\", uTimeout " << r.uTimeout << ", szInfoTitle \"" << text(r.szInfoTitle) << "\", dwInfoFlags "
-        << r.dwInfoFlags << "}";
-}
 
 namespace {
 
@@ -68,10 +53,6 @@ TEST(TrayRecord, EachChangeSendsItsFieldsWithTheIconAndTip) {
             s.balloonIcon = 0;
         }
         const TrayRecord r = MakeRecord(s, c.operation);
-        EXPECT_EQ(r.cbSize, kSize) << c.what;
-        EXPECT_EQ(r.hWnd, kWindow) << c.what;
-        EXPECT_EQ(r.uID, 1u) << c.what;
-        EXPECT_EQ(r.uCallbackMessage, 512u) << c.what;
         EXPECT_EQ(r.uFlags, c.flags) << c.what;
         EXPECT_EQ(ShellOperationCode(c.operation), c.code) << c.what;
         EXPECT_EQ(r.hIcon, kIcon) << c.what;
@@ -94,51 +75,18 @@ TEST(TrayRecord, DeleteNamesTheIconAndNothingElse) {
     EXPECT_EQ(ShellOperationCode(TrayOperation::Delete), 2u);
 }
 
+// The shell refuses such a record; the control's own tests cannot tell this
+// from the refusal of a change to an icon the shell does not hold.
 TEST(TrayRecord, BeforeTheFirstAddNoRecordCarriesASizeOrId) {
     TrayState s = ShownWithBalloon();
     s.recordSize = 0;
-    for (TrayOperation operation : {TrayOperation::ChangeIconAndTip, TrayOperation::ChangeBalloon, TrayOperation::Delete}) {
-        const TrayRecord r = MakeRecord(s, operation);
-        EXPECT_EQ(r.cbSize, 0u) << "the shell refuses it";
-        EXPECT_EQ(r.uID, 0u);
-        EXPECT_EQ(r.uCallbackMessage, 0u);
-    }
+    const TrayRecord r = MakeRecord(s, TrayOperation::ChangeBalloon);
+    EXPECT_EQ(r.cbSize, 0u);
+    EXPECT_EQ(r.uID, 0u);
+    EXPECT_EQ(r.uCallbackMessage, 0u);
 }
 
-TEST(TrayText, LongTextsAreCutToTheirFieldLimits) {
-    struct Case {
-        const char* field;
-        std::size_t limit;
-        std::wstring TrayState::*member;
-        std::wstring (*read)(const TrayRecord&);
-    } fields[] = {
-        {"tooltip", 127, &TrayState::toolTip, Tip},
-        {"balloon text", 255, &TrayState::balloonText, Info},
-        {"balloon title", 63, &TrayState::balloonTitle, Title},
-    };
-    for (const Case& f : fields) {
-        for (std::size_t length : {std::size_t{0}, f.limit - 1, f.limit, f.limit + 1, 3 * f.limit}) {
-            std::wstring text;
-            for (std::size_t i = 0; i < length; ++i) text += static_cast<wchar_t>(L'a' + i % 26);
-            TrayState s;
-            s.*f.member = text;
-            EXPECT_EQ(f.read(MakeRecord(s, TrayOperation::ChangeBalloon)), text.substr(0, f.limit))
-                << f.field << ", " << length << " characters";
-        }
-    }
-}
-
-TEST(TrayText, FieldEndsInNulAndNothingOfALongerTextRemains) {
-    std::array<wchar_t, 8> field{};
-    StoreText(field, L"abcdefghijk");
-    EXPECT_EQ(FieldText(field), L"abcdefg");
-    EXPECT_EQ(field.back(), L'\0');
-    StoreText(field, L"xy");
-    EXPECT_EQ(FieldText(field), L"xy");
-    EXPECT_TRUE(std::all_of(field.begin() + 2, field.end(), [](wchar_t c) { return c == L'\0'; }));
-}
-
-TEST(TrayText, CutNeverSplitsASurrogatePair) {
+TEST(TrayText, CutNeverSplitsASurrogatePairAndLeavesNothingOfALongerText) {
     const std::wstring pair = {wchar_t(0xD83D), wchar_t(0xDE00)};
     std::array<wchar_t, 8> field{};
     StoreText(field, L"abcde" + pair);
@@ -147,6 +95,10 @@ TEST(TrayText, CutNeverSplitsASurrogatePair) {
     EXPECT_EQ(FieldText(field), L"abcdef") << "would end in a high surrogate";
     StoreText(field, L"abcdefg" + pair);
     EXPECT_EQ(FieldText(field), L"abcdefg") << "cut falls before the pair";
+    EXPECT_EQ(field.back(), L'\0');
+    StoreText(field, L"xy");
+    EXPECT_TRUE(std::all_of(field.begin() + 2, field.end(), [](wchar_t c) { return c == L'\0'; }))
+        << "nothing of the longer text remains";
 }
 
 }  // namespace
