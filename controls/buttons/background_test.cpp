@@ -16,21 +16,16 @@ struct Case {
     BackgroundPlan expected;
 };
 
-// The plain, hovered and shaded faces are read as pixels in StyleTest.
+// The plain, hovered, shaded and disabled faces are read as pixels in StyleTest,
+// gradients and rims in DrawBackground and EllipsesClipTheirDrawingInsideARimExceptButtonStyle5.
 TEST(PlanBackground, ChoosesTheFillTheRimAndTheStartingLook) {
     const Case cases[] = {
-        {"focus mark", [](ButtonMembers& m) { m.StateFlags = kDefaultLook; }, true,
-         {1, Rim::None, false, false, Fill::Solid, kFace, 0}},
-        {"pressed in", [](ButtonMembers& m) { m.StateFlags = kPressedIn | kDefaultLook; m.Hovering = true; }, true,
-         {2, Rim::None, false, false, Fill::Solid, kFace, 0}},
         {"hovering a checked check box",
          [](ButtonMembers& m) { m.Hovering = true; m.Mode = kCheckBox; m.Value = true; }, true,
          {0, Rim::None, false, false, Fill::Solid, kFace, 0}},
         {"hovering a pressed check box that is not checked",
          [](ButtonMembers& m) { m.Hovering = true; m.StateFlags = kPressedIn; m.Mode = kCheckBox; }, true,
          {2, Rim::None, false, false, Fill::Solid, kHover, 0}},
-        {"gradient", [](ButtonMembers& m) { m.GradientMode = 3; }, true,
-         {0, Rim::None, false, false, Fill::Gradient, kFace, kGradient}},
         {"gradient of a checked button is solid", [](ButtonMembers& m) { m.GradientMode = 3; m.Mode = 1; m.Value = true; },
          true, {0, Rim::None, false, false, Fill::Solid, kFace, 0}},
         {"pressed gradient with another hover colour",
@@ -38,24 +33,11 @@ TEST(PlanBackground, ChoosesTheFillTheRimAndTheStartingLook) {
              m.GradientMode = 1; m.Hovering = true; m.StateFlags = kPressedIn; m.GradientColor = 0x123; m.HoverBackColor = 0x456;
          },
          true, {2, Rim::None, false, false, Fill::Gradient, kFace, kGradient}},
-        {"ButtonStyle 2 disabled is solid", [](ButtonMembers& m) { m.ButtonStyle = 2; }, false,
-         {0, Rim::None, false, false, Fill::Solid, kFace, 0}},
-        {"ButtonStyle 2 disabled check box still shades", [](ButtonMembers& m) { m.ButtonStyle = 2; m.Mode = 1; }, false,
-         {0, Rim::None, false, false, Fill::Lines, kFace, 0}},
-        {"ellipse", [](ButtonMembers& m) { m.ButtonShape = 4; }, true,
-         {0, Rim::Shaded, false, false, Fill::Solid, kFace, 0}},
         {"ellipse checked", [](ButtonMembers& m) { m.ButtonShape = 5; m.Mode = 2; m.Value = true; }, true,
          {0, Rim::Shaded, false, true, Fill::Solid, kFace, 0}},
-        {"plain ellipse", [](ButtonMembers& m) { m.ButtonShape = 6; m.StateFlags = kPressedIn; }, true,
-         {2, Rim::BlackOutline, false, false, Fill::Solid, kFace, 0}},
-        {"ButtonStyle 5 ellipse at rest", [](ButtonMembers& m) { m.ButtonShape = 4; m.ButtonStyle = 5; }, true,
-         {0, Rim::Unclipped, false, false, Fill::Solid, kFace, 0}},
         {"ButtonStyle 5 ellipse hovered",
          [](ButtonMembers& m) { m.ButtonShape = 4; m.ButtonStyle = 5; m.Hovering = true; }, true,
          {0, Rim::Shaded, true, false, Fill::Solid, kHover, 0}},
-        {"ButtonStyle 5 plain ellipse hovered",
-         [](ButtonMembers& m) { m.ButtonShape = 6; m.ButtonStyle = 5; m.Hovering = true; }, true,
-         {0, Rim::BlackOutline, false, false, Fill::Solid, kHover, 0}},
     };
     for (const Case& c : cases) {
         ButtonMembers m;

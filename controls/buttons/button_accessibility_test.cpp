@@ -16,35 +16,16 @@ void PrintTo(const AccessibleView& v, std::ostream* os) {
 
 namespace {
 
-TEST(AccessibleNameTest, ReadsTheCaptionAsItIsShown) {
-    const std::pair<std::wstring, std::wstring> cases[] = {
-        {L"&Add", L"Add"},         {L"Tom && &Jerry", L"Tom & Jerry"}, {L"&&&X", L"&X"},
-        {L"Done&", L"Done"},       {L"Save||As", L"Save As"},          {L"a|b", L"a|b"},
-        {L"Plain", L"Plain"},      {L"", L""},
-    };
-    for (const auto& [caption, name] : cases)
-        EXPECT_EQ(AccessibleName(caption), name) << testing::PrintToString(caption);
-}
-
-// A focused command button and a checked check box are read from real
-// buttons in ReaderTest.AReaderGetsNameRoleAndStatesOfRealButtons.
-TEST(DescribeButtonTest, RoleStatesShortcutAndActionFollowTheButton) {
+// Names, roles and the plain states of real buttons are read through the
+// system in ReaderTest.AReaderGetsNameRoleAndStatesOfRealButtons; these are
+// the pressed states that need a held mouse button or key.
+TEST(DescribeButtonTest, PressedFollowsTheHeldButtonOrKey) {
     const struct {
         const char* name;
         std::function<void(RecordingButton&)> setUp;
         bool focused;
         AccessibleView expected;
     } cases[] = {
-        {"unchecked check box", [](RecordingButton& b) { b.SetMode(kCheckBox); }, false,
-         {L"xoButton1", AccessibleRole::CheckBox, kStateFocusable, L"", L"Check"}},
-        {"disabled checked option button",
-         [](RecordingButton& b) {
-             b.SetCaption(L"&Custom name");
-             b.SetMode(kOptionButton);
-             b.SetValue(true);
-             b.SetEnabled(false);
-         },
-         false, {L"Custom name", AccessibleRole::RadioButton, kStateUnavailable | kStateChecked, L"Alt+C", L"Check"}},
         {"pressed under the pointer",
          [](RecordingButton& b) {
              b.MouseMove(0, 0, 5, 5);
@@ -62,12 +43,6 @@ TEST(DescribeButtonTest, RoleStatesShortcutAndActionFollowTheButton) {
          false, {L"xoButton1", AccessibleRole::PushButton, kStateFocusable, L"", L"Press"}},
         {"space held", [](RecordingButton& b) { b.KeyDown(kKeySpace, 0); }, true,
          {L"xoButton1", AccessibleRole::PushButton, kStateFocusable | kStateFocused | kStatePressed, L"", L"Press"}},
-        {"a caption without a mark keeps the earlier shortcut",
-         [](RecordingButton& b) {
-             b.SetCaption(L"&Go");
-             b.SetCaption(L"Stop");
-         },
-         false, {L"Stop", AccessibleRole::PushButton, kStateFocusable, L"Alt+G", L"Press"}},
     };
     for (const auto& c : cases) {
         Log log;

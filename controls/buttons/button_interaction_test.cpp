@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 
 #include "controls/buttons/interaction_codes.h"
 #include "controls/buttons/recording_button.h"
@@ -71,7 +70,6 @@ TEST(InputSequenceTest, PointerKeyAndAccessKeySequences) {
          {Key(40, true), Key(40, false), Key(40, true), Key(40, false)},
          {L"post key-down 40 0x00500001 to 0x10A2C", L"redraw", L"notify Value", L"Click",
           L"post key-down 40 0x00500001 to 0x10A2C"}},
-        {"Escape on an option button does nothing", kOptionButton, false, {AccessKey(27)}, {}},
         {"the access key toggles a check box", kCheckBox, false, {AccessKey(L'a')},
          {L"redraw", L"redraw", L"notify Value", L"Click"}},
         {"the access key of a checked option button", kOptionButton, true, {AccessKey(L'a')}, {L"redraw"}},
@@ -89,36 +87,12 @@ TEST(InputSequenceTest, PointerKeyAndAccessKeySequences) {
     }
 }
 
-class InteractionTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        button.InitProperties();
-        log.clear();
-    }
-    const ButtonMembers& m() const { return button.Members(); }
-
+TEST(InteractionTest, AMouseUpHandlerThatChangesTheButtonStopsTheClick) {
     Log log;
-    RecordingHost host{log};
-    RecordingButton button{host, log};
-};
-
-TEST_F(InteractionTest, EnterOnTheDefaultButtonClicksOnlyACommandButton) {
-    button.SetShowFocusRect(true);
-    host.displayAsDefault = true;
-    button.AmbientChanged(L"DisplayAsDefault");
+    RecordingHost host(log);
+    RecordingButton button(host, log);
+    button.InitProperties();
     log.clear();
-    button.AccessKeyPress(kKeyEnter);
-    EXPECT_TRUE(SameSequence(log, {L"Click"})) << "no redraw: it shows the default look already";
-
-    button.SetMode(kCheckBox);
-    ASSERT_EQ(m().StateFlags & kDefaultLook, kDefaultLook);
-    log.clear();
-    button.AccessKeyPress(kKeyEnter);
-    EXPECT_TRUE(log.empty());
-    EXPECT_FALSE(button.Value());
-}
-
-TEST_F(InteractionTest, AMouseUpHandlerThatChangesTheButtonStopsTheClick) {
     struct RightOnRelease : RecordingEvents {
         using RecordingEvents::RecordingEvents;
         void MouseUp(std::int16_t& b, std::int16_t& shift, float& x, float& y) override {
@@ -130,118 +104,28 @@ TEST_F(InteractionTest, AMouseUpHandlerThatChangesTheButtonStopsTheClick) {
     button.MouseDown(1, 0, 5, 5);
     button.MouseUp(1, 0, 5, 5);
     button.Click();
-    EXPECT_EQ(m().LastMouseButton, kRightButton);
+    EXPECT_EQ(button.Members().LastMouseButton, kRightButton);
     EXPECT_TRUE(SameSequence(log, {L"redraw", L"capture", L"MouseDown 1 0 5 5", L"release capture", L"redraw",
                                    L"MouseUp 1 0 5 5"}));
 }
 
-TEST_F(InteractionTest, APressThatSeesNoReleaseIsLetGoOfWithoutAClick) {
-    for (bool mouse : {true, false}) {
-        mouse ? button.MouseDown(1, 0, 10, 10) : button.KeyDown(kKeySpace, 0);
-        log.clear();
-        button.CancelPress();
-        EXPECT_TRUE(SameSequence(log, {L"release capture", L"redraw"}));
-        EXPECT_EQ(m().StateFlags & kHeld, 0);
-        EXPECT_FALSE(m().Armed);
-        log.clear();
-        button.CancelPress();
-        button.KeyUp(kKeySpace, 0);
-        EXPECT_TRUE(SameSequence(log, {L"KeyUp 32 0"})) << "nothing held: no redraw and no click";
-    }
-}
-
-TEST_F(InteractionTest, EndingInteractionStopsTheTimerAndLetsGoOfTheMouse) {
-    button.MouseMove(0, 0, 5, 5);
-    button.MouseDown(1, 0, 5, 5);
-    log.clear();
-    button.EndInteraction();
-    EXPECT_TRUE(SameSequence(log, {L"stop timer 237", L"release capture"}));
-    EXPECT_FALSE(m().Hovering);
-
-    log.clear();
-    button.EndInteraction();
-    EXPECT_TRUE(log.empty()) << "nothing left to end";
-}
-
-// Option buttons sharing containers through one property store. Slots,
-// loading, leaving and focus are run on real windows in the groups tests.
-class OptionGroupsTest : public ::testing::Test {
-protected:
-    struct Member {
+// Real input gives the focus first (OptionGroupsTest.AFrameAndTheFormHoldTwoIndependentGroups);
+// the other order must not click twice either.
+TEST(OptionButtonClick, InAnEmptyGroupItClicksOnceWhicheverOfFocusAndClickComesFirst) {
+    for (bool focusFirst : {true, false}) {
         Log log;
-        std::unique_ptr<RecordingHost> host;
-        std::unique_ptr<RecordingButton> button;
-    };
-
-    static constexpr std::uintptr_t kFrame = 0xF00, kForm = 0xF0F;
-
-    RecordingButton& Add(std::uintptr_t container) {
-        auto& member = *members_.emplace_back(std::make_unique<Member>());
-        member.host = std::make_unique<RecordingHost>(member.log);
-        member.host->container = container;
-        member.button = std::make_unique<RecordingButton>(*member.host, member.log, properties);
-        member.button->InitProperties();
-        member.button->SetMode(kOptionButton);
-        member.log.clear();
-        return *member.button;
+        RecordingHost host(log);
+        RecordingButton option(host, log);
+        option.InitProperties();
+        option.SetMode(kOptionButton);
+        if (focusFirst) option.GotFocus();
+        option.MouseDown(1, 0, 5, 5);
+        option.MouseUp(1, 0, 5, 5);
+        option.Click();
+        if (!focusFirst) option.GotFocus();
+        EXPECT_EQ(std::count(log.begin(), log.end(), L"Click"), 1) << (focusFirst ? "focus first" : "click first");
+        EXPECT_TRUE(option.Value());
     }
-    RecordingButton& operator[](std::size_t i) { return *members_[i]->button; }
-    Log& LogOf(std::size_t i) { return members_[i]->log; }
-    void Remove(std::size_t i) { members_[i]->button.reset(); }
-
-    static void ClickOn(RecordingButton& b) {
-        b.MouseDown(1, 0, 5, 5);
-        b.MouseUp(1, 0, 5, 5);
-        b.Click();
-    }
-    std::vector<bool> Values(std::initializer_list<std::size_t> which) {
-        std::vector<bool> values;
-        for (std::size_t i : which) values.push_back((*this)[i].Value());
-        return values;
-    }
-
-    MemoryProperties properties;
-
-private:
-    std::vector<std::unique_ptr<Member>> members_;
-};
-
-TEST_F(OptionGroupsTest, CheckingOneUnchecksTheOthersWithoutTheirClick) {
-    for (int i = 0; i < 3; ++i) Add(kFrame);
-    ClickOn((*this)[1]);
-    EXPECT_EQ(Values({0, 1, 2}), (std::vector<bool>{false, true, false}));
-    ClickOn((*this)[2]);
-    EXPECT_EQ(Values({0, 1, 2}), (std::vector<bool>{false, false, true}));
-    EXPECT_TRUE(SameSequence(LogOf(1), {L"redraw", L"capture", L"MouseDown 1 0 5 5", L"release capture",
-                                        L"MouseUp 1 0 5 5", L"redraw", L"notify Value", L"Click", L"redraw",
-                                        L"notify Value"}));
-}
-
-TEST_F(OptionGroupsTest, ClickingAnUncheckedMemberOfAnEmptyGroupClicksOnceWhicheverComesFirst) {
-    Add(kFrame);
-    Add(kFrame);
-    Add(kForm);
-    Add(kForm);
-    // Focus before the click step, as a press that takes the focus gives it.
-    (*this)[0].GotFocus();
-    ClickOn((*this)[0]);
-    // The click step before the focus.
-    ClickOn((*this)[2]);
-    (*this)[2].GotFocus();
-    for (std::size_t i : {0, 2}) {
-        EXPECT_EQ(std::count(LogOf(i).begin(), LogOf(i).end(), L"Click"), 1) << "member " << i;
-        EXPECT_TRUE((*this)[i].Value());
-    }
-}
-
-TEST_F(OptionGroupsTest, ASlotNamingADeadButtonIsSkipped) {
-    for (int i = 0; i < 3; ++i) Add(kFrame);
-    ClickOn((*this)[0]);
-    Remove(1);  // gone without leaving, as a host that skips the teardown would do
-    ClickOn((*this)[2]);
-    EXPECT_EQ(Values({0, 2}), (std::vector<bool>{false, true}));
-    (*this)[2].GotFocus();
-    EXPECT_TRUE((*this)[2].Value());
 }
 
 }  // namespace

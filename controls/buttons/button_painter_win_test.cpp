@@ -74,40 +74,6 @@ TEST(DrawBackground, HoveringKeepsTheGradientOnlyWhenItsColourIsTheHoverColour) 
     EXPECT_TRUE(PixelIs(canvas.Image(), {99, 15}, kHover)) << "another hover colour: solid";
 }
 
-TEST(DrawBackground, ButtonStyle2ShadesTheRowsBelowTheFirst) {
-    const Colour fill = 0xA0B4C8;
-    Canvas canvas(50, 24);
-    canvas.m.ButtonStyle = 2;
-    canvas.Background(fill, fill, fill);
-    const TestSurface image = canvas.Image();
-    const struct {
-        Point at;
-        Colour colour;
-        const char* what;
-    } rows[] = {
-        {{1, 1}, 0xA1B4C7, "row 1, -1"},       {{25, 12}, 0x97A9BC, "row 12, -12"},
-        {{48, 23}, 0x8D9DB0, "row 23, -24"},   {{25, 0}, kMarker, "row 0 left to the edges"},
-        {{0, 12}, kMarker, "column 0 left"},   {{49, 12}, kMarker, "last column left"},
-    };
-    for (const auto& row : rows) EXPECT_TRUE(PixelIs(image, row.at, row.colour)) << row.what;
-}
-
-TEST(DrawBackground, ButtonShape6HasABlackOutlineOnEveryRedraw) {
-    Canvas canvas(60, 24);
-    canvas.m.ButtonShape = 6;
-    for (int redraw = 0; redraw < 2; ++redraw) {
-        canvas.Background(kFace, kFace, kFace);
-        const TestSurface image = canvas.Image();
-        for (Point p : {Point{0, 12}, Point{30, 0}, Point{59, 12}, Point{30, 23}})
-            EXPECT_TRUE(PixelIs(image, p, 0x000000)) << "redraw " << redraw;
-        EXPECT_TRUE(PixelIs(image, {30, 12}, kFace)) << "redraw " << redraw;
-        FillBand(canvas.surface, {0, 0, 60, 24}, kMarker);
-    }
-    ASSERT_TRUE(canvas.clip);
-    EXPECT_TRUE(PtInRegion(canvas.clip.get(), 1, 12));
-    EXPECT_FALSE(PtInRegion(canvas.clip.get(), 0, 12));
-}
-
 TEST(PaintGradient, AButtonOverAQuarterOfTheScreenIsShadedInTwoPixelBands) {
     TestForm form;
     ButtonSite site(form.hwnd(), L"cmdTall");
@@ -133,6 +99,8 @@ struct RingCase {
     Colour expected[16];  // kMarker where nothing is drawn; -1 off the surface
 };
 
+// The shaded rows of ButtonStyle 2, the black outline of ButtonShape 6 and
+// the slots a style leaves out are read on real buttons in StyleTest.
 TEST(DrawEdges, EachEdgePointTakesTheColourOfTheLastLineThroughIt) {
     // Slot n is drawn in 0xn00000 + 0xA1: n - 1 in the high nibble.
     EdgeColors colours;
@@ -157,36 +125,6 @@ TEST(DrawEdges, EachEdgePointTakesTheColourOfTheLastLineThroughIt) {
             if (c.expected[i] == -1) continue;
             EXPECT_TRUE(PixelIs(image, points[i], c.expected[i])) << "ButtonShape " << c.shape << ", edge point " << i;
         }
-    }
-}
-
-TEST(DrawEdges, ALeftOutSlotLeavesItsSegmentUndrawn) {
-    Canvas canvas(100, 30);
-    EdgeColors colours;
-    colours.Set(1, 12, 0x0000FF);
-    colours[2] = kNoLine;
-    colours[11] = kNoLine;
-    EdgePoints points{};
-    canvas.Painter().DrawEdges(points, colours, kOuterPenSolid);
-    const TestSurface image = canvas.Image();
-    EXPECT_TRUE(PixelIs(image, {50, 2}, kMarker)) << "inner top left out";
-    EXPECT_TRUE(PixelIs(image, {99, 15}, kMarker)) << "outer right left out";
-    EXPECT_TRUE(PixelIs(image, {2, 15}, 0x0000FF)) << "inner left";
-    EXPECT_TRUE(PixelIs(image, {50, 0}, 0x0000FF)) << "outer top";
-}
-
-TEST(DrawFocus, NothingWithoutTheFocusBit) {
-    for (int shape : {0, 3, 4}) {
-        Canvas canvas(100, 30);
-        canvas.m.ButtonShape = shape;
-        canvas.m.Caption = L"Go";
-        canvas.m.CaptionRect = {40, 8, 60, 22};
-        for (bool solid : {false, true})
-            for (bool around : {false, true}) canvas.Painter().DrawFocus(0x0000FF, solid, around);
-        const TestSurface image = canvas.Image();
-        for (int y = 0; y < 30; ++y)
-            for (int x = 0; x < 100; ++x)
-                ASSERT_EQ(image.Pixel(x, y), kMarker) << "ButtonShape " << shape << " at (" << x << ", " << y << ")";
     }
 }
 

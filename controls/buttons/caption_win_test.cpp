@@ -132,11 +132,6 @@ TEST(LayoutCaptionAndPicture, MeasuresWithTheSurfaceFont) {
     const std::int32_t left = (100 - saveWidth) / 2, top = (40 - 2 * line) / 2;
     EXPECT_EQ(layout.CaptionRect, (ButtonRect{left, top, left + saveWidth, top + 2 * line})) << "'Save||As'";
 
-    const wchar_t* greek = L"\x039A\x03B1\x03BB\x03B7\x03BC\x03AD\x03C1\x03B1";
-    m.Caption = greek;
-    layout = LayoutCaptionAndPicture(dc, m, 100, 40);
-    EXPECT_EQ(layout.CaptionRect.right - layout.CaptionRect.left, width(greek)) << "a Greek caption";
-
     const TextSize wrapped = MeasureCaptionText(dc, L"one two three four", 52, 52);
     EXPECT_LE(wrapped.width, 52) << "wrapped within the width";
     EXPECT_GE(wrapped.height, 2 * line) << "wrapped at words";

@@ -10,7 +10,6 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"square into a smaller square", {32, 32}, {16, 16}, {16, 16}, {16, 16}},
     {"smaller than the area: only scaling grows it", {16, 16}, {64, 32}, {32, 32}, {16, 16}},
     {"the tighter side decides", {32, 32}, {88, 28}, {28, 28}, {28, 28}},
     {"proportions kept", {40, 20}, {20, 20}, {20, 10}, {20, 10}},

@@ -6,39 +6,6 @@
 
 namespace {
 
-TEST(PictureFromFile, TellsTheKindFromTheHeader) {
-    TestPictures pictures;
-    EXPECT_EQ(PictureFromFile(pictures.icon)->Kind, PictureKind::Icon);
-    EXPECT_EQ(PictureFromFile(pictures.cursor)->Kind, PictureKind::Cursor);
-    EXPECT_EQ(PictureFromFile(pictures.bitmap)->Kind, PictureKind::Bitmap);
-    EXPECT_EQ(PictureFromFile(pictures.bitmap)->Name, pictures.bitmap);
-
-    const std::wstring text = pictures.folder / L"notes.txt";
-    ReplaceFileContent(text, "not a picture");
-    EXPECT_FALSE(PictureFromFile(text));
-    EXPECT_FALSE(PictureFromFile(pictures.folder / L"missing.ico"));
-}
-
-TEST(PictureLoadError, SaysWhyAPictureCannotBeLoaded) {
-    TestPictures pictures;
-    const std::wstring text = pictures.folder / L"notes.bmp";
-    ReplaceFileContent(text, "not a picture");
-    struct Case {
-        PictureValue picture;
-        const wchar_t* error;  // empty when it loads
-    };
-    const Case cases[] = {
-        {{PictureKind::Icon, PictureOrigin::File, pictures.icon}, L""},
-        {{PictureKind::Bitmap, PictureOrigin::Resource, L"#3"}, L""},
-        {{PictureKind::Bitmap, PictureOrigin::File, pictures.folder / L"missing.bmp"}, L"File not found"},
-        {{PictureKind::Bitmap, PictureOrigin::File, text}, L"Invalid picture"},
-        {{PictureKind::Icon, PictureOrigin::File, pictures.bitmap}, L"Invalid picture"},
-        {{PictureKind::Icon, PictureOrigin::Resource, L"#99"}, L"Invalid picture"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(PictureLoadError(c.picture).value_or(L""), c.error) << testing::PrintToString(c.picture.Name);
-}
-
 bool IconAlive(HANDLE h) {
     ICONINFO info{};
     if (!GetIconInfo(static_cast<HICON>(h), &info)) return false;
@@ -51,9 +18,6 @@ TEST(LoadedPicture, LoadsFromFilesAndResourcesAndDestroysWhatItLoaded) {
     TestPictures pictures;
     const PictureValue cases[] = {
         {PictureKind::Icon, PictureOrigin::File, pictures.icon},
-        {PictureKind::Cursor, PictureOrigin::File, pictures.cursor},
-        {PictureKind::Bitmap, PictureOrigin::File, pictures.bitmap},
-        {PictureKind::Icon, PictureOrigin::Resource, L"#1"},
         {PictureKind::Cursor, PictureOrigin::Resource, L"#2"},
         {PictureKind::Bitmap, PictureOrigin::Resource, L"#3"},
     };

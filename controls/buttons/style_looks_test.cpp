@@ -65,24 +65,18 @@ struct CaptionCase {
 TEST(StyleLooks, GiveTheCaptionItsColoursAndTheFocusMarkItsKind) {
     const CaptionCase cases[] = {
         {"0 slanted", 0, 1, [](Button&) {}, kBack, -1, false, false, true, 0x718598, false, false},
-        {"1 checked ellipse keeps the text colour", 1, 4, Check, 0xE0E0DF, -1, true, true, true, -1, true, false},
         {"1 checked", 1, 0, Check, 0xE0E0DF, -1, true, true, true, 0x000000, true, false},
         {"2 no focus mark on a rectangle", 2, 0, [](Button&) {}, 0xC9E5F8, 0x000000, false, true, false, 0, false,
          false},
         {"2 dotted mark on an ellipse", 2, 5, Check, 0xD6E0DF, 0x000000, true, true, true, 0x000000, false, false},
         {"2 disabled", 2, 0, Disable, 0xB1CEE0, 0x526778, false, true, false, 0, false, false},
         {"3 plain", 3, 0, [](Button&) {}, kBack, 0x808080, false, true, true, 0xCC9999, true, true},
-        {"3 checked, disabled", 3, 0, [](Button& b) { Check(b); Disable(b); }, 0xADADAB, 0x717170, false, true, true,
-         0xCC9999, true, true},
-        {"5 rectangle", 5, 0, [](Button&) {}, kBack, -1, false, false, true, 0x000000, false, false},
         {"5 slanted", 5, 2, [](Button&) {}, kBack, -1, false, false, true, 0x405060, false, false},
         {"5 checked ellipse", 5, 6, Check, 0xE0E0DF, -1, true, true, true, 0x000000, true, false},
         {"7 plain", 7, 0, [](Button&) {}, 0xC0D4E7, kFore, false, false, true, 0x000000, false, true},
         {"7 slanted", 7, 3, [](Button&) {}, 0xC0D4E7, kFore, false, false, true, 0x8195A7, false, true},
         {"7 pressed in", 7, 0, PressIn, 0x717170, 0xC0D4E7, false, false, true, 0x000000, false, true},
         {"7 checked", 7, 0, Check, 0x8B9190, 0xC0D4E7, true, true, true, 0x616160, true, true},
-        {"7 checked, disabled", 7, 0, [](Button& b) { Check(b); Disable(b); }, 0x8B9190, 0x757270, true, true, true,
-         0x616160, true, true},
         {"7 disabled check box", 7, 0, [](Button& b) { b.m.Mode = kCheckBox; Disable(b); }, 0xC0D4E7, 0x808080, false,
          true, true, 0x000000, false, true},
         {"7 disabled", 7, 0, Disable, 0xC0D4E7, -1, false, false, true, 0x000000, false, true},
@@ -113,31 +107,6 @@ TEST(StyleLooks, ButtonStyle7HoldsTheHoverTextColourOfACheckedButtonWhileTheCapt
     b.m.HoverForeColor = kFore;
     b.m.Value = false;
     EXPECT_FALSE(ChooseStyle7Look(b.m, b.c).hoverForeColor) << "not checked";
-}
-
-// The darker dotted outline is drawn in StyleTest.ButtonStyle5ShowsADottedOutlineOnlyInTheDesigner.
-TEST(StyleLooks, ButtonStyle5DesignOutlineIsWhiteWhenTheContainerDarkensToBlack) {
-    Button b = MakeButton(5);
-    b.c.designMode = true;
-    b.m.ContainerBackColor = 0x303030;
-    EXPECT_EQ((*ChooseStyle5Look(b.m, b.c).edges)[12], 0xFFFFFF);
-}
-
-TEST(StyleLooks, RoundedStylesPaintCornerPixelsOnlyBesideSquareSides) {
-    // The four corners of a rectangle are drawn in StyleTest.EdgeCasesOfTheStyles.
-    Button b = MakeButton(2, 1);
-    Disable(b);
-    EXPECT_EQ(ChooseStyle2Look(b.m, b.c).corners,
-              (std::vector<CornerPixel>{{{98, 28}, 0x7292A4}, {{98, 1}, 0x7292A4}}));
-    b = MakeButton(2, 4);
-    EXPECT_TRUE(ChooseStyle2Look(b.m, b.c).corners.empty());
-
-    b = MakeButton(7);
-    b.m.RightSlantX = 69;
-    PressIn(b);
-    EXPECT_EQ(ChooseStyle7Look(b.m, b.c).corners,
-              (std::vector<CornerPixel>{{{3, 3}, 0x616160}, {{1, 27}, 0x808080}, {{2, 2}, 0x414140}, {{1, 28}, 0x000000},
-                                        {{1, 1}, 0x000000}}));
 }
 
 }  // namespace

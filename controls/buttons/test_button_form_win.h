@@ -1,13 +1,9 @@
 #pragma once
-// Test support: a form to hold buttons, and a host that is being designed.
+// Test support: a form to hold buttons.
 #include <windows.h>
-
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "controls/buttons/button_host.h"
 #include "platform/window_win.h"
 
 class TestForm final : public Window {
@@ -25,23 +21,4 @@ public:
         if (shown) ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
     }
     ~TestForm() override { DestroyOwnWindow(); }
-};
-
-class DesignHost final : public ButtonHost {
-public:
-    explicit DesignHost(HWND form) : form_(form) {}
-    bool displayAsDefault = false;
-    Colour backColor = kButtonFace;
-    std::vector<std::wstring> messages;
-
-    bool UserMode() const override { return false; }
-    std::wstring DisplayName() const override { return L"cmdDesign"; }
-    Colour BackColor() const override { return backColor; }
-    bool DisplayAsDefault() const override { return displayAsDefault; }
-    std::uintptr_t ContainerWindow() const override { return reinterpret_cast<std::uintptr_t>(form_); }
-    void PropertyChanged(const std::wstring&) override {}
-    void ShowMessage(const std::wstring& text, const std::wstring&, MessageIcon) override { messages.push_back(text); }
-
-private:
-    HWND form_;
 };

@@ -68,6 +68,10 @@ const Step FocusOther = [](Stage& t) {
     Settle();
 };
 const Step DefaultButton = [](Stage& t) { t.form.buttons->SetDefault(&t.button); };
+const Step OtherOptionChecked = [](Stage& t) {
+    t.other.SetMode(kOptionButton);
+    t.other.SetValue(true);
+};
 const Step CancelButton = [](Stage& t) { t.form.buttons->SetCancel(&t.button); };
 const Step FocusEdit = [](Stage& t) {
     SetFocus(t.edit);
@@ -140,8 +144,6 @@ TEST(ButtonInput, MouseAndKeyboardRaiseTheEventsInOrder) {
         {"left double-click", {MoveInside}, {Click(1), Click(1)},
          {L"MouseDown 1" + kAt, L"MouseUp 1" + kAt, L"Click", L"DoubleClick 1", L"MouseDown 1" + kAt,
           L"MouseUp 1" + kAt}},
-        {"right double-click", {MoveInside}, {Click(2), Click(2)},
-         {L"MouseDown 2" + kAt, L"MouseUp 2" + kAt, L"DoubleClick 2", L"MouseDown 1" + kAt, L"MouseUp 2" + kAt}},
         {"check box clicked twice", {Mode(kCheckBox), MoveInside}, {Click(1), Look, MoveOver({70, 20}), Click(1), Look},
          {L"MouseDown 1" + kAt, L"MouseUp 1" + kAt, L"Click", L"look 5 checked", L"MouseDown 1" + at2,
           L"MouseUp 1" + at2, L"Click", L"look 5"}},
@@ -159,9 +161,6 @@ TEST(ButtonInput, MouseAndKeyboardRaiseTheEventsInOrder) {
          {Press(VK_SPACE, true), Press(VK_SPACE, true), Press(VK_SPACE, true), Press(VK_SPACE, false)},
          {L"KeyDown 32 0", L"KeyPress 32", L"KeyDown 32 0", L"KeyPress 32", L"KeyDown 32 0", L"KeyPress 32", L"Click",
           L"KeyUp 32 0"}},
-        {"Shift raises its KeyDown but not its KeyUp", {FocusButton},
-         {Press(VK_SHIFT, true), Type('A'), Press(VK_SHIFT, false)},
-         {L"KeyDown 16 1", L"KeyDown 65 1", L"KeyPress 65", L"KeyUp 65 1"}},
         {"arrow keys go to the container", {FocusButton}, {Type(VK_RIGHT), Type(VK_DOWN), Type(VK_LEFT), Type(VK_UP)},
          {L"container key-down 39 0x004D0001", L"container key-down 40 0x00500001",
           L"container key-down 37 0x004B0001", L"container key-down 38 0x00480001"}},
@@ -173,6 +172,15 @@ TEST(ButtonInput, MouseAndKeyboardRaiseTheEventsInOrder) {
         {"Enter on another command button clicks that one", {DefaultButton, FocusOther},
          {Type(VK_RETURN), OtherRaised}, {L"other: Click", L"other: KeyUp 13 0"}},
         {"Escape goes to the cancel button", {CancelButton, FocusEdit}, {Type(VK_ESCAPE)}, {L"Click"}},
+        // Bit 1 of the looks also marks the default button while no button has the focus.
+        {"the default look goes to the focused button and back to the default one", {DefaultButton},
+         {FocusOther, Look, FocusEdit, Look}, {L"look 0", L"look 1"}},
+        // Tab from the text box wraps round to the button: an option that
+        // checks itself only when nothing in its group is checked.
+        {"Tab into an option group with nothing checked", {Mode(kOptionButton), FocusEdit}, {Type(VK_TAB)},
+         {L"Click", L"KeyUp 9 0"}},
+        {"Tab into an option group with another member checked", {Mode(kOptionButton), OtherOptionChecked, FocusEdit},
+         {Type(VK_TAB)}, {L"KeyUp 9 0"}},
         // The access key also gives the button the focus, which then takes
         // the key's release.
         {"Alt and the access key", {FocusOther}, {Press(VK_MENU, true), Type('G'), Press(VK_MENU, false)},
