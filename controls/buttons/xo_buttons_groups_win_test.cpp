@@ -254,6 +254,20 @@ TEST_F(ReaderTest, TheDefaultActionClicksAnEnabledButtonOnceTheReaderIsDone) {
     accessible->Release();
 }
 
+// A reader that still holds the object of a destroyed button gets errors,
+// never the dead button.
+TEST_F(ReaderTest, AnObjectOutlivingItsButtonAnswersWithAnError) {
+    ButtonSite site(form.hwnd(), L"cmdGone");
+    auto button = CreateXoButton(form.hwnd(), 7, Slot(0, 0), site, nullptr);
+    IAccessible* accessible = Read(*button);
+    ASSERT_TRUE(accessible);
+    button.reset();
+    BSTR text = nullptr;
+    EXPECT_EQ(accessible->get_accName(Self(), &text), RPC_E_DISCONNECTED);
+    EXPECT_EQ(accessible->accDoDefaultAction(Self()), RPC_E_DISCONNECTED);
+    accessible->Release();
+}
+
 // A small data object: nothing in it, only counted.
 class EmptyData final : public IDataObject {
 public:
