@@ -64,12 +64,13 @@ std::wstring TestSettingsKey() {
     return L"Software\\Tolvane-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++made);
 }
 
-TestEnvironment::TestEnvironment()
-    : settingsKey_(TestSettingsKey()) {}
+TestEnvironment::TestEnvironment() : settingsKey_(TestSettingsKey()) {}
 
 MainWindowEnvironment TestEnvironment::environment() const {
-    return {folder_.path(), settingsKey_, {}, kTestTransferLimits,
-            [opened = opened_](HWND, const std::wstring& target) { opened->push_back(target); }};
+    return {
+        folder_.path(), settingsKey_, {}, kTestTransferLimits, [opened = opened_](HWND, const std::wstring& target) {
+            opened->push_back(target);
+        }};
 }
 
 TestEnvironment::~TestEnvironment() { RegDeleteTreeW(HKEY_CURRENT_USER, settingsKey_.c_str()); }
@@ -165,9 +166,7 @@ int ProgressMaximum(frmMain& form) {
     return static_cast<int>(SendMessageW(form.ProgressBar(), PBM_GETRANGE, FALSE, 0));
 }
 
-bool Ticked(frmMain& form, ControlId id) {
-    return SendMessageW(form.Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool Ticked(frmMain& form, ControlId id) { return SendMessageW(form.Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 std::string FileBytes(const std::wstring& path) {
     std::string bytes;

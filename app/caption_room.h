@@ -25,7 +25,7 @@ PixelBox ToPixels(const TwipsRect& place, int dpi);
 
 struct MainPlaces {
     std::map<ControlId, PixelBox> controls;  // every control of the layout table
-    PixelBox hintBox;                         // the etched box around Label3
+    PixelBox hintBox;                        // the etched box around Label3
 };
 
 // The designed layout at dpi.

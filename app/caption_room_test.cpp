@@ -38,7 +38,9 @@ ControlId Holder(const ControlDesign& control) {
     return control.container == control.id ? static_cast<ControlId>(0) : control.container;
 }
 
-bool IsLink(ControlId id) { return ControlById(id).container == idFrame3 && ControlById(id).kind == ControlKind::Button; }
+bool IsLink(ControlId id) {
+    return ControlById(id).container == idFrame3 && ControlById(id).kind == ControlKind::Button;
+}
 
 // The design's fonts, which change nothing, and wider and taller ones as a
 // system without Tahoma or with large fonts gives: every caption gets its
@@ -62,10 +64,12 @@ TEST(FitCaptions, WiderFontsKeepEveryControlApartAndInside) {
             }
             for (const ControlDesign& control : MainWindowControls()) {
                 const PixelBox& box = fitted.controls.at(control.id);
-                const PixelBox& outer = control.container == control.id ? window : fitted.controls.at(control.container);
+                const PixelBox& outer =
+                    control.container == control.id ? window : fitted.controls.at(control.container);
                 EXPECT_TRUE(Inside(box, outer)) << control.name << ", " << where;
                 for (const ControlDesign& other : MainWindowControls()) {
-                    if (&other == &control || Holder(other) != Holder(control) || (IsLink(control.id) && IsLink(other.id)))
+                    if (&other == &control || Holder(other) != Holder(control) ||
+                        (IsLink(control.id) && IsLink(other.id)))
                         continue;
                     EXPECT_FALSE(Overlap(box, fitted.controls.at(other.id)))
                         << control.name << " and " << other.name << ", " << where;
@@ -74,7 +78,8 @@ TEST(FitCaptions, WiderFontsKeepEveryControlApartAndInside) {
             // The box's lines lie on its left, top, right and bottom edges.
             const PixelBox& hint = fitted.controls.at(idLabel3);
             const PixelBox& box = fitted.hintBox;
-            EXPECT_TRUE(hint.left > box.left && hint.top > box.top && hint.right <= box.right && hint.bottom <= box.bottom)
+            EXPECT_TRUE(hint.left > box.left && hint.top > box.top && hint.right <= box.right &&
+                        hint.bottom <= box.bottom)
                 << where;
             EXPECT_TRUE(Inside(fitted.hintBox, fitted.controls.at(idFileNaming))) << where;
         }

@@ -29,7 +29,8 @@ bool NeedsWholeText(UINT msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_CONTEXTMENU: return true;
+    case WM_CONTEXTMENU:
+        return true;
     }
     return msg >= EM_GETSEL && msg <= EM_GETIMESTATUS;
 }
@@ -113,8 +114,10 @@ LRESULT DeferredEditText::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     if (!appending_ && Pending()) {
-        if (msg == WM_SETTEXT) Stop();
-        else if (NeedsWholeText(msg)) Finish();
+        if (msg == WM_SETTEXT)
+            Stop();
+        else if (NeedsWholeText(msg))
+            Finish();
     }
     return DefSubclassProc(edit_, msg, wp, lp);
 }

@@ -27,7 +27,8 @@ TEST(Exit, DuringAStalledTransferEndsTheProgramAtOnceAndLeavesNothingBehind) {
     server.Serve("/2.txt", TestAnswer::Body("two"));
     ASSERT_TRUE(ReplaceFileContent(downloads / L"1.txt", "good file"));
     ASSERT_TRUE(WriteListFile(ListFilePath(programFolder.path()),
-                              server.Url("/1.txt") + L"\r\n" + server.Url("/2.txt") + L"\r\n", ListFileEncoding::CodePage));
+                              server.Url("/1.txt") + L"\r\n" + server.Url("/2.txt") + L"\r\n",
+                              ListFileEncoding::CodePage));
     const std::wstring settingsKey = TestSettingsKey();
     const SettingsStore settings(settingsKey);
     settings.Save(kPathsSection, L"SaveTo", downloads.path());

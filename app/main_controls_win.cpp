@@ -40,7 +40,9 @@ WindowKind KindOf(const ControlDesign& control) {
     case ControlKind::ListBox:
         return {L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, WS_EX_CLIENTEDGE};
     case ControlKind::OptionButton:
-        return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | BS_AUTORADIOBUTTON | (control.id == idOptOriginalName ? WS_GROUP : 0)), 0};
+        return {L"BUTTON",
+                static_cast<DWORD>(WS_TABSTOP | BS_AUTORADIOBUTTON | (control.id == idOptOriginalName ? WS_GROUP : 0)),
+                0};
     case ControlKind::CheckBox:
         return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | WS_GROUP, 0};
     case ControlKind::ScrollBar:
@@ -107,9 +109,9 @@ void MainControls::Create(HWND parent, std::function<void(ControlId)> clicked) {
     ProvideWineTahoma();
     messageFont_ = MessageFont();
     background_.reset(CreateSolidBrush(kMainBackColor));
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, TwipsToPixels(6000, dpi_));
 
     CreateStatusArea(parent);
@@ -126,19 +128,18 @@ void MainControls::Create(HWND parent, std::function<void(ControlId)> clicked) {
     }
     SetWindowSubclass(windows_[idTxtURLs], UrlBoxProc, 0, 0);
     SendMessageW(windows_[idOptOriginalName], BM_SETCHECK, BST_CHECKED, 0);
-    SCROLLINFO scroll{sizeof scroll, SIF_RANGE | SIF_POS | SIF_PAGE, kSpinnerMin, kSpinnerMax, 0,
-                      kSpinnerDesignValue, 0};
+    SCROLLINFO scroll{
+        sizeof scroll, SIF_RANGE | SIF_POS | SIF_PAGE, kSpinnerMin, kSpinnerMax, 0, kSpinnerDesignValue, 0};
     SetScrollInfo(windows_[idVScroll1], SB_CTL, &scroll, TRUE);
     FitCaptionsToFonts();
 }
 
 HWND MainControls::CreateControl(HWND parent, const ControlDesign& control, const PixelBox& place) {
     const WindowKind kind = KindOf(control);
-    HWND window = CreateWindowExW(kind.exStyle, kind.className, control.caption,
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, place.left, place.top,
-                                  place.width(), place.height(), parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                                  GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowExW(
+        kind.exStyle, kind.className, control.caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, place.left,
+        place.top, place.width(), place.height(), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+        GetModuleHandleW(nullptr), nullptr);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
     return window;
 }
@@ -170,18 +171,17 @@ RECT MainControls::HintBox() const { return ToRect(hintBox_); }
 void MainControls::CreateStatusArea(HWND parent) {
     // Made first so they stay above the frames; the progress bar lies over the third panel.
     const PixelBox bar = ToPixels(kProgressBarPlace, dpi_);
-    progressBar_ = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bar.left,
-                                   bar.top, bar.width(), bar.height(), parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(idPrgBar)),
-                                   GetModuleHandleW(nullptr), nullptr);
+    progressBar_ =
+        CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bar.left, bar.top,
+                        bar.width(), bar.height(), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(idPrgBar)),
+                        GetModuleHandleW(nullptr), nullptr);
     SendMessageW(progressBar_, PBM_SETRANGE32, 0, 100);
 
     const PixelBox status = ToPixels(kStatusBarPlace, dpi_);
-    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr,
-                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_NOPARENTALIGN | CCS_NORESIZE,
-                                 status.left, status.top, status.width(), status.height(), parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(idSbStatus)),
-                                 GetModuleHandleW(nullptr), nullptr);
+    statusBar_ = CreateWindowExW(
+        0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_NOPARENTALIGN | CCS_NORESIZE,
+        status.left, status.top, status.width(), status.height(), parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(idSbStatus)), GetModuleHandleW(nullptr), nullptr);
     int edges[std::size(kStatusPanelWidthsTwips)];
     int twips = 0;
     for (size_t i = 0; i < std::size(edges); ++i) {

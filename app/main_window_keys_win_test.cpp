@@ -146,7 +146,8 @@ TEST(MainWindowFolder, AFolderWithoutAPathIsReportedAndNotTaken) {
     ASSERT_TRUE(chose);
     ASSERT_EQ(dialogs.closed().size(), 1u);
     EXPECT_EQ(dialogs.closed()[0].title, L"Durnwick");
-    EXPECT_EQ(dialogs.closed()[0].text, std::to_wstring(ERROR_BAD_PATHNAME) + L"\n" + SystemErrorText(ERROR_BAD_PATHNAME));
+    EXPECT_EQ(dialogs.closed()[0].text,
+              std::to_wstring(ERROR_BAD_PATHNAME) + L"\n" + SystemErrorText(ERROR_BAD_PATHNAME));
     EXPECT_EQ(TextOf(form.Control(idTxtPath)), L"C:\\");
     EXPECT_FALSE(env.HasSetting(kPathsSection, L"SaveTo"));
 }

@@ -5,8 +5,8 @@
 #include "app/app_test_support_win.h"
 #include "app/main_window_win.h"
 #include "controls/systray/tray_record.h"
-#include "retrieval/run_log_win.h"
 #include "platform/test_files_win.h"
+#include "retrieval/run_log_win.h"
 #include "retrieval/test_http_server_win.h"
 
 namespace {

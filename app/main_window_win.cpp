@@ -90,8 +90,8 @@ void frmMain::LoadSettings(std::wstring& storedNamingChoice) {
     SetText(idTxtPath, settings_.Get(kPathsSection, L"SaveTo", kDefaultSaveTo));
     storedNamingChoice = settings_.Get(kOptionsSection, L"SaveName", kDefaultSaveName);
     SetText(idTxtCustomName, settings_.Get(kOptionsSection, L"CustomName", kDefaultCustomName));
-    SetText(idTxtAutoD, std::to_wstring(LoadedInterval(settings_.Get(kOptionsSection, L"AutoDownloadInterval",
-                                                                      kDefaultInterval))));
+    SetText(idTxtAutoD,
+            std::to_wstring(LoadedInterval(settings_.Get(kOptionsSection, L"AutoDownloadInterval", kDefaultInterval))));
     // Assigning a check box a new value raises its click, which stores it.
     const bool showMessages = LoadedCheckValue(settings_.Get(kOptionsSection, L"ShowMessages", kDefaultTicked));
     if (showMessages != IsTicked(idChkShowMessages)) {
@@ -228,27 +228,58 @@ void frmMain::OnCommand(int id, int code) {
     }
     if (code != BN_CLICKED) return;
     switch (id) {
-    case idOptOriginalName: optNaming_Click(NamingConvention::OriginalName); break;
-    case idOptOriginalDateTime: optNaming_Click(NamingConvention::OriginalDateTime); break;
-    case idOptCustom: optNaming_Click(NamingConvention::Custom); break;
-    case idChkShowMessages: chkShowMessages_Click(); break;
-    case idChkPlaySound: chkPlaySound_Click(); break;
+    case idOptOriginalName:
+        optNaming_Click(NamingConvention::OriginalName);
+        break;
+    case idOptOriginalDateTime:
+        optNaming_Click(NamingConvention::OriginalDateTime);
+        break;
+    case idOptCustom:
+        optNaming_Click(NamingConvention::Custom);
+        break;
+    case idChkShowMessages:
+        chkShowMessages_Click();
+        break;
+    case idChkPlaySound:
+        chkPlaySound_Click();
+        break;
     }
 }
 
 void frmMain::OnButtonClick(ControlId id) {
     switch (id) {
-    case idCmdAdd: cmdAdd_Click(); break;
-    case idCmdPaste: cmdPaste_Click(); break;
-    case idCmdClear: cmdClear_Click(); break;
-    case idCmdBrowse: cmdBrowse_Click(); break;
-    case idCmdView: cmdView_Click(); break;
-    case idCmdAction: cmdAction_Click(); break;
-    case idCmdOnlineSupport: OpenVendorPage(kSupportPage.opens); break;
-    case idCmdOtherProducts: OpenVendorPage(kProductsPage.opens); break;
-    case idCmdITSolutions: OpenVendorPage(kServicesPage.opens); break;
-    case idCmdORMA: OpenVendorPage(kHomePage.opens); break;
-    default: break;
+    case idCmdAdd:
+        cmdAdd_Click();
+        break;
+    case idCmdPaste:
+        cmdPaste_Click();
+        break;
+    case idCmdClear:
+        cmdClear_Click();
+        break;
+    case idCmdBrowse:
+        cmdBrowse_Click();
+        break;
+    case idCmdView:
+        cmdView_Click();
+        break;
+    case idCmdAction:
+        cmdAction_Click();
+        break;
+    case idCmdOnlineSupport:
+        OpenVendorPage(kSupportPage.opens);
+        break;
+    case idCmdOtherProducts:
+        OpenVendorPage(kProductsPage.opens);
+        break;
+    case idCmdITSolutions:
+        OpenVendorPage(kServicesPage.opens);
+        break;
+    case idCmdORMA:
+        OpenVendorPage(kHomePage.opens);
+        break;
+    default:
+        break;
     }
 }
 
@@ -333,11 +364,19 @@ void frmMain::VScroll1_Scroll(int request) {
     int after = before;
     switch (request) {
     case SB_LINEUP:
-    case SB_PAGEUP: after = before - 1; break;
+    case SB_PAGEUP:
+        after = before - 1;
+        break;
     case SB_LINEDOWN:
-    case SB_PAGEDOWN: after = before + 1; break;
-    case SB_TOP: after = kSpinnerMin; break;
-    case SB_BOTTOM: after = kSpinnerMax; break;
+    case SB_PAGEDOWN:
+        after = before + 1;
+        break;
+    case SB_TOP:
+        after = kSpinnerMin;
+        break;
+    case SB_BOTTOM:
+        after = kSpinnerMax;
+        break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
         SCROLLINFO info{};
@@ -347,7 +386,8 @@ void frmMain::VScroll1_Scroll(int request) {
         after = info.nTrackPos;
         break;
     }
-    default: return;
+    default:
+        return;
     }
     after = std::clamp(after, kSpinnerMin, kSpinnerMax);
     if (after == before) return;

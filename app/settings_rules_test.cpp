@@ -21,8 +21,7 @@ TEST(LoadedNamingChoice, ComparesAsANumber) {
     EXPECT_EQ(LoadedNamingChoice(L"1"), NamingConvention::OriginalName);
     EXPECT_EQ(LoadedNamingChoice(L"2.0"), NamingConvention::OriginalDateTime);
     EXPECT_EQ(LoadedNamingChoice(L" 3"), NamingConvention::Custom);
-    for (const wchar_t* other : {L"4", L"2.5", L"custom"})
-        EXPECT_FALSE(LoadedNamingChoice(other).has_value()) << other;
+    for (const wchar_t* other : {L"4", L"2.5", L"custom"}) EXPECT_FALSE(LoadedNamingChoice(other).has_value()) << other;
 }
 
 }  // namespace

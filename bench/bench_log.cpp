@@ -48,10 +48,14 @@ BenchLog ReadBenchLog(std::istream& in) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::vector<std::string> f = Fields(line);
         try {
-            if (f.size() == 3 && f[0] == "set") log.sets.push_back({f[1], std::stoull(f[2])});
-            else if (f.size() == 2 && f[0] == "tool") log.tools.push_back(f[1]);
-            else if (f.size() == 5 && f[0] == "time") log.timings.push_back({f[1], std::stoi(f[2]), f[3], std::stod(f[4])});
-            else if (f.size() == 4 && f[0] == "target") log.targets.push_back({f[1], f[2], std::stod(f[3])});
+            if (f.size() == 3 && f[0] == "set")
+                log.sets.push_back({f[1], std::stoull(f[2])});
+            else if (f.size() == 2 && f[0] == "tool")
+                log.tools.push_back(f[1]);
+            else if (f.size() == 5 && f[0] == "time")
+                log.timings.push_back({f[1], std::stoi(f[2]), f[3], std::stod(f[4])});
+            else if (f.size() == 4 && f[0] == "target")
+                log.targets.push_back({f[1], f[2], std::stod(f[3])});
         } catch (const std::exception&) {
             // A number that does not parse: the line is skipped.
         }
@@ -60,8 +64,8 @@ BenchLog ReadBenchLog(std::istream& in) {
 }
 
 std::string TimingTable(const BenchLog& log) {
-    std::string table = Cell("", kNameWidth) + Cell("", kToolWidth) + Cell("median s", 10) + Cell("p10 - p90 s", 18) +
-                        "MiB/s\n";
+    std::string table =
+        Cell("", kNameWidth) + Cell("", kToolWidth) + Cell("median s", 10) + Cell("p10 - p90 s", 18) + "MiB/s\n";
     for (const BenchSet& set : log.sets) {
         for (const std::string& tool : log.tools) {
             std::vector<double> seconds;

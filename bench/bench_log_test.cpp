@@ -53,8 +53,9 @@ TEST(BenchLog, RatiosAreTakenWithinEachRoundSoDriftCancels) {
     EXPECT_NE(timings.find("2.000 - 200.000"), std::string::npos) << timings;
 
     // A target met, and a tool without timings shown as such.
-    const std::string met = RatioTable(Read("set\tone\t1\ntool\tA\ntool\tB\ntool\tC\ntarget\tone\tB\t1.1\n"
-                                            "time\tone\t1\tA\t1\ntime\tone\t1\tB\t1\n"));
+    const std::string met =
+        RatioTable(Read("set\tone\t1\ntool\tA\ntool\tB\ntool\tC\ntarget\tone\tB\t1.1\n"
+                        "time\tone\t1\tA\t1\ntime\tone\t1\tB\t1\n"));
     EXPECT_NE(met.find("<= 1.10 x B: met"), std::string::npos) << met;
     EXPECT_TRUE(std::regex_search(met, std::regex(R"(1\.00 \(1\.00 - 1\.00\) +- +<= )"))) << "C has no ratio: " << met;
 }

@@ -66,10 +66,10 @@ std::vector<BenchCase> Cases() {
     std::vector<BenchCase> cases;
     for (int style = 0; style <= kLastStyle; ++style)
         for (int gradient : {0, 3})
-            cases.push_back({"104 x 32, style " + std::to_string(style) + ", gradient " + std::to_string(gradient),
-                             104, 32, kSmallIterations, kSmallTargetMs, StyleAndGradient(style, gradient)});
-    cases.push_back({"400 x 300, style 0, gradient 3", 400, 300, kLargeIterations, kLargeTargetMs,
-                     StyleAndGradient(0, 3)});
+            cases.push_back({"104 x 32, style " + std::to_string(style) + ", gradient " + std::to_string(gradient), 104,
+                             32, kSmallIterations, kSmallTargetMs, StyleAndGradient(style, gradient)});
+    cases.push_back(
+        {"400 x 300, style 0, gradient 3", 400, 300, kLargeIterations, kLargeTargetMs, StyleAndGradient(0, 3)});
     cases.push_back({"104 x 32, caption and icon", 104, 32, kSmallIterations, kPictureTargetMs,
                      CaptionAndPicture(PictureKind::Icon, L"BENCH_ICON", true)});
     cases.push_back({"104 x 32, disabled, bitmap", 104, 32, kSmallIterations, kEmbossTargetMs,
@@ -158,8 +158,8 @@ int wmain() {
         const Result r = Measure(stage.hwnd(), host, c);
         std::printf("%-32s | %9.4f %-17s | %9.4f %-17s %8.3f | %.1f: %s, %s with paint\n", c.name.c_str(),
                     r.refresh.median, ("  " + Spread(r.refresh)).c_str(), r.painted.median,
-                    ("  " + Spread(r.painted)).c_str(), r.painted.max, c.targetMs, verdict(r.refresh.median, c.targetMs),
-                    verdict(r.painted.median, c.targetMs));
+                    ("  " + Spread(r.painted)).c_str(), r.painted.max, c.targetMs,
+                    verdict(r.refresh.median, c.targetMs), verdict(r.painted.median, c.targetMs));
         std::fflush(stdout);
     }
     return 0;

@@ -33,9 +33,9 @@ public:
     ~BareLoop() { InternetCloseHandle(session_); }
 
     bool Fetch(const std::wstring& address, const std::wstring& target) {
-        HINTERNET request = InternetOpenUrlW(
-            session_, address.c_str(), nullptr, 0,
-            INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_KEEP_CONNECTION, 0);
+        HINTERNET request =
+            InternetOpenUrlW(session_, address.c_str(), nullptr, 0,
+                             INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_KEEP_CONNECTION, 0);
         if (!request) return false;
         KernelHandle file(
             CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));

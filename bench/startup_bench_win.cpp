@@ -59,8 +59,8 @@ double SlowestAnswer(HWND main) {
 }
 
 struct StartTimes {
-    double shown = -1;    // seconds from the process start; negative when it never showed
-    double slowest = 0;   // the slowest answer after that
+    double shown = -1;   // seconds from the process start; negative when it never showed
+    double slowest = 0;  // the slowest answer after that
 };
 
 StartTimes TimeOneStart(const ProgramCopy& copy) {
@@ -117,14 +117,11 @@ int wmain(int argc, wchar_t** argv) {
         }
     }
     std::printf("%-34s %8s %s\n", "start to main window shown", "median s", "p10 - p90 s");
-    for (size_t i = 0; i < kCount; ++i)
-        PrintSummary((std::to_string(kSizes[i]) + " lines").c_str(), seconds[i]);
+    for (size_t i = 0; i < kCount; ++i) PrintSummary((std::to_string(kSizes[i]) + " lines").c_str(), seconds[i]);
     std::printf("\n%-34s %8s %s\n", "beyond an empty list, per round", "median s", "p10 - p90 s");
-    for (size_t i = 1; i < kCount; ++i)
-        PrintSummary((std::to_string(kSizes[i]) + " lines").c_str(), beyondEmpty[i]);
+    for (size_t i = 1; i < kCount; ++i) PrintSummary((std::to_string(kSizes[i]) + " lines").c_str(), beyondEmpty[i]);
     std::printf("\n%-34s %8s %s\n", "slowest answer in 3 s after shown", "median s", "p10 - p90 s");
-    for (size_t i = 0; i < kCount; ++i)
-        PrintSummary((std::to_string(kSizes[i]) + " lines").c_str(), slowest[i]);
+    for (size_t i = 0; i < kCount; ++i) PrintSummary((std::to_string(kSizes[i]) + " lines").c_str(), slowest[i]);
     const double full = Summarise(beyondEmpty[kCount - 1]).median;
     std::printf("\nfull queue beyond an empty list: %.3f s (target <= %.2f s: %s)\n", full, kTargetBeyondEmptySeconds,
                 full <= kTargetBeyondEmptySeconds ? "met" : "MISSED");

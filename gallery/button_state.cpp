@@ -8,7 +8,9 @@ namespace {
 
 using Json = nlohmann::ordered_json;  // keeps the fields in the order written
 
-Json RectJson(const ButtonRect& r) { return {{"Left", r.left}, {"Top", r.top}, {"Right", r.right}, {"Bottom", r.bottom}}; }
+Json RectJson(const ButtonRect& r) {
+    return {{"Left", r.left}, {"Top", r.top}, {"Right", r.right}, {"Bottom", r.bottom}};
+}
 
 Json ToJson(const ButtonState& s) {
     return {

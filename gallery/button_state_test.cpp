@@ -36,8 +36,8 @@ TEST(ButtonState, FileHoldsOneObjectPerButtonInOrderWithTypedFields) {
     EXPECT_EQ(b["CaptionRect"], nlohmann::json({{"Left", 4}, {"Top", 9}, {"Right", 100}, {"Bottom", 22}}));
     EXPECT_EQ(file[1]["Caption"], "Plain");
     for (const char* key : {"ButtonShape", "GradientMode", "Mode", "Value", "ShowFocusRect", "CaptionStyle",
-                            "BackColor", "HoverBackColor", "ForeColor", "ContainerBackColor", "StateFlags",
-                            "Hovering", "LeftSlantX", "RightSlantX", "PictureWidth", "PictureHeight", "PictureRect"})
+                            "BackColor", "HoverBackColor", "ForeColor", "ContainerBackColor", "StateFlags", "Hovering",
+                            "LeftSlantX", "RightSlantX", "PictureWidth", "PictureHeight", "PictureRect"})
         EXPECT_TRUE(b.contains(key)) << key;
 }
 

@@ -25,10 +25,14 @@ void EventText::MouseUp(std::int16_t& button, std::int16_t& shift, float& x, flo
 void EventText::MouseMove(std::int16_t& button, std::int16_t& shift, float& x, float& y) {
     Write(L"MouseMove", {double(button), double(shift), x, y});
 }
-void EventText::KeyDown(std::int16_t& keyCode, std::int16_t& shift) { Write(L"KeyDown", {double(keyCode), double(shift)}); }
+void EventText::KeyDown(std::int16_t& keyCode, std::int16_t& shift) {
+    Write(L"KeyDown", {double(keyCode), double(shift)});
+}
 void EventText::KeyPress(std::int16_t& keyAscii) { Write(L"KeyPress", {double(keyAscii)}); }
 void EventText::KeyUp(std::int16_t& keyCode, std::int16_t& shift) { Write(L"KeyUp", {double(keyCode), double(shift)}); }
-void EventText::MouseOnButton(bool& onButton) { write_(caption_ + L": MouseOnButton(" + (onButton ? L"True)" : L"False)")); }
+void EventText::MouseOnButton(bool& onButton) {
+    write_(caption_ + L": MouseOnButton(" + (onButton ? L"True)" : L"False)"));
+}
 void EventText::Click() { Write(L"Click", {}); }
 void EventText::DoubleClick(std::int16_t& button) { Write(L"DoubleClick", {double(button)}); }
 void EventText::OLEDragOver(IDataObject*&, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,

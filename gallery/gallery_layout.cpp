@@ -45,7 +45,8 @@ public:
         }
         right_ = std::max(right_, left - kColumnGap);
         // A heading spans the widest row of its section.
-        if (!headings_.empty()) headings_.back().bounds.right = std::max(headings_.back().bounds.right, left - kColumnGap);
+        if (!headings_.empty())
+            headings_.back().bounds.right = std::max(headings_.back().bounds.right, left - kColumnGap);
         top_ += kGalleryButtonHeight + kRowGap;
         bottom_ = std::max(bottom_, top_);
     }
@@ -142,7 +143,8 @@ void AddModesAndCaptionStyles(Grid& grid) {
     std::vector<GalleryButton> row;
     for (std::int32_t mode : {kCheckBox, kOptionButton}) {
         for (bool checked : {false, true}) {
-            GalleryButton button = Plain((mode == kCheckBox ? L"Check box" : L"Option") + (checked ? kDot + L"checked" : L""));
+            GalleryButton button =
+                Plain((mode == kCheckBox ? L"Check box" : L"Option") + (checked ? kDot + L"checked" : L""));
             button.mode = mode;
             button.value = checked;
             row.push_back(std::move(button));
@@ -216,8 +218,9 @@ void AddPictures(Grid& grid) {
 
 // CaptionAlign 2 with every PictureAlign is the pictures' "align" row.
 void AddCaptions(Grid& grid) {
-    grid.Heading(L"Captions: CaptionAlign 0 (Left) and 1 (Right) by PictureAlign 0\u20135 with a 16-pixel icon; "
-                 L"line breaks, ampersands, wrapping, Greek, Japanese");
+    grid.Heading(
+        L"Captions: CaptionAlign 0 (Left) and 1 (Right) by PictureAlign 0\u20135 with a 16-pixel icon; "
+        L"line breaks, ampersands, wrapping, Greek, Japanese");
     const wchar_t* const texts[] = {
         L"Save||As",
         L"Tom && Jerry",
@@ -251,7 +254,8 @@ struct HeldLook {
 };
 
 void AddHeldLooks(Grid& grid) {
-    grid.Heading(L"Held looks, one column per ButtonStyle: default button, pressed in, hot, held outside, armed check box");
+    grid.Heading(
+        L"Held looks, one column per ButtonStyle: default button, pressed in, hot, held outside, armed check box");
     const HeldLook looks[] = {
         {L"default", kCommandButton, {kDefaultLook, false, false}},
         {L"pressed", kCommandButton, {kPressedIn, true, true}},

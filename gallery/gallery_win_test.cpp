@@ -149,22 +149,32 @@ TEST_F(GalleryState, ReportsWhatEachButtonWasSetTo) {
         const std::string prefix = "Style " + std::to_string(style) + " " + kDot + " ";
         for (int shape = 0; shape <= 6; ++shape) {
             rows.push_back({prefix + "shape " + std::to_string(shape),
-                            {{"ButtonStyle", style}, {"ButtonShape", shape}, {"StateFlags", 0}, {"BackColor", face},
-                             {"ForeColor", ColourText(GetSysColor(COLOR_BTNTEXT))}, {"ContainerBackColor", face}}});
+                            {{"ButtonStyle", style},
+                             {"ButtonShape", shape},
+                             {"StateFlags", 0},
+                             {"BackColor", face},
+                             {"ForeColor", ColourText(GetSysColor(COLOR_BTNTEXT))},
+                             {"ContainerBackColor", face}}});
         }
         for (const auto& [look, mode, flags, hovering, armed] : looks)
-            rows.push_back({prefix + look, {{"ButtonStyle", style}, {"Mode", mode}, {"StateFlags", flags},
-                                            {"Hovering", hovering}, {"Armed", armed}}});
+            rows.push_back({prefix + look,
+                            {{"ButtonStyle", style},
+                             {"Mode", mode},
+                             {"StateFlags", flags},
+                             {"Hovering", hovering},
+                             {"Armed", armed}}});
     }
-    rows.push_back({"Gradient 3", {{"GradientMode", 3}, {"BackColor", "#FFFFFF"}, {"GradientColor", "#1F6FD6"},
-                                   {"HoverBackColor", "#1F6FD6"}}});
+    rows.push_back(
+        {"Gradient 3",
+         {{"GradientMode", 3}, {"BackColor", "#FFFFFF"}, {"GradientColor", "#1F6FD6"}, {"HoverBackColor", "#1F6FD6"}}});
     rows.push_back({"Check box " + kDot + " checked", {{"Mode", 1}, {"Value", true}, {"Enabled", true}}});
     rows.push_back({"Option " + kDot + " checked", {{"Mode", 2}, {"Value", true}, {"Enabled", true}}});
     rows.push_back({"Disabled " + kDot + " checked", {{"Mode", 1}, {"Value", true}, {"Enabled", false}}});
     rows.push_back({"Bitmap " + kDot + " size 0", {{"PictureWidth", 32}, {"PictureHeight", 32}}});
     rows.push_back({"Embossed", {{"PictureWidth", 0}}});
     for (const std::string kind : {"Icon", "Bitmap"})
-        for (const std::string place : {"align 0", "align 5", "size 4"}) rows.push_back({kind + " " + kDot + " " + place, {}});
+        for (const std::string place : {"align 0", "align 5", "size 4"})
+            rows.push_back({kind + " " + kDot + " " + place, {}});
 
     for (const auto& [caption, expected] : rows) {
         const json* button = ByCaption(state_, caption);

@@ -13,9 +13,12 @@ constexpr LRESULT kLoggedEvents = 500;
 
 PictureRef GalleryPictureRef(GalleryPicture picture) {
     switch (picture) {
-    case GalleryPicture::Icon: return PictureValue{PictureKind::Icon, PictureOrigin::Resource, L"GALLERY_ICON"};
-    case GalleryPicture::Bitmap: return PictureValue{PictureKind::Bitmap, PictureOrigin::Resource, L"GALLERY_BITMAP"};
-    case GalleryPicture::None: break;
+    case GalleryPicture::Icon:
+        return PictureValue{PictureKind::Icon, PictureOrigin::Resource, L"GALLERY_ICON"};
+    case GalleryPicture::Bitmap:
+        return PictureValue{PictureKind::Bitmap, PictureOrigin::Resource, L"GALLERY_BITMAP"};
+    case GalleryPicture::None:
+        break;
     }
     return std::nullopt;
 }
@@ -54,17 +57,17 @@ bool GalleryWindow::Show() {
 
 void GalleryWindow::AddHeading(const GalleryHeading& heading) {
     const RECT r = ToRect(heading.bounds);
-    HWND label = CreateWindowExW(0, L"STATIC", heading.text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, r.left,
-                                 r.top, r.right - r.left, r.bottom - r.top, hwnd(), nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+    HWND label =
+        CreateWindowExW(0, L"STATIC", heading.text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, r.left, r.top,
+                        r.right - r.left, r.bottom - r.top, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
 }
 
 void GalleryWindow::AddEventLog() {
     const RECT r = ToRect(layout_.eventLog);
-    eventLog_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"Events",
-                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOSEL, r.left, r.top,
-                                r.right - r.left, r.bottom - r.top, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    eventLog_ = CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"LISTBOX", L"Events", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOSEL,
+        r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(eventLog_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     LogEvent(L"Events, the latest last");
 }

@@ -35,8 +35,8 @@ FileResult ReadWholeFile(const std::wstring& path, std::string& bytes) {
 FileResult ReplaceFileContent(const std::wstring& path, const std::string& bytes) {
     const std::wstring temporary = path + L".new";
     {
-        KernelHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        KernelHandle file(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) return {GetLastError()};
         DWORD written = 0;
         const bool ok = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
@@ -60,16 +60,17 @@ FileResult AppendToFile(const std::wstring& path, const std::string& bytes) {
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return {GetLastError()};
     DWORD written = 0;
-    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return {GetLastError()};
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+        return {GetLastError()};
     return {written == bytes.size() ? 0 : static_cast<DWORD>(ERROR_WRITE_FAULT)};
 }
 
 std::wstring SystemErrorText(DWORD error, HMODULE messages) {
     wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS |
-                                            (messages ? FORMAT_MESSAGE_FROM_HMODULE : 0),
-                                        messages, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
+                           (messages ? FORMAT_MESSAGE_FROM_HMODULE : 0),
+                       messages, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::wstring text = length ? std::wstring(buffer, length) : L"Error " + std::to_wstring(error);
     LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) text.pop_back();

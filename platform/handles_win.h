@@ -74,8 +74,7 @@ using FindHandle = Owned<InvalidIsNone<HANDLE, FindClose>>;
 class Selected {
 public:
     template <typename Object>
-        requires(std::convertible_to<Object, HGDIOBJ> && !std::same_as<Object, HRGN>)
-    Selected(HDC dc, Object object) {
+    requires(std::convertible_to<Object, HGDIOBJ> && !std::same_as<Object, HRGN>) Selected(HDC dc, Object object) {
         if (!dc || !object) return;
         const HGDIOBJ previous = SelectObject(dc, object);
         if (!previous || previous == HGDI_ERROR) return;

@@ -50,7 +50,7 @@ private:
 
     MemoryDC dc_;
     int savedState_ = 0;
-    HGDIOBJ initialPen_ = nullptr;    // the DC's own, never deleted here
+    HGDIOBJ initialPen_ = nullptr;  // the DC's own, never deleted here
     HGDIOBJ initialBrush_ = nullptr;
     SIZE size_{};
     Gdi<HBITMAP> bitmap_;

@@ -10,9 +10,7 @@ TEST(TrimBlanks, TakesOnlySpacesFromBothEnds) {
     EXPECT_EQ(TrimBlanks(L"    "), L"");
 }
 
-TEST(TrimWhiteSpace, TakesTabsAndLineEndsToo) {
-    EXPECT_EQ(TrimWhiteSpace(L" \t key = value \r\n"), L"key = value");
-}
+TEST(TrimWhiteSpace, TakesTabsAndLineEndsToo) { EXPECT_EQ(TrimWhiteSpace(L" \t key = value \r\n"), L"key = value"); }
 
 TEST(NoCase, ComparesWholeTextsAndPrefixes) {
     EXPECT_TRUE(EqualNoCase(L"cBhover", L"CBHOVER"));

@@ -10,7 +10,7 @@ TEST(FontHeightPixels, IsTheNegatedPixelSizeRoundedHalfToEven) {
 }
 
 TEST(TwipsToPixels, RoundsHalvesAwayFromZero) {
-    EXPECT_EQ(TwipsToPixels(8, 96), 1);   // 0.53
+    EXPECT_EQ(TwipsToPixels(8, 96), 1);  // 0.53
     EXPECT_EQ(TwipsToPixels(-8, 96), -1);
     EXPECT_EQ(TwipsToPixels(10, 144), 1);  // exactly 1
 }

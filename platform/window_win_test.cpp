@@ -21,9 +21,15 @@ public:
 private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
         switch (msg) {
-        case WM_CREATE: idSeenAtCreate = GetDlgCtrlID(hwnd()); break;
-        case WM_DESTROY: log_.push_back("destroy"); break;
-        case WM_NCDESTROY: log_.push_back("ncdestroy"); break;
+        case WM_CREATE:
+            idSeenAtCreate = GetDlgCtrlID(hwnd());
+            break;
+        case WM_DESTROY:
+            log_.push_back("destroy");
+            break;
+        case WM_NCDESTROY:
+            log_.push_back("ncdestroy");
+            break;
         }
         return DefaultProc(msg, wp, lp);
     }

@@ -35,17 +35,28 @@ std::wstring WithStatus(std::wstring text, const std::optional<unsigned>& status
 
 std::wstring OutcomeText(const DownloadOutcome& outcome) {
     switch (outcome.failure) {
-    case DownloadFailure::None: return WithStatus(L"OK", outcome.status);
-    case DownloadFailure::UnsupportedAddress: return L"not an http, https, ftp or file address";
-    case DownloadFailure::CannotWrite: return L"cannot write the file: " + outcome.errorText;
-    case DownloadFailure::Network: return outcome.errorText.empty() ? L"network error" : outcome.errorText;
-    case DownloadFailure::TimedOut: return L"timed out";
-    case DownloadFailure::TooSlow: return L"timed out: the data came too slowly";
-    case DownloadFailure::HttpStatus: return WithStatus(L"failed", outcome.status);
-    case DownloadFailure::RedirectNotFollowed: return WithStatus(L"redirect not followed", outcome.status);
-    case DownloadFailure::TooManyRedirects: return WithStatus(L"too many redirects", outcome.status);
-    case DownloadFailure::Incomplete: return WithStatus(L"incomplete body", outcome.status);
-    case DownloadFailure::Cancelled: return L"cancelled";
+    case DownloadFailure::None:
+        return WithStatus(L"OK", outcome.status);
+    case DownloadFailure::UnsupportedAddress:
+        return L"not an http, https, ftp or file address";
+    case DownloadFailure::CannotWrite:
+        return L"cannot write the file: " + outcome.errorText;
+    case DownloadFailure::Network:
+        return outcome.errorText.empty() ? L"network error" : outcome.errorText;
+    case DownloadFailure::TimedOut:
+        return L"timed out";
+    case DownloadFailure::TooSlow:
+        return L"timed out: the data came too slowly";
+    case DownloadFailure::HttpStatus:
+        return WithStatus(L"failed", outcome.status);
+    case DownloadFailure::RedirectNotFollowed:
+        return WithStatus(L"redirect not followed", outcome.status);
+    case DownloadFailure::TooManyRedirects:
+        return WithStatus(L"too many redirects", outcome.status);
+    case DownloadFailure::Incomplete:
+        return WithStatus(L"incomplete body", outcome.status);
+    case DownloadFailure::Cancelled:
+        return L"cancelled";
     }
     return L"failed";
 }

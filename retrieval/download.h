@@ -29,14 +29,14 @@ struct TransferLimits {
 enum class DownloadFailure {
     None,
     UnsupportedAddress,
-    CannotWrite,          // the temporary file or the target could not be written
-    Network,              // the platform's own error, in errorText
-    TimedOut,             // no answer, or no more data, within the limits
+    CannotWrite,  // the temporary file or the target could not be written
+    Network,      // the platform's own error, in errorText
+    TimedOut,     // no answer, or no more data, within the limits
     TooSlow,
     HttpStatus,           // an answer other than 2xx and not a followed redirect
     RedirectNotFollowed,  // a 3xx without a usable http or https Location
     TooManyRedirects,
-    Incomplete,           // the body ended before it was whole
+    Incomplete,  // the body ended before it was whole
     Cancelled,
 };
 

@@ -9,12 +9,9 @@ TEST(SchemeOf, KnowsTheFourFetchableKindsInAnyCase) {
         const wchar_t* address;
         AddressScheme expected;
     } cases[] = {
-        {L"HTTP://EXAMPLE.COM/", AddressScheme::Http},
-        {L"https://example.com", AddressScheme::Https},
-        {L"Ftp://example.com/pub/x", AddressScheme::Ftp},
-        {L"FILE://server/share/x", AddressScheme::File},
-        {L"http:/example.com", AddressScheme::Unsupported},
-        {L"httpx://example.com", AddressScheme::Unsupported},
+        {L"HTTP://EXAMPLE.COM/", AddressScheme::Http},        {L"https://example.com", AddressScheme::Https},
+        {L"Ftp://example.com/pub/x", AddressScheme::Ftp},     {L"FILE://server/share/x", AddressScheme::File},
+        {L"http:/example.com", AddressScheme::Unsupported},   {L"httpx://example.com", AddressScheme::Unsupported},
         {L" http://example.com", AddressScheme::Unsupported},
     };
     for (const Case& c : cases)
@@ -85,8 +82,8 @@ TEST(ParseContentLength, ReadsAnyPlainDecimalThatFitsSixtyFourBits) {
         {L"12a", std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ParseContentLength(c.value), c.expected) << "value: '" << std::string(c.value.begin(), c.value.end())
-                                                           << "'";
+        EXPECT_EQ(ParseContentLength(c.value), c.expected)
+            << "value: '" << std::string(c.value.begin(), c.value.end()) << "'";
     }
 }
 
@@ -96,14 +93,9 @@ TEST(FollowsRedirect, OnlyRedirectStatusesToWebAddresses) {
         const wchar_t* location;
         bool expected;
     } cases[] = {
-        {302, L"https://h/new", true},
-        {303, L"http://h/see-other", true},
-        {307, L"HTTP://H/temp", true},
-        {308, L"http://h/perm", true},
-        {302, L"ftp://h/pub/file", false},
-        {304, L"http://h/same", false},
-        {300, L"http://h/choice", false},
-        {200, L"http://h/ok", false},
+        {302, L"https://h/new", true},    {303, L"http://h/see-other", true}, {307, L"HTTP://H/temp", true},
+        {308, L"http://h/perm", true},    {302, L"ftp://h/pub/file", false},  {304, L"http://h/same", false},
+        {300, L"http://h/choice", false}, {200, L"http://h/ok", false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FollowsRedirect(c.status, c.location), c.expected)

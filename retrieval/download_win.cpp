@@ -89,8 +89,8 @@ std::optional<UrlParts> CrackUrl(const std::wstring& url) {
     result.host = piece(parts.lpszHostName, parts.dwHostNameLength);
     result.user = piece(parts.lpszUserName, parts.dwUserNameLength);
     result.password = piece(parts.lpszPassword, parts.dwPasswordLength);
-    result.pathAndQuery = piece(parts.lpszUrlPath, parts.dwUrlPathLength) +
-                          piece(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+    result.pathAndQuery =
+        piece(parts.lpszUrlPath, parts.dwUrlPathLength) + piece(parts.lpszExtraInfo, parts.dwExtraInfoLength);
     if (result.pathAndQuery.empty()) result.pathAndQuery = L"/";
     result.port = parts.nPort;
     result.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
@@ -264,8 +264,8 @@ private:
 // another process's running transfer keeps its file.
 void SweepStaleTemporaries(const std::wstring& target) {
     WIN32_FIND_DATAW found;
-    FindHandle find(FindFirstFileExW(SiblingPath(target, std::wstring(kTemporaryNamePattern)).c_str(),
-                                     FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0));
+    FindHandle find(FindFirstFileExW(SiblingPath(target, std::wstring(kTemporaryNamePattern)).c_str(), FindExInfoBasic,
+                                     &found, FindExSearchNameMatch, nullptr, 0));
     if (!find) return;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsTemporaryName(found.cFileName))
@@ -277,7 +277,10 @@ void SweepStaleTemporaries(const std::wstring& target) {
 
 struct Downloader::Job {
     Job(std::wstring address, AddressScheme scheme, const std::wstring& target, std::uint64_t answerWithinMs)
-        : address(std::move(address)), scheme(scheme), answerWithinMs(answerWithinMs), temporary(target),
+        : address(std::move(address)),
+          scheme(scheme),
+          answerWithinMs(answerWithinMs),
+          temporary(target),
           done(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
         AwaitAnswer();
     }
@@ -453,8 +456,10 @@ Downloader::WaitEnd Downloader::WaitFor(Job& job) {
                                     : MsgWaitForMultipleObjectsEx(2, handles, waitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (woke == WAIT_OBJECT_0) return WaitEnd::Done;
         if (woke == WAIT_OBJECT_0 + 1) return WaitEnd::Cancelled;
-        if (woke == WAIT_OBJECT_0 + 2) DoEvents();
-        else if (woke != WAIT_TIMEOUT) return WaitEnd::Cancelled;
+        if (woke == WAIT_OBJECT_0 + 2)
+            DoEvents();
+        else if (woke != WAIT_TIMEOUT)
+            return WaitEnd::Cancelled;
     }
 }
 
@@ -532,17 +537,16 @@ DownloadOutcome Downloader::FetchHttp(Job& job, std::vector<char>& buffer) {
         job.AwaitAnswer();
         const std::optional<UrlParts> parts = CrackUrl(url);
         if (!parts) return Failed(DownloadFailure::Network, GetLastError());
-        InternetHandle connection(InternetConnectW(Session(), parts->host.c_str(), parts->port,
-                                                   parts->user.empty() ? nullptr : parts->user.c_str(),
-                                                   parts->password.empty() ? nullptr : parts->password.c_str(),
-                                                   INTERNET_SERVICE_HTTP, 0, 0));
+        InternetHandle connection(InternetConnectW(
+            Session(), parts->host.c_str(), parts->port, parts->user.empty() ? nullptr : parts->user.c_str(),
+            parts->password.empty() ? nullptr : parts->password.c_str(), INTERNET_SERVICE_HTTP, 0, 0));
         if (!connection) return Failed(DownloadFailure::Network, GetLastError());
         ApplyLimits(connection.get(), limits_);
         ConnectionWatch* watch = job.watches.emplace_back(std::make_unique<ConnectionWatch>()).get();
-        TrackedRequest request(*this, job, HttpOpenRequestW(connection.get(), L"GET", parts->pathAndQuery.c_str(), nullptr,
-                                                       nullptr, acceptAnything,
-                                                       kFlags | (parts->secure ? INTERNET_FLAG_SECURE : 0),
-                                                       reinterpret_cast<DWORD_PTR>(watch)));
+        TrackedRequest request(
+            *this, job,
+            HttpOpenRequestW(connection.get(), L"GET", parts->pathAndQuery.c_str(), nullptr, nullptr, acceptAnything,
+                             kFlags | (parts->secure ? INTERNET_FLAG_SECURE : 0), reinterpret_cast<DWORD_PTR>(watch)));
         if (!request) return Failed(DownloadFailure::Network, GetLastError());
         ApplyLimits(request.get(), limits_);
         if (!HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0))
@@ -576,8 +580,8 @@ DownloadOutcome Downloader::FetchHttp(Job& job, std::vector<char>& buffer) {
         DownloadFailure failure = DownloadFailure::None;
         if (status >= 200 && status <= 299) {
             report.announcedLength = HeaderText(request.get(), HTTP_QUERY_CONTENT_LENGTH);
-            report.chunked = ContainsNoCase(HeaderText(request.get(), HTTP_QUERY_TRANSFER_ENCODING).value_or(L""),
-                                            L"chunked");
+            report.chunked =
+                ContainsNoCase(HeaderText(request.get(), HTTP_QUERY_TRANSFER_ENCODING).value_or(L""), L"chunked");
             report.serverClosesConnection =
                 ContainsNoCase(HeaderText(request.get(), HTTP_QUERY_CONNECTION).value_or(L""), L"close");
             failure = StreamBody(request.get(), job.sink, buffer, limits_, job.watch, report, error);

@@ -225,10 +225,9 @@ constexpr std::uint64_t kSlackMs = 800;
 
 // In the order of DownloadFailure, for readable messages.
 const char* FailureName(DownloadFailure failure) {
-    static const char* const names[] = {"none",        "unsupported address", "cannot write",
-                                        "network",     "timed out",           "too slow",
-                                        "http status", "redirect not followed", "too many redirects",
-                                        "incomplete",  "cancelled"};
+    static const char* const names[] = {
+        "none",        "unsupported address",   "cannot write",       "network",    "timed out", "too slow",
+        "http status", "redirect not followed", "too many redirects", "incomplete", "cancelled"};
     const auto i = static_cast<size_t>(failure);
     return i < std::size(names) ? names[i] : "?";
 }
@@ -280,7 +279,8 @@ TEST(Downloader, NoBadAnswerEverReplacesAGoodFileAndNoneHangs) {
         {server.Url("/nowhere"), TestAnswer::Redirect(301, ""), DownloadFailure::RedirectNotFollowed},
         {server.Url("/not-modified"), notModified, DownloadFailure::HttpStatus},
         {server.Url("/chunked-cut"), CutChunked(Bytes(1000), 500), DownloadFailure::Incomplete},
-        {server.Url("/huge-length-cut"), LengthText("18446744073709551716", Bytes(100), 50), DownloadFailure::Incomplete},
+        {server.Url("/huge-length-cut"), LengthText("18446744073709551716", Bytes(100), 50),
+         DownloadFailure::Incomplete},
     };
     for (const Case& c : cases) {
         const std::wstring url = c.address;
@@ -300,7 +300,8 @@ TEST(Downloader, NoBadAnswerEverReplacesAGoodFileAndNoneHangs) {
             if (c.expected != DownloadFailure::None && outcome.failure != c.orElse) {
                 EXPECT_STREQ(FailureName(outcome.failure), FailureName(c.expected)) << what;
             }
-            EXPECT_LT(outcome.elapsedMs, kTestTransferLimits.connectMs + kTestTransferLimits.stallMs + kSlackMs) << what;
+            EXPECT_LT(outcome.elapsedMs, kTestTransferLimits.connectMs + kTestTransferLimits.stallMs + kSlackMs)
+                << what;
             EXPECT_EQ(Content(target), existing ? "good file" : "<no file>") << what;
             EXPECT_EQ(FolderListing(folder.path()), existing ? "data.bin " : "") << what;
         }

@@ -68,7 +68,8 @@ ListFileContent DecodeListFile(const std::string& bytes) {
     size_t start = 0;
     for (;;) {
         const size_t end = body.find("\r\n", start);
-        const std::string piece(body.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        const std::string piece(
+            body.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
         AddPiece(content, StrictWideFromCodePage(piece, codePage));
         if (end == std::string_view::npos) return content;
         start = end + 2;
@@ -100,10 +101,13 @@ std::string EncodeListFile(const std::wstring& text, ListFileEncoding fallback) 
     std::string bytes = CodePageFromWide(text, CP_ACP, &lossless);
     if (lossless) return bytes;
     switch (fallback) {
-    case ListFileEncoding::Utf16Le: return std::string(kUtf16LeBom) + ToUtf16(text, false);
-    case ListFileEncoding::Utf16Be: return std::string(kUtf16BeBom) + ToUtf16(text, true);
+    case ListFileEncoding::Utf16Le:
+        return std::string(kUtf16LeBom) + ToUtf16(text, false);
+    case ListFileEncoding::Utf16Be:
+        return std::string(kUtf16BeBom) + ToUtf16(text, true);
     case ListFileEncoding::CodePage:
-    case ListFileEncoding::Utf8: break;
+    case ListFileEncoding::Utf8:
+        break;
     }
     return std::string(kUtf8Bom) + CodePageFromWide(text, CP_UTF8);
 }

@@ -64,8 +64,11 @@ TEST(ListFileDecoding, OnlyTheLinesThatCannotBeReadAreLeftOut) {
         std::string bytes;
     } cases[] = {
         {"NUL byte", Raw("a\r\nb\0\r\nc")},
-        {"bad UTF-8", "\xEF\xBB\xBF" "a\r\nb\xC3\x28\r\nc"},
-        {"NUL character in UTF-16", Raw("\xFF\xFE" "a\0\r\0\n\0\0\0\r\0\n\0c\0")},
+        {"bad UTF-8",
+         "\xEF\xBB\xBF"
+         "a\r\nb\xC3\x28\r\nc"},
+        {"NUL character in UTF-16", Raw("\xFF\xFE"
+                                        "a\0\r\0\n\0\0\0\r\0\n\0c\0")},
     };
     for (const Case& c : cases) {
         const ListFileContent content = DecodeListFile(c.bytes);
@@ -73,7 +76,9 @@ TEST(ListFileDecoding, OnlyTheLinesThatCannotBeReadAreLeftOut) {
         EXPECT_EQ(NonEmptyLines(LoadedText(content)), (std::vector<std::wstring>{L"a", L"c"})) << c.what;
     }
     // A last odd byte of a UTF-16 file belongs to no character.
-    const ListFileContent odd = DecodeListFile(Raw("\xFF\xFE" "a\0\r\0\n\0b\0x"));
+    const ListFileContent odd =
+        DecodeListFile(Raw("\xFF\xFE"
+                           "a\0\r\0\n\0b\0x"));
     EXPECT_EQ(UnreadableLines(odd), 1u);
     EXPECT_EQ(LoadedText(odd), L"a");
 }

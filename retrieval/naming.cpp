@@ -56,8 +56,8 @@ std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
 }
 
 std::wstring DateTimeStamp(const LocalTime& t) {
-    return TwoDigits(t.day) + L"_" + TwoDigits(t.month) + L"_" + TwoDigits(t.year % 100) + L"-" +
-           TwoDigits(t.hour) + L"_" + TwoDigits(t.minute) + L"_" + TwoDigits(t.second);
+    return TwoDigits(t.day) + L"_" + TwoDigits(t.month) + L"_" + TwoDigits(t.year % 100) + L"-" + TwoDigits(t.hour) +
+           L"_" + TwoDigits(t.minute) + L"_" + TwoDigits(t.second);
 }
 
 std::optional<std::wstring> TargetPath(const NamingRequest& request) {

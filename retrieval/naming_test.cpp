@@ -35,7 +35,8 @@ TEST(OriginalName, FollowsTheExampleTable) {
         {L"http://h/w:e*i?r\"d<>|\u061F.txt", L"C:\\Downloads\\weird.txt"},
         {L"http://h/dir\\file.txt", L"C:\\Downloads\\dirfile.txt"},
     };
-    for (const Case& c : cases) EXPECT_EQ(Path(Request(c.entry)), c.expected) << "entry: " << std::wstring(c.entry).c_str();
+    for (const Case& c : cases)
+        EXPECT_EQ(Path(Request(c.entry)), c.expected) << "entry: " << std::wstring(c.entry).c_str();
 }
 
 TEST(OriginalName, EntryWithoutAnyTextOrOnlyDotsHasNoName) {
@@ -58,14 +59,17 @@ TEST(JoinPath, CollapsesDoubledBackslashesOncePerPair) {
 
 TEST(CustomName, TakesThePlainNameThenTheSmallestFreeSerial) {
     using Taken = std::function<bool(const std::wstring&)>;
-    const auto files = [](std::set<std::wstring> names) { return [=](const std::wstring& p) { return names.count(p) > 0; }; };
+    const auto files = [](std::set<std::wstring> names) {
+        return [=](const std::wstring& p) { return names.count(p) > 0; };
+    };
     struct Case {
         const wchar_t* folder;
         Taken exists;
         const wchar_t* expected;
     } cases[] = {
         {L"C:\\Downloads", files({}), L"C:\\Downloads\\data.csv"},
-        {L"C:\\Downloads", files({L"C:\\Downloads\\data.csv", L"C:\\Downloads\\2_data.csv"}), L"C:\\Downloads\\1_data.csv"},
+        {L"C:\\Downloads", files({L"C:\\Downloads\\data.csv", L"C:\\Downloads\\2_data.csv"}),
+         L"C:\\Downloads\\1_data.csv"},
         // Numbers on past a thousand instead of overwriting.
         {L"C:\\Downloads",
          [](const std::wstring& p) {

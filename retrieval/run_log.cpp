@@ -28,7 +28,8 @@ std::wstring RunLogLine(const RunLogEntry& e) {
     const std::wstring when = Padded(t.year, 4) + L"-" + Padded(t.month, 2) + L"-" + Padded(t.day, 2) + L" " +
                               Padded(t.hour, 2) + L":" + Padded(t.minute, 2) + L":" + Padded(t.second, 2);
     const std::uint64_t hundredths = (e.elapsedMs + 5) / 10;
-    const std::wstring seconds = std::to_wstring(hundredths / 100) + L"." + Padded(static_cast<int>(hundredths % 100), 2);
+    const std::wstring seconds =
+        std::to_wstring(hundredths / 100) + L"." + Padded(static_cast<int>(hundredths % 100), 2);
     return when + L"\t" + Printable(e.address) + L"\t" + Printable(e.result) + L"\t" + std::to_wstring(e.bytes) +
            L" bytes\t" + seconds + L" s\r\n";
 }

@@ -8,8 +8,8 @@ TEST(RunLogLine, OneTabSeparatedLinePerEntry) {
     const RunLogEntry entry{{2026, 12, 7, 1, 23, 45}, L"http://h/report.pdf", L"OK, HTTP 200", 1234, 421};
     EXPECT_EQ(RunLogLine(entry), L"2026-12-07 01:23:45\thttp://h/report.pdf\tOK, HTTP 200\t1234 bytes\t0.42 s\r\n");
     // Seconds are rounded to hundredths.
-    const std::pair<std::uint64_t, const wchar_t*> rounded[] = {{4, L"\t0.00 s\r\n"}, {5, L"\t0.01 s\r\n"},
-                                                                 {61'234, L"\t61.23 s\r\n"}};
+    const std::pair<std::uint64_t, const wchar_t*> rounded[] = {
+        {4, L"\t0.00 s\r\n"}, {5, L"\t0.01 s\r\n"}, {61'234, L"\t61.23 s\r\n"}};
     for (const auto& [ms, seconds] : rounded)
         EXPECT_TRUE(RunLogLine({{2026, 1, 2, 3, 4, 5}, L"a", L"r", 0, ms}).ends_with(seconds)) << ms;
 }

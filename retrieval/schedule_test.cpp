@@ -15,7 +15,8 @@ TEST(ScheduleTick, CountsDownThenRunsAndStartsAgain) {
             const TickOutcome outcome = ScheduleTick(elapsed, interval);
             shown.push_back(outcome.startRun ? -1 : outcome.minutesLeft);
         }
-        EXPECT_EQ(shown, interval == 3 ? (std::vector<int>{2, 1, -1, 2, 1, -1}) : (std::vector<int>{-1, -1})) << interval;
+        EXPECT_EQ(shown, interval == 3 ? (std::vector<int>{2, 1, -1, 2, 1, -1}) : (std::vector<int>{-1, -1}))
+            << interval;
         EXPECT_EQ(elapsed, 0) << interval;
     }
 }

@@ -14,14 +14,22 @@ constexpr DWORD kStallLimitMs = 60000;
 
 const char* Reason(int status) {
     switch (status) {
-        case 200: return "OK";
-        case 301: return "Moved Permanently";
-        case 302: return "Found";
-        case 304: return "Not Modified";
-        case 307: return "Temporary Redirect";
-        case 404: return "Not Found";
-        case 500: return "Internal Server Error";
-        default: return "Other";
+    case 200:
+        return "OK";
+    case 301:
+        return "Moved Permanently";
+    case 302:
+        return "Found";
+    case 304:
+        return "Not Modified";
+    case 307:
+        return "Temporary Redirect";
+    case 404:
+        return "Not Found";
+    case 500:
+        return "Internal Server Error";
+    default:
+        return "Other";
     }
 }
 

@@ -14,11 +14,21 @@ std::wstring Quote(std::wstring_view text) {
     std::wstring out = L"\"";
     for (wchar_t c : text) {
         switch (c) {
-        case L'\\': out += L"\\\\"; break;
-        case L'"': out += L"\\\""; break;
-        case L'\r': out += L"\\r"; break;
-        case L'\n': out += L"\\n"; break;
-        case L'\t': out += L"\\t"; break;
+        case L'\\':
+            out += L"\\\\";
+            break;
+        case L'"':
+            out += L"\\\"";
+            break;
+        case L'\r':
+            out += L"\\r";
+            break;
+        case L'\n':
+            out += L"\\n";
+            break;
+        case L'\t':
+            out += L"\\t";
+            break;
         default:
             if (c < 0x20) {
                 char buf[8];
@@ -40,9 +50,12 @@ std::wstring FormatNumber(double value) {
 
 const wchar_t* KindName(PictureKind kind) {
     switch (kind) {
-    case PictureKind::Icon: return L"icon";
-    case PictureKind::Cursor: return L"cursor";
-    case PictureKind::Bitmap: break;
+    case PictureKind::Icon:
+        return L"icon";
+    case PictureKind::Cursor:
+        return L"cursor";
+    case PictureKind::Bitmap:
+        break;
     }
     return L"bitmap";
 }
@@ -131,11 +144,21 @@ private:
                 continue;
             }
             switch (Peek()) {
-            case L'\\': out += L'\\'; break;
-            case L'"': out += L'"'; break;
-            case L'r': out += L'\r'; break;
-            case L'n': out += L'\n'; break;
-            case L't': out += L'\t'; break;
+            case L'\\':
+                out += L'\\';
+                break;
+            case L'"':
+                out += L'"';
+                break;
+            case L'r':
+                out += L'\r';
+                break;
+            case L'n':
+                out += L'\n';
+                break;
+            case L't':
+                out += L'\t';
+                break;
             case L'u': {
                 const std::wstring_view hex = text_.substr(pos_ + 1, 4);
                 unsigned code = 0;
@@ -146,7 +169,8 @@ private:
                 pos_ += 4;
                 break;
             }
-            default: return std::nullopt;
+            default:
+                return std::nullopt;
             }
             ++pos_;
         }

@@ -40,8 +40,11 @@ TEST(DescribeButtonTest, PressedFollowsTheHeldButtonOrKey) {
              b.pointerOver = false;
              b.CheckHover(kHoverTimerId);
          },
-         false, {L"xoButton1", AccessibleRole::PushButton, kStateFocusable, L"", L"Press"}},
-        {"space held", [](RecordingButton& b) { b.KeyDown(kKeySpace, 0); }, true,
+         false,
+         {L"xoButton1", AccessibleRole::PushButton, kStateFocusable, L"", L"Press"}},
+        {"space held",
+         [](RecordingButton& b) { b.KeyDown(kKeySpace, 0); },
+         true,
          {L"xoButton1", AccessibleRole::PushButton, kStateFocusable | kStateFocused | kStatePressed, L"", L"Press"}},
     };
     for (const auto& c : cases) {

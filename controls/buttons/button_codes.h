@@ -5,8 +5,8 @@
 // keep their integer types; these only name them.
 
 // Bits of StateFlags.
-inline constexpr std::uint8_t kDefaultLook = 1;   // the default-button focus mark is shown
-inline constexpr std::uint8_t kHeld = 2;          // left button or space bar held on the button
+inline constexpr std::uint8_t kDefaultLook = 1;  // the default-button focus mark is shown
+inline constexpr std::uint8_t kHeld = 2;         // left button or space bar held on the button
 inline constexpr std::uint8_t kPointerOver = 4;
 inline constexpr std::uint8_t kPressedIn = kHeld | kPointerOver;
 
@@ -38,8 +38,8 @@ inline constexpr std::int32_t kRectangle = 0;
 inline constexpr std::int32_t kLeftSlant = 1;
 inline constexpr std::int32_t kRightSlant = 2;
 inline constexpr std::int32_t kBothSlants = 3;
-inline constexpr std::int32_t kEllipse = 4;        // 4 and 5: ellipse with a shaded rim
-inline constexpr std::int32_t kPlainEllipse = 6;   // ellipse with a black outline, no rim
+inline constexpr std::int32_t kEllipse = 4;       // 4 and 5: ellipse with a shaded rim
+inline constexpr std::int32_t kPlainEllipse = 6;  // ellipse with a black outline, no rim
 inline constexpr std::int32_t kLastShape = 6;
 inline constexpr std::int32_t kLastStyle = 7;
 

@@ -32,13 +32,17 @@ std::int16_t MouseButtonOf(UINT message) {
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK: return kLeftButton;
+    case WM_LBUTTONDBLCLK:
+        return kLeftButton;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK: return kRightButton;
+    case WM_RBUTTONDBLCLK:
+        return kRightButton;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK: return kMiddleButton;
-    default: return 0;
+    case WM_MBUTTONDBLCLK:
+        return kMiddleButton;
+    default:
+        return 0;
     }
 }

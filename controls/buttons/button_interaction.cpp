@@ -205,13 +205,13 @@ void ButtonModel::CancelPress() {
     Refresh();
 }
 
-void ButtonModel::OLEDragOver(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift,
-                              float x, float y, std::int16_t state) {
+void ButtonModel::OLEDragOver(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift, float x,
+                              float y, std::int16_t state) {
     events_->OLEDragOver(data, effect, button, shift, x, y, state);
 }
 
-void ButtonModel::OLEDragDrop(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift,
-                              float x, float y) {
+void ButtonModel::OLEDragDrop(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift, float x,
+                              float y) {
     events_->OLEDragDrop(data, effect, button, shift, x, y);
 }
 
@@ -226,15 +226,20 @@ bool ButtonModel::OptionToggle(GroupAction action) {
         }
     }
     switch (action) {
-    case GroupAction::Leave: LeaveGroup(properties, container, Identity()); break;
-    case GroupAction::Join: JoinGroup(properties, container, Identity()); break;
+    case GroupAction::Leave:
+        LeaveGroup(properties, container, Identity());
+        break;
+    case GroupAction::Join:
+        JoinGroup(properties, container, Identity());
+        break;
     case GroupAction::AnyChecked:
         for (std::uintptr_t member : members) {
             const ButtonModel* button = FromIdentity(member);
             if (button && button->Value()) return true;
         }
         break;
-    case GroupAction::UncheckOthers: break;
+    case GroupAction::UncheckOthers:
+        break;
     }
     return false;
 }

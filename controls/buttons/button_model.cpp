@@ -348,7 +348,8 @@ void ButtonModel::SetValue(bool value) {
 
 void ButtonModel::AmbientChanged(std::wstring_view name) {
     if (EqualNoCase(name, L"DisplayAsDefault")) {
-        m_.StateFlags = (m_.StateFlags & ~kDefaultLook) | (m_.ShowFocusRect && host_.DisplayAsDefault() ? kDefaultLook : 0);
+        m_.StateFlags =
+            (m_.StateFlags & ~kDefaultLook) | (m_.ShowFocusRect && host_.DisplayAsDefault() ? kDefaultLook : 0);
         Refresh();
     } else if (EqualNoCase(name, L"BackColor")) {
         m_.ContainerBackColor = ResolveSysColor(host_.BackColor());

@@ -171,8 +171,8 @@ public:
 
     // Drag and drop over the button's window, raised as the platform reports
     // it. State is 0 when the drag enters, 1 when it leaves, 2 as it moves.
-    void OLEDragOver(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift, float x,
-                     float y, std::int16_t state);
+    void OLEDragOver(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift, float x, float y,
+                     std::int16_t state);
     void OLEDragDrop(IDataObject* data, std::int32_t& effect, std::int16_t button, std::int16_t shift, float x,
                      float y);
 
@@ -196,12 +196,12 @@ protected:
     virtual void MeasurePicture() = 0;  // the "Picture" request
     // Why the picture cannot be loaded; nothing when it can.
     virtual std::optional<std::wstring> PictureLoadError(const PictureValue& picture) const = 0;
-    virtual void RemakeBuffer() = 0;    // first steps of the resize handling
+    virtual void RemakeBuffer() = 0;  // first steps of the resize handling
     virtual void BuildButtonRegion() = 0;
     virtual void LayoutCaptionAndPicture() = 0;
-    virtual void RedrawButton() = 0;                     // not called while drawing is delayed
-    virtual void EnabledChanged() = 0;                   // the window object's Enabled was assigned
-    virtual void CaptionChanged() {}                     // the caption was assigned
+    virtual void RedrawButton() = 0;    // not called while drawing is delayed
+    virtual void EnabledChanged() = 0;  // the window object's Enabled was assigned
+    virtual void CaptionChanged() {}    // the caption was assigned
     virtual void CaptureMouse() = 0;
     virtual void ReleaseMouse() = 0;  // only if the button's window holds the capture
     virtual void PostKeyDown(std::uintptr_t window, std::int16_t keyCode, std::uint32_t lParam) = 0;

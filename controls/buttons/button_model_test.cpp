@@ -31,7 +31,9 @@ TEST_F(ButtonModelTest, ARefusedValueChangesNothingAndIsReportedInDesignModeOnly
         {"CaptionAlign beside a picture on top", [](ButtonModel& b) { b.SetCaptionAlign(0); }},
         {"a bitmap for MouseIcon", [](ButtonModel& b) { b.SetMouseIcon(kBitmap); }},
         {"a picture that cannot be loaded",
-         [](ButtonModel& b) { b.SetPicture(PictureValue{PictureKind::Bitmap, PictureOrigin::File, kUnloadablePicture}); }},
+         [](ButtonModel& b) {
+             b.SetPicture(PictureValue{PictureKind::Bitmap, PictureOrigin::File, kUnloadablePicture});
+         }},
         {"Value on a command button", [](ButtonModel& b) { b.SetValue(true); }},
     };
     button.SetPicture(kIcon);

@@ -34,9 +34,14 @@ void SetDrawingTool(OffscreenSurface& tools, bool select, HDC surface, DrawingTo
         tools.Select(Gdi<HBRUSH>(CreateSolidBrush(Rgb(colour))));
         if (alsoPen) tools.Select(Gdi<HPEN>(CreatePen(penStyle, penWidth, Rgb(colour))));
         break;
-    case DrawingTool::Pen: tools.Select(Gdi<HPEN>(CreatePen(penStyle, penWidth, Rgb(colour)))); break;
-    case DrawingTool::TextColour: SetTextColor(surface, ResolvedRgb(colour)); break;
-    default: break;
+    case DrawingTool::Pen:
+        tools.Select(Gdi<HPEN>(CreatePen(penStyle, penWidth, Rgb(colour))));
+        break;
+    case DrawingTool::TextColour:
+        SetTextColor(surface, ResolvedRgb(colour));
+        break;
+    default:
+        break;
     }
 }
 
@@ -72,20 +77,27 @@ void ButtonPainter::DrawBackground(Colour face, LookState& lookState, Colour gra
     lookState = plan.lookState;
     PaintRim(plan);
     switch (plan.fill) {
-    case BackgroundPlan::Fill::Gradient: PaintGradient(plan.colour, plan.gradient, m_.GradientMode); break;
+    case BackgroundPlan::Fill::Gradient:
+        PaintGradient(plan.colour, plan.gradient, m_.GradientMode);
+        break;
     case BackgroundPlan::Fill::Lines:
         for (const Band& line : ShadedLines(plan.colour, context_.width, context_.height))
             FillBand(surface_, line.box, line.colour);
         break;
-    case BackgroundPlan::Fill::Solid: FillBand(surface_, {0, 0, context_.width, context_.height}, plan.colour); break;
+    case BackgroundPlan::Fill::Solid:
+        FillBand(surface_, {0, 0, context_.width, context_.height}, plan.colour);
+        break;
     }
 }
 
 void ButtonPainter::PaintRim(const BackgroundPlan& plan) {
     const std::int32_t w = context_.width, h = context_.height;
     switch (plan.rim) {
-    case BackgroundPlan::Rim::None: break;
-    case BackgroundPlan::Rim::Unclipped: SelectClipRgn(dc(), nullptr); break;
+    case BackgroundPlan::Rim::None:
+        break;
+    case BackgroundPlan::Rim::Unclipped:
+        SelectClipRgn(dc(), nullptr);
+        break;
     case BackgroundPlan::Rim::BlackOutline:
         DropClipRegion(dc(), ClipRegion);
         SetDrawingTool(surface_, true, nullptr, DrawingTool::Pen, kBlack, false, 2);

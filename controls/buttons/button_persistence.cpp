@@ -20,7 +20,9 @@ void ButtonModel::InitProperties() {
     m_.BackColor = kButtonFace;
     ApplyProperty(L"Font");
     ApplyProperty(L"BackColor");
-    for (const wchar_t* key : {key::Caption, key::CaptionAlign, key::ShowFocusRect, key::HoverForeColor, key::HoverBackColor}) Notify(key);
+    for (const wchar_t* key :
+         {key::Caption, key::CaptionAlign, key::ShowFocusRect, key::HoverForeColor, key::HoverBackColor})
+        Notify(key);
 }
 
 void ButtonModel::ReadProperties(const PropertyBag& bag) {

@@ -11,13 +11,13 @@ using Outline = std::vector<Point>;
 // area each way, less its corner cuts, and the slant positions the edges and
 // focus mark follow.
 struct RegionPlan {
-    Outline outline;                  // empty for the elliptic shapes
+    Outline outline;  // empty for the elliptic shapes
     std::optional<ButtonRect> ellipse;
-    std::vector<Outline> cuts;        // taken out of the outline, in order
+    std::vector<Outline> cuts;  // taken out of the outline, in order
     std::int32_t LeftSlantX = 0;
     std::int32_t RightSlantX = 0;
-    bool paintsRim = false;           // the white-to-grey shading left showing as the rim
-    std::optional<ButtonRect> clip;   // later drawing is confined to this ellipse
+    bool paintsRim = false;          // the white-to-grey shading left showing as the rim
+    std::optional<ButtonRect> clip;  // later drawing is confined to this ellipse
 };
 
 // The width a slanted button is widened to, in steps of five pixels, so that

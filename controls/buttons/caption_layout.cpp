@@ -27,10 +27,14 @@ FaceSpan FaceSpanOf(const ButtonMembers& m, std::int32_t w) {
     const std::int32_t slantedLeft = L - L / 3 + 3;
     const std::int32_t slantedRight = R + (w - R) / 3;
     switch (m.ButtonShape) {
-    case kLeftSlant: return {slantedLeft, w, w - slantedLeft};
-    case kRightSlant: return {0, slantedRight, slantedRight};
-    case kBothSlants: return {slantedLeft, slantedRight, slantedRight - slantedLeft};
-    default: return {0, w, R};
+    case kLeftSlant:
+        return {slantedLeft, w, w - slantedLeft};
+    case kRightSlant:
+        return {0, slantedRight, slantedRight};
+    case kBothSlants:
+        return {slantedLeft, slantedRight, slantedRight - slantedLeft};
+    default:
+        return {0, w, R};
     }
 }
 
@@ -44,20 +48,31 @@ Reservation ReservationOf(const ButtonMembers& m) {
     if (!HasPicture(m) || P > kLargestReserving) return pad;
     switch (m.PictureAlign) {
     case kPictureAtLeftEdge:
-    case kPictureLeftOfCaption: pad.left = P; break;
+    case kPictureLeftOfCaption:
+        pad.left = P;
+        break;
     case kPictureAtRightEdge:
-    case kPictureRightOfCaption: pad.right = P; break;
-    case kPictureTop: pad.top = P; break;
-    case kPictureBottom: pad.bottom = P; break;
-    default: break;
+    case kPictureRightOfCaption:
+        pad.right = P;
+        break;
+    case kPictureTop:
+        pad.top = P;
+        break;
+    case kPictureBottom:
+        pad.bottom = P;
+        break;
+    default:
+        break;
     }
     return pad;
 }
 
 std::int32_t CaptionLeft(const ButtonMembers& m, const FaceSpan& face, const Reservation& pad, std::int32_t tw) {
     switch (m.CaptionAlign) {
-    case kAlignLeft: return face.left + pad.left + kMargin + (pad.left > 0 ? kMargin : 0);
-    case kAlignRight: return face.right - pad.right - kMargin - tw - (pad.right > 0 ? kMargin : 0);
+    case kAlignLeft:
+        return face.left + pad.left + kMargin + (pad.left > 0 ? kMargin : 0);
+    case kAlignRight:
+        return face.right - pad.right - kMargin - tw - (pad.right > 0 ? kMargin : 0);
     default:
         // A picture that sits beside the caption is centred with it as one block.
         if (pad.left > 0 && m.PictureAlign == kPictureLeftOfCaption)
@@ -126,11 +141,15 @@ ButtonLayout LayoutCaptionAndPicture(const ButtonMembers& m, std::int32_t w, std
         case kPictureLeftOfCaption:
             picture.left = hasCaption ? caption.left - kMargin - pad.left : face.left + kMargin;
             break;
-        case kPictureAtRightEdge: picture.left = face.right - kMargin - pad.right; break;
+        case kPictureAtRightEdge:
+            picture.left = face.right - kMargin - pad.right;
+            break;
         case kPictureRightOfCaption:
             picture.left = hasCaption ? caption.right + kMargin : face.right - kMargin - pad.right;
             break;
-        default: picture.left = face.left + kMargin; break;
+        default:
+            picture.left = face.left + kMargin;
+            break;
         }
     }
     picture.right = picture.left + P;

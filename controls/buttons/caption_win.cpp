@@ -7,9 +7,12 @@ namespace {
 
 UINT AlignmentFormat(std::int32_t captionAlign) {
     switch (captionAlign) {
-    case kAlignLeft: return DT_LEFT;
-    case kAlignRight: return DT_RIGHT;
-    default: return DT_CENTER;
+    case kAlignLeft:
+        return DT_LEFT;
+    case kAlignRight:
+        return DT_RIGHT;
+    default:
+        return DT_CENTER;
     }
 }
 

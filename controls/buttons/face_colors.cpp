@@ -20,7 +20,9 @@ FaceColors ComputeFaceColors(Colour backColor, Colour hoverBackColor, int button
         c.PushedFaceColor = ShadeColor(0x808080, 12);
         c.CheckedFaceColor = ShadeColor(c.PushedFaceColor, 31);
         break;
-    default: c.CheckedFaceColor = ShadeColor(0xFFFFFF, -32); break;
+    default:
+        c.CheckedFaceColor = ShadeColor(0xFFFFFF, -32);
+        break;
     }
     return c;
 }

@@ -11,7 +11,10 @@ FocusMark SlantedOutline(const ButtonMembers& m, std::int32_t w, std::int32_t h)
     const std::int32_t Lf = LS != 0 ? 1 : 0;
     const std::int32_t Rf = w > RS ? 1 : 0;
     return {FocusMark::Kind::Line,
-            {{LS + 4 - 6 * Lf, h - 5}, {4 + 4 * Lf, 4}, {RS - 5 + 4 * Rf, 4}, {w - 5 - 6 * Rf, h - 5},
+            {{LS + 4 - 6 * Lf, h - 5},
+             {4 + 4 * Lf, 4},
+             {RS - 5 + 4 * Rf, 4},
+             {w - 5 - 6 * Rf, h - 5},
              {LS + 3 - 4 * Lf, h - 5}},
             {}};
 }

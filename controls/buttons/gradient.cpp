@@ -80,8 +80,8 @@ std::vector<Band> GradientBands(std::int32_t mode, std::int32_t w, std::int32_t 
     bands.reserve(static_cast<std::size_t>(count));
     const bool reversed = mode % 2 == 0;
     for (std::int32_t i = 0; i < count; ++i) {
-        const ButtonRect box = downward ? ButtonRect{0, i * step, w, (i + 1) * step}
-                                        : ButtonRect{i * step, 0, (i + 1) * step, h};
+        const ButtonRect box =
+            downward ? ButtonRect{0, i * step, w, (i + 1) * step} : ButtonRect{i * step, 0, (i + 1) * step, h};
         bands.push_back({box, ramp[static_cast<std::size_t>(reversed ? count - 1 - i : i)]});
     }
     return bands;

@@ -30,11 +30,16 @@ constexpr bool IsArrowKey(std::int16_t key) { return key >= kKeyLeft && key <= k
 // count 1 and the key's scan code in bits 16 to 23.
 constexpr std::uint32_t ArrowKeyLParam(std::int16_t key) {
     switch (key) {
-    case kKeyLeft: return 0x004B0001;
-    case kKeyUp: return 0x00480001;
-    case kKeyRight: return 0x004D0001;
-    case kKeyDown: return 0x00500001;
-    default: return 0;
+    case kKeyLeft:
+        return 0x004B0001;
+    case kKeyUp:
+        return 0x00480001;
+    case kKeyRight:
+        return 0x004D0001;
+    case kKeyDown:
+        return 0x00500001;
+    default:
+        return 0;
     }
 }
 

@@ -18,8 +18,9 @@ constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr COLORREF kLightShade = 0xE5E5E4;
 constexpr COLORREF kDarkShade = 0x9D9D9C;
 
-const Palette kColours{{'M', kMagenta}, {'R', kRed}, {'G', kGreen}, {'B', kBlue},
-                       {'Y', kYellow},  {'K', RGB(0, 0, 0)}, {'W', RGB(255, 255, 255)}};
+const Palette kColours{
+    {'M', kMagenta},          {'R', kRed}, {'G', kGreen}, {'B', kBlue}, {'Y', kYellow}, {'K', RGB(0, 0, 0)},
+    {'W', RGB(255, 255, 255)}};
 
 // Every picture here is drawn with its top-left corner at (10, 10).
 constexpr int kAt = 10;
@@ -41,10 +42,7 @@ std::string Point(int x, int y) {
 }
 
 void ExpectFaceAround(const TestSurface& surface, int width, int height, const char* name) {
-    const POINT outside[] = {{kAt - 1, kAt - 1},
-                             {kAt + width, kAt},
-                             {kAt, kAt + height},
-                             {kAt + width, kAt + height}};
+    const POINT outside[] = {{kAt - 1, kAt - 1}, {kAt + width, kAt}, {kAt, kAt + height}, {kAt + width, kAt + height}};
     for (const POINT& p : outside)
         EXPECT_EQ(ColourText(surface.Pixel(p.x, p.y)), ColourText(kFace)) << name << ": outside at " << Point(p.x, p.y);
 }
@@ -72,12 +70,14 @@ TEST(DrawPicture, LargeIconIsScaledToTheRectangle) {
         int x, y;
         COLORREF colour;
     } points[] = {
-        {"top-left corner", 0, 0, kRed},       {"top-right quarter", 12, 3, kGreen},
-        {"bottom-left quarter", 3, 12, kBlue}, {"bottom-right corner", 15, 15, kYellow},
+        {"top-left corner", 0, 0, kRed},
+        {"top-right quarter", 12, 3, kGreen},
+        {"bottom-left quarter", 3, 12, kBlue},
+        {"bottom-right corner", 15, 15, kYellow},
     };
     for (const auto& p : points)
-        EXPECT_EQ(ColourText(surface.Pixel(kAt + p.x, kAt + p.y)), ColourText(p.colour)) << "32 x 32 icon in 16 x 16: "
-                                                                                       << p.name;
+        EXPECT_EQ(ColourText(surface.Pixel(kAt + p.x, kAt + p.y)), ColourText(p.colour))
+            << "32 x 32 icon in 16 x 16: " << p.name;
     ExpectFaceAround(surface, 16, 16, "32 x 32 icon in 16 x 16");
 }
 
@@ -142,7 +142,8 @@ TEST(DrawTransparentBitmap, ShrinksToFit) {
     rows[0][0] = 'M';  // the key: the first pixel, and only it
     const Gdi<HBITMAP> bitmap = BitmapFromRows(rows, kColours);
     TestSurface surface(40, 40, kFace);
-    const PixelSize shrunk = DrawTransparentBitmap(surface.dc(), {kAt, kAt, kAt + 16, kAt + 16}, bitmap.get(), {}, {32, 32});
+    const PixelSize shrunk =
+        DrawTransparentBitmap(surface.dc(), {kAt, kAt, kAt + 16, kAt + 16}, bitmap.get(), {}, {32, 32});
     EXPECT_EQ(shrunk, (PixelSize{16, 16}));
     EXPECT_EQ(ColourText(surface.Pixel(kAt + 3, kAt + 3)), ColourText(kRed)) << "top-left quarter";
     EXPECT_EQ(ColourText(surface.Pixel(kAt + 15, kAt + 15)), ColourText(kYellow)) << "bottom-right corner";

@@ -62,9 +62,15 @@ LoadedPicture::~LoadedPicture() { Destroy(); }
 void LoadedPicture::Destroy() {
     if (!handle_) return;
     switch (source_->Kind) {
-    case PictureKind::Icon: DestroyIcon(static_cast<HICON>(handle_)); break;
-    case PictureKind::Cursor: DestroyCursor(static_cast<HCURSOR>(handle_)); break;
-    case PictureKind::Bitmap: DeleteObject(handle_); break;
+    case PictureKind::Icon:
+        DestroyIcon(static_cast<HICON>(handle_));
+        break;
+    case PictureKind::Cursor:
+        DestroyCursor(static_cast<HCURSOR>(handle_));
+        break;
+    case PictureKind::Bitmap:
+        DeleteObject(handle_);
+        break;
     }
     handle_ = nullptr;
 }

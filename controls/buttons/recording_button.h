@@ -195,7 +195,10 @@ protected:
 
 private:
     RecordingButton(ButtonHost& host, Log& log, MemoryProperties* shared)
-        : ButtonModel(host), log_(log), ownProperties_(&log), properties_(shared ? *shared : ownProperties_),
+        : ButtonModel(host),
+          log_(log),
+          ownProperties_(&log),
+          properties_(shared ? *shared : ownProperties_),
           recorder_(log) {
         Listen(recorder_);
     }

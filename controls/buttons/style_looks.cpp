@@ -8,10 +8,10 @@
 namespace {
 
 constexpr Colour kLightGrey = 0xE9E9E9;
-constexpr Colour kSoftLight = 0xE8E8E7;        // ShadeColor(0xDFDFDF, +8)
-constexpr Colour kDisabledGrey = 0x717170;     // ShadeColor(kGrey, -16)
-constexpr Colour kEtchedDark = 0x676766;       // ShadeColor(kGrey, -26)
-constexpr Colour kCheckedFocus = 0x616160;     // ShadeColor(kGrey, -32)
+constexpr Colour kSoftLight = 0xE8E8E7;     // ShadeColor(0xDFDFDF, +8)
+constexpr Colour kDisabledGrey = 0x717170;  // ShadeColor(kGrey, -16)
+constexpr Colour kEtchedDark = 0x676766;    // ShadeColor(kGrey, -26)
+constexpr Colour kCheckedFocus = 0x616160;  // ShadeColor(kGrey, -32)
 constexpr Colour kStyle3Focus = 0xCC9999;
 constexpr Colour kStyle2Frame = 0x733C00;
 
@@ -79,10 +79,22 @@ StyleLook ChooseStyle0Look(const ButtonMembers& m, const LookContext& c) {
     if (IsElliptic(m.ButtonShape)) return look;
     EdgeColors e = NoLines();
     switch (look.lookState) {
-    case 0: e.Set(5, 6, hi); e.Set(7, 8, kGrey); break;
-    case 1: e.Set(1, 2, hi); e.Set(3, 4, kGrey); e.Set(5, 6, kWhite); e.Set(7, 8, kBlack); break;
-    case 2: e.Set(7, 8, kGrey); break;
-    default: e.Set(7, 8, hi); break;
+    case 0:
+        e.Set(5, 6, hi);
+        e.Set(7, 8, kGrey);
+        break;
+    case 1:
+        e.Set(1, 2, hi);
+        e.Set(3, 4, kGrey);
+        e.Set(5, 6, kWhite);
+        e.Set(7, 8, kBlack);
+        break;
+    case 2:
+        e.Set(7, 8, kGrey);
+        break;
+    default:
+        e.Set(7, 8, hi);
+        break;
     }
     const bool dark = Checked(m) || (m.StateFlags & kDefaultLook);
     e.Set(9, 10, dark ? kBlack : kWhite);
@@ -137,12 +149,16 @@ StyleLook ChooseStyle2Look(const ButtonMembers& m, const LookContext& c) {
             look.lookState = 0;
         std::array<Colour, 8> rings;
         switch (look.lookState) {
-        case 1: rings = kFocusedBorder; break;
+        case 1:
+            rings = kFocusedBorder;
+            break;
         case 2:
-            rings = {S(base, -22), S(base, -24), base,        S(base, 10),
+            rings = {S(base, -22), S(base, -24), base,       S(base, 10),
                      S(base, -32), S(base, -32), S(base, 5), S(base, 16)};
             break;
-        case 3: rings = kHotBorder; break;
+        case 3:
+            rings = kHotBorder;
+            break;
         default:
             rings = {S(base, -10), S(base, 10), S(base, -24), S(base, -32),
                      S(base, -5),  S(base, 16), S(base, -36), S(base, -48)};
@@ -297,10 +313,14 @@ StyleLook ChooseStyle7Look(const ButtonMembers& m, const LookContext& c) {
 
     const std::int32_t w = c.width, h = c.height;
     if (m.LeftSlantX == 0)
-        look.corners.insert(look.corners.end(), {{{3, 3}, light}, {{1, h - 3}, face}, {{2, 2}, middle},
-                                                 {{1, h - 2}, kBlack}, {{1, 1}, kBlack}});
+        look.corners.insert(
+            look.corners.end(),
+            {{{3, 3}, light}, {{1, h - 3}, face}, {{2, 2}, middle}, {{1, h - 2}, kBlack}, {{1, 1}, kBlack}});
     if (w == m.RightSlantX)
-        look.corners.insert(look.corners.end(), {{{w - 4, h - 4}, face}, {{w - 3, 1}, face}, {{w - 3, h - 3}, dark},
-                                                 {{w - 2, h - 2}, kBlack}, {{w - 2, 1}, kBlack}});
+        look.corners.insert(look.corners.end(), {{{w - 4, h - 4}, face},
+                                                 {{w - 3, 1}, face},
+                                                 {{w - 3, h - 3}, dark},
+                                                 {{w - 2, h - 2}, kBlack},
+                                                 {{w - 2, 1}, kBlack}});
     return look;
 }

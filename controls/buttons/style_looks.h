@@ -13,7 +13,7 @@
 struct LookContext {
     bool enabled = true;
     bool designMode = false;
-    Colour foreColor = kButtonText;     // ForeColor as stored
+    Colour foreColor = kButtonText;  // ForeColor as stored
     Colour resolvedForeColor = 0;
     Colour resolvedGradientColor = 0;
     std::int32_t width = 0, height = 0;
@@ -41,7 +41,7 @@ struct StyleLook {
     LookState lookState = 0;
     std::optional<EdgeColors> edges;  // none: no edge lines at all
     int outerPenStyle = kOuterPenSolid;
-    bool dottedEllipse = false;       // ButtonStyle 5's outline of an ellipse in design mode
+    bool dottedEllipse = false;  // ButtonStyle 5's outline of an ellipse in design mode
     std::vector<CornerPixel> corners;
 
     bool focusMark = true;

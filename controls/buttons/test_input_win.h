@@ -20,8 +20,7 @@ inline constexpr DWORD kInputDeadlineMs = 3000;
 
 // Handles every message and input event that is waiting, until none is.
 inline void Settle() {
-    PumpUntil([] { return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) == 0; },
-              kInputDeadlineMs);
+    PumpUntil([] { return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) == 0; }, kInputDeadlineMs);
 }
 
 inline void Send(INPUT input) {
@@ -44,9 +43,15 @@ inline void MouseButton(std::int16_t button, bool down) {
     INPUT input{};
     input.type = INPUT_MOUSE;
     switch (button) {
-    case 1: input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP; break;
-    case 2: input.mi.dwFlags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP; break;
-    default: input.mi.dwFlags = down ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_MIDDLEUP; break;
+    case 1:
+        input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+        break;
+    case 2:
+        input.mi.dwFlags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+        break;
+    default:
+        input.mi.dwFlags = down ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_MIDDLEUP;
+        break;
     }
     Send(input);
 }

@@ -18,7 +18,10 @@ class TestSurface {
 public:
     // Text is drawn without a background box, as into the button's surface.
     TestSurface(int width, int height, COLORREF fill)
-        : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)), bitmap_(CreateColourBitmap(width, height, &bits_)),
+        : width_(width),
+          height_(height),
+          dc_(CreateCompatibleDC(nullptr)),
+          bitmap_(CreateColourBitmap(width, height, &bits_)),
           selected_(dc_.get(), bitmap_.get()) {
         SetBkMode(dc_.get(), TRANSPARENT);
         Fill(fill);

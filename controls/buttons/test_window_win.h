@@ -1,8 +1,8 @@
 #pragma once
 // Test support: a plain visible window to hang window properties, timers
 // and accessible objects on, top-level or a child of parent.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "platform/window_win.h"
 

@@ -124,15 +124,33 @@ TEST_F(RedrawnCaptionTest, EffectPassesLandWhereTheCaptionWasLaidOut) {
     };
     // The engraved swap of the shades is planned in PlanCaption.ChoosesTheTextPassesByStateAndStyle.
     const Row rows[] = {
-        {"embossed", 1, kCommandButton, true, false, kFore, {1, 1},
+        {"embossed",
+         1,
+         kCommandButton,
+         true,
+         false,
+         kFore,
+         {1, 1},
          {{"up and left of the glyph", TopLeft, -1, -1, kDarker},
           {"down and right of the glyph", BottomRight, 1, 1, kLighter},
           {"right of the glyph's top", BottomRight, 1, flat.top - flat.bottom, kFace}}},
         {"pressed in", 0, kCommandButton, true, true, kFore, {1, 1}, {}},
-        {"disabled embossed command button: etched, not embossed", 1, kCommandButton, false, false, kGrey, {1, 0},
+        {"disabled embossed command button: etched, not embossed",
+         1,
+         kCommandButton,
+         false,
+         false,
+         kGrey,
+         {1, 0},
          {{"down and right of the glyph", BottomRight, 1, 1, kWhite},
           {"up and left of the glyph", TopLeft, -1, -1, kFace}}},
-        {"disabled check box: flat grey", 0, kCheckBox, false, false, kGrey, {0, 0},
+        {"disabled check box: flat grey",
+         0,
+         kCheckBox,
+         false,
+         false,
+         kGrey,
+         {0, 0},
          {{"down and right of the glyph", BottomRight, 1, 1, kFace}}},
     };
     for (const Row& row : rows) {
@@ -159,24 +177,24 @@ TEST_F(RedrawnCaptionTest, EffectPassesLandWhereTheCaptionWasLaidOut) {
 // Pictures through a real redraw: a 16-pixel picture at the left edge of
 // a button without caption, on a face of kFace.
 constexpr POINT kPictureAt{4, 7};
-const Palette kPictureColours{{'M', RGB(255, 0, 255)}, {'R', RGB(255, 0, 0)}, {'B', RGB(0, 0, 255)},
+const Palette kPictureColours{{'M', RGB(255, 0, 255)}, {'R', RGB(255, 0, 0)},     {'B', RGB(0, 0, 255)},
                               {'K', RGB(0, 0, 0)},     {'W', RGB(255, 255, 255)}, {'N', RGB(254, 0, 255)}};
 
 // Magenta all round and at (5, 5) inside, a shade off magenta beside it;
 // black, red, blue and white.
 const PixelRows kKeyedRows{
-    "MMMMMMMMMMMMMMMM", "MRRRRRRRRRRRRRRM", "MRBBBBBBBBBBBBRM", "MRBKKKKKKKKKKBRM", "MRBKWWWWWWWWKBRM",
-    "MRBKWMNWWWWWKBRM", "MRBKWWWWWWWWKBRM", "MRBKWWWWWWWWKBRM", "MRBKWWWWWWWWKBRM", "MRBKWWWWWWWWKBRM",
-    "MRBKWWWWWWWWKBRM", "MRBKWWWWWWWWKBRM", "MRBKKKKKKKKKKBRM", "MRBBBBBBBBBBBBRM", "MRRRRRRRRRRRRRRM",
-    "MMMMMMMMMMMMMMMM",
+    "MMMMMMMMMMMMMMMM", "MRRRRRRRRRRRRRRM", "MRBBBBBBBBBBBBRM", "MRBKKKKKKKKKKBRM",
+    "MRBKWWWWWWWWKBRM", "MRBKWMNWWWWWKBRM", "MRBKWWWWWWWWKBRM", "MRBKWWWWWWWWKBRM",
+    "MRBKWWWWWWWWKBRM", "MRBKWWWWWWWWKBRM", "MRBKWWWWWWWWKBRM", "MRBKWWWWWWWWKBRM",
+    "MRBKKKKKKKKKKBRM", "MRBBBBBBBBBBBBRM", "MRRRRRRRRRRRRRRM", "MMMMMMMMMMMMMMMM",
 };
 // See-through outside a black-ringed red disc; black in the top-left
 // corner of the opaque part, which keys nothing.
 const PixelRows kIconRows{
-    "................", "......KKKK......", "....KKRRRRKK....", "...KRRRRRRRRK...", "..KRRRRRRRRRRK..",
-    "..KRRRRRRRRRRK..", ".KRRRRRRRRRRRRK.", ".KRRRRBBBBRRRRK.", ".KRRRRBBBBRRRRK.", ".KRRRRRRRRRRRRK.",
-    "..KRRRRRRRRRRK..", "..KRRRRRRRRRRK..", "...KRRRRRRRRK...", "....KKRRRRKK....", "......KKKK......",
-    "................",
+    "................", "......KKKK......", "....KKRRRRKK....", "...KRRRRRRRRK...",
+    "..KRRRRRRRRRRK..", "..KRRRRRRRRRRK..", ".KRRRRRRRRRRRRK.", ".KRRRRBBBBRRRRK.",
+    ".KRRRRBBBBRRRRK.", ".KRRRRRRRRRRRRK.", "..KRRRRRRRRRRK..", "..KRRRRRRRRRRK..",
+    "...KRRRRRRRRK...", "....KKRRRRKK....", "......KKKK......", "................",
 };
 class RedrawnPictureTest : public ButtonCaptionTest {
 protected:

@@ -17,9 +17,7 @@ namespace {
 
 constexpr POINT kInside{30, 15};
 
-RECT Slot(int column, int row) {
-    return {10 + 112 * column, 10 + 40 * row, 114 + 112 * column, 42 + 40 * row};
-}
+RECT Slot(int column, int row) { return {10 + 112 * column, 10 + 40 * row, 114 + 112 * column, 42 + 40 * row}; }
 
 void PressOn(const xoButtons_H& button) {
     MoveTo(InputForm::OnScreen(button, kInside));
@@ -60,10 +58,11 @@ protected:
 
     std::array<Log, 5> logs;
     TestWindow frame{Slot(0, 2), form.hwnd()};
-    std::array<xoButtons_H*, 5> options{
-        &Option(L"Frame 1", Slot(0, 0), frame.hwnd(), logs[0]), &Option(L"Frame 2", {10, 50, 114, 82}, frame.hwnd(), logs[1]),
-        &Option(L"Frame 3", {10, 90, 114, 122}, frame.hwnd(), logs[2]), &Option(L"Form 1", Slot(2, 0), nullptr, logs[3]),
-        &Option(L"Form 2", Slot(2, 1), nullptr, logs[4])};
+    std::array<xoButtons_H*, 5> options{&Option(L"Frame 1", Slot(0, 0), frame.hwnd(), logs[0]),
+                                        &Option(L"Frame 2", {10, 50, 114, 82}, frame.hwnd(), logs[1]),
+                                        &Option(L"Frame 3", {10, 90, 114, 122}, frame.hwnd(), logs[2]),
+                                        &Option(L"Form 1", Slot(2, 0), nullptr, logs[3]),
+                                        &Option(L"Form 2", Slot(2, 1), nullptr, logs[4])};
 };
 
 TEST_F(OptionGroupsTest, AFrameAndTheFormHoldTwoIndependentGroups) {
@@ -74,8 +73,8 @@ TEST_F(OptionGroupsTest, AFrameAndTheFormHoldTwoIndependentGroups) {
         bool raisesClick;
     };
     const Step steps[] = {
-        {1, "01000", true},  {3, "01010", true}, {2, "00110", true},
-        {4, "00101", true},  {2, "00101", false},  // checked already
+        {1, "01000", true}, {3, "01010", true},  {2, "00110", true},
+        {4, "00101", true}, {2, "00101", false},  // checked already
     };
     for (const Step& step : steps) {
         for (Log& log : logs) log.clear();
@@ -305,8 +304,8 @@ TEST(ButtonDrops, ADragOverTheButtonAndADropAreRaisedInClientPixels) {
         log.clear();
         target->DragEnter(&data, MK_LBUTTON | MK_SHIFT, screen, &effect);
         target->Drop(&data, MK_RBUTTON | MK_CONTROL, screen, &effect);
-        EXPECT_TRUE(SameSequence(log, {L"OLEDragOver 1 1 12 7 effect 3 state 0 with data",
-                                       L"OLEDragDrop 2 2 12 7 effect 3 with data"}));
+        EXPECT_TRUE(SameSequence(
+            log, {L"OLEDragOver 1 1 12 7 effect 3 state 0 with data", L"OLEDragDrop 2 2 12 7 effect 3 with data"}));
     }
     OleUninitialize();
 }

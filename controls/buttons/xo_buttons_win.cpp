@@ -40,8 +40,8 @@ Gdi<HRGN> PolygonRegion(const Outline& outline) {
 
 Gdi<HRGN> MakeWindowRegion(const RegionPlan& plan) {
     const ButtonRect& e = plan.ellipse.value_or(ButtonRect{});
-    Gdi<HRGN> region = plan.ellipse ? Gdi<HRGN>(CreateEllipticRgn(e.left, e.top, e.right, e.bottom))
-                                    : PolygonRegion(plan.outline);
+    Gdi<HRGN> region =
+        plan.ellipse ? Gdi<HRGN>(CreateEllipticRgn(e.left, e.top, e.right, e.bottom)) : PolygonRegion(plan.outline);
     for (const Outline& cut : plan.cuts) {
         const Gdi<HRGN> corner = PolygonRegion(cut);
         CombineRgn(region.get(), region.get(), corner.get(), RGN_DIFF);
@@ -75,17 +75,26 @@ LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if ((msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_KEYFIRST && msg <= WM_KEYLAST))
         return OnInput(msg, wp, lp);
     switch (msg) {
-    case WM_SIZE: Resize(); return 0;
+    case WM_SIZE:
+        Resize();
+        return 0;
     case WM_SHOWWINDOW:
         if (wp) Show();
         break;
-    case WM_ERASEBKGND: return 1;  // the image covers every pixel
-    case WM_PAINT: PaintControl(); return 0;
-    case WM_PRINTCLIENT: CopyBuffer(reinterpret_cast<HDC>(wp)); return 0;
+    case WM_ERASEBKGND:
+        return 1;  // the image covers every pixel
+    case WM_PAINT:
+        PaintControl();
+        return 0;
+    case WM_PRINTCLIENT:
+        CopyBuffer(reinterpret_cast<HDC>(wp));
+        return 0;
     case WM_SETCURSOR:
         if (LOWORD(lp) == HTCLIENT && SetPointer()) return TRUE;
         break;
-    case WM_SETTEXT: SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L""); return TRUE;
+    case WM_SETTEXT:
+        SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
+        return TRUE;
     case WM_CAPTURECHANGED:
         // Taken away by another window: the press ends without a click.
         if (!releasing_) {
@@ -93,11 +102,20 @@ LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             CancelPress();
         }
         return 0;
-    case WM_SETFOCUS: TakeFocus(); return 0;
-    case WM_KILLFOCUS: LoseFocus(); return 0;
-    case WM_GETDLGCODE: return DialogCode();
-    case BM_CLICK: ClickByAccessKey(); return 0;
-    case kDoDefaultAction: ClickForReader(); return 0;
+    case WM_SETFOCUS:
+        TakeFocus();
+        return 0;
+    case WM_KILLFOCUS:
+        LoseFocus();
+        return 0;
+    case WM_GETDLGCODE:
+        return DialogCode();
+    case BM_CLICK:
+        ClickByAccessKey();
+        return 0;
+    case kDoDefaultAction:
+        ClickForReader();
+        return 0;
     case WM_GETOBJECT:
         if (accessibility_)
             if (const LRESULT object = accessibility_->OnGetObject(wp, lp)) return object;
@@ -115,22 +133,34 @@ LRESULT xoButtons_H::OnInput(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: PressMouse(MouseButtonOf(msg), lp); return 0;
+    case WM_MBUTTONDOWN:
+        PressMouse(MouseButtonOf(msg), lp);
+        return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP: ReleaseMouseButton(MouseButtonOf(msg), lp); return 0;
+    case WM_MBUTTONUP:
+        ReleaseMouseButton(MouseButtonOf(msg), lp);
+        return 0;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK: DoubleClickMouse(MouseButtonOf(msg)); return 0;
+    case WM_MBUTTONDBLCLK:
+        DoubleClickMouse(MouseButtonOf(msg));
+        return 0;
     case WM_MOUSEMOVE: {
         const POINT at = ClientPoint(lp);
         MouseMove(MouseButtonsOf(static_cast<DWORD>(wp)), KeyboardShift(), static_cast<float>(at.x),
                   static_cast<float>(at.y));
         return 0;
     }
-    case WM_KEYDOWN: KeyDown(key, KeyboardShift()); return 0;
-    case WM_CHAR: KeyPress(key); return 0;
-    case WM_KEYUP: KeyUp(key, KeyboardShift()); return 0;
+    case WM_KEYDOWN:
+        KeyDown(key, KeyboardShift());
+        return 0;
+    case WM_CHAR:
+        KeyPress(key);
+        return 0;
+    case WM_KEYUP:
+        KeyUp(key, KeyboardShift());
+        return 0;
     }
     return DefaultProc(msg, wp, lp);
 }
@@ -340,7 +370,7 @@ std::int32_t xoButtons_H::WidenForSlant(ButtonSize client) {
 
 LookContext xoButtons_H::Context() const {
     const ButtonSize size = ClientSize();
-    return {Enabled(), !host_.UserMode(), ForeColor(), ResolveSysColor(ForeColor()), ResolveSysColor(GradientColor()),
+    return {Enabled(),  !host_.UserMode(), ForeColor(), ResolveSysColor(ForeColor()), ResolveSysColor(GradientColor()),
             size.width, size.height};
 }
 
@@ -405,10 +435,11 @@ void xoButtons_H::Terminate() {
 }
 
 xoButtons_H::DrawingObjects xoButtons_H::CurrentObjects() const {
-    if (!BufferDC) return {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, ClipRegion.get(), picture_.handle()};
+    if (!BufferDC)
+        return {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, ClipRegion.get(), picture_.handle()};
     const OffscreenSurface& s = *BufferDC;
-    return {s.dc(),  s.bitmap(), s.initialPen(), s.pen(), s.initialBrush(), s.brush(), s.font(), ClipRegion.get(),
-            picture_.handle()};
+    return {s.dc(),    s.bitmap(), s.initialPen(),   s.pen(),          s.initialBrush(),
+            s.brush(), s.font(),   ClipRegion.get(), picture_.handle()};
 }
 
 std::unique_ptr<xoButtons_H> CreateXoButton(HWND parent, int id, const RECT& bounds, ButtonHost& host,

@@ -44,8 +44,8 @@ public:
     // the text colour of surface. Brushes and pens always go into
     // BufferDC and replace, and delete, the control's previous one.
     // select False puts the initial pen and brush back.
-    void SetDrawingTool(bool select, HDC surface, DrawingTool kind, Colour colour, bool alsoPen = false, int penWidth = 1,
-                        int penStyle = PS_SOLID);
+    void SetDrawingTool(bool select, HDC surface, DrawingTool kind, Colour colour, bool alsoPen = false,
+                        int penWidth = 1, int penStyle = PS_SOLID);
 
     // The screen gradients are measured against: buttons that span more
     // than a quarter of it are shaded in two-pixel bands. The real screen

@@ -10,8 +10,8 @@
 #include "controls/buttons/test_button_form_win.h"
 #include "controls/buttons/test_pictures_win.h"
 #include "controls/buttons/test_surface_win.h"
-#include "platform/message_loop_win.h"
 #include "platform/files_win.h"
+#include "platform/message_loop_win.h"
 #include "platform/screen_win.h"
 #include "platform/test_gdi_objects_win.h"
 #include "platform/text_win.h"
@@ -190,7 +190,6 @@ TEST_F(XoButtonTest, EveryPropertySurvivesSavingAndReloadingThroughTheTextBag) {
     }
 }
 
-
 // Regions: the window region at named pixels.
 
 Gdi<HRGN> WindowRegion(HWND hwnd) {
@@ -211,13 +210,33 @@ TEST_F(XoButtonTest, WindowRegionsFollowShapeAndStyle) {
         {"rectangle", 0, 0, 60, 24, {{0, 0}, {59, 0}, {0, 23}, {59, 23}, {60, 24}}, {{61, 0}, {0, 25}}},
         {"left slant", 1, 0, 60, 20, {{3, 2}, {25, 18}, {59, 0}, {59, 19}}, {{2, 10}, {8, 19}}},
         {"both slants, 40 x 20", 3, 0, 40, 20, {{10, 5}, {30, 15}, {5, 1}, {35, 19}}, {{2, 15}, {35, 5}}},
-        {"ButtonStyle 1 pixel corners", 0, 1, 60, 24, {{1, 0}, {0, 1}, {58, 23}, {59, 22}},
+        {"ButtonStyle 1 pixel corners",
+         0,
+         1,
+         60,
+         24,
+         {{1, 0}, {0, 1}, {58, 23}, {59, 22}},
          {{0, 0}, {0, 23}, {59, 23}, {59, 0}}},
-        {"ButtonStyle 2 triangles", 0, 2, 60, 24, {{2, 0}, {1, 1}, {0, 2}, {57, 0}, {58, 1}, {2, 23}, {1, 22}, {58, 22}},
+        {"ButtonStyle 2 triangles",
+         0,
+         2,
+         60,
+         24,
+         {{2, 0}, {1, 1}, {0, 2}, {57, 0}, {58, 1}, {2, 23}, {1, 22}, {58, 22}},
          {{0, 0}, {1, 0}, {0, 1}, {58, 0}, {59, 0}, {59, 1}, {0, 22}, {0, 23}, {1, 23}, {59, 22}, {58, 23}, {59, 23}}},
-        {"right slant, ButtonStyle 7: the left corners only", 2, 7, 60, 24, {{2, 0}, {2, 23}, {35, 0}, {58, 23}},
+        {"right slant, ButtonStyle 7: the left corners only",
+         2,
+         7,
+         60,
+         24,
+         {{2, 0}, {2, 23}, {35, 0}, {58, 23}},
          {{0, 0}, {1, 0}, {0, 1}, {0, 22}, {0, 23}, {1, 23}, {50, 2}, {59, 5}}},
-        {"ButtonShape 1, ButtonStyle 1: the right corners only", 1, 1, 60, 24, {{2, 0}, {58, 0}, {58, 23}},
+        {"ButtonShape 1, ButtonStyle 1: the right corners only",
+         1,
+         1,
+         60,
+         24,
+         {{2, 0}, {58, 0}, {58, 23}},
          {{59, 0}, {59, 23}}},
         {"ellipse", 4, 0, 60, 24, {{30, 12}, {1, 12}, {30, 0}}, {{0, 0}, {59, 0}, {0, 23}, {59, 23}}},
         {"ButtonStyle 3 disabled: square corners", 0, 3, 60, 24, {{0, 0}, {0, 23}, {59, 23}, {59, 0}}, {}, true},
@@ -280,7 +299,8 @@ TEST_F(XoButtonTest, EllipsesClipTheirDrawingInsideARimExceptButtonStyle5) {
     EXPECT_FALSE(objects.ClipRegion);
     EXPECT_FALSE(Alive(old));
     EXPECT_EQ(GetClipRgn(objects.BufferDC, clip.get()), 0);
-    EXPECT_TRUE(PixelIs(TestSurface(objects.BufferDC, 100, 30), {0, 15}, 0xFFFFFF)) << "the outer edge is drawn unclipped";
+    EXPECT_TRUE(PixelIs(TestSurface(objects.BufferDC, 100, 30), {0, 15}, 0xFFFFFF))
+        << "the outer edge is drawn unclipped";
 
     button->SetButtonStyle(5);
     button->SetButtonShape(4);
@@ -295,7 +315,9 @@ TEST_F(XoButtonTest, EllipsesClipTheirDrawingInsideARimExceptButtonStyle5) {
 // Counts the paint messages a window receives.
 class PaintCounter {
 public:
-    explicit PaintCounter(HWND hwnd) : hwnd_(hwnd) { SetWindowSubclass(hwnd, Count, 1, reinterpret_cast<DWORD_PTR>(this)); }
+    explicit PaintCounter(HWND hwnd) : hwnd_(hwnd) {
+        SetWindowSubclass(hwnd, Count, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
     ~PaintCounter() { RemoveWindowSubclass(hwnd_, Count, 1); }
     PaintCounter(const PaintCounter&) = delete;
     PaintCounter& operator=(const PaintCounter&) = delete;
@@ -355,7 +377,8 @@ TEST_F(ShownButtonTest, DelayDrawingGroupsChangesIntoOneRedraw) {
     button->SetCaption(L"Later");
     button->SetButtonStyle(1);
     EXPECT_EQ(counter.paints, 0);
-    EXPECT_TRUE(PixelIs(TestSurface(button->CurrentObjects().BufferDC, 80, 24), {40, 12}, before)) << "nothing composed yet";
+    EXPECT_TRUE(PixelIs(TestSurface(button->CurrentObjects().BufferDC, 80, 24), {40, 12}, before))
+        << "nothing composed yet";
     button->DelayDrawing(false);
     EXPECT_EQ(counter.paints, 1);
     SettlePaints();
@@ -404,8 +427,8 @@ void DrawEveryWay(xoButtons_H& button, int i) {
     const bool icon = i % 2 == 0;
     button.DelayDrawing(true);
     button.SetFont(FontValue{i % 3 ? L"Tahoma" : L"Arial", 8.25 + i % 4});
-    button.SetPicture(PictureValue{icon ? PictureKind::Icon : PictureKind::Bitmap, PictureOrigin::Resource,
-                                   icon ? L"#1" : L"#3"});
+    button.SetPicture(
+        PictureValue{icon ? PictureKind::Icon : PictureKind::Bitmap, PictureOrigin::Resource, icon ? L"#1" : L"#3"});
     button.SetCaptionStyle(i % 3);
     button.SetButtonStyle(i % 8);
     button.SetButtonShape((i / 8) % 7);

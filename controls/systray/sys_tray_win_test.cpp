@@ -141,15 +141,14 @@ TEST_F(SysTray, ReaddBringsBackAnIconTheShellLost) {
 TEST_F(SysTray, PostedNotificationsRaiseTheirEventsInOrder) {
     Recorder recorder(*tray);
     const LPARAM sent[] = {
-        WM_MOUSEMOVE,   WM_LBUTTONDOWN, WM_LBUTTONUP,     WM_LBUTTONDBLCLK, WM_LBUTTONUP,
-        WM_MBUTTONDOWN, WM_MBUTTONUP,   WM_MBUTTONDBLCLK, WM_MOUSEWHEEL,    WM_CONTEXTMENU,
-        WM_USER,        WM_RBUTTONDOWN, WM_RBUTTONUP,     WM_RBUTTONDBLCLK, WM_RBUTTONUP,
-        WM_XBUTTONDOWN, WM_MOUSEMOVE,
+        WM_MOUSEMOVE, WM_LBUTTONDOWN,   WM_LBUTTONUP,  WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_MBUTTONDOWN,
+        WM_MBUTTONUP, WM_MBUTTONDBLCLK, WM_MOUSEWHEEL, WM_CONTEXTMENU,   WM_USER,      WM_RBUTTONDOWN,
+        WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP,  WM_XBUTTONDOWN,   WM_MOUSEMOVE,
     };
     for (LPARAM message : sent) PostMessageW(tray->hwnd(), WM_MOUSEMOVE, 1, message);
     const std::vector<std::string> expected = {
-        "MouseMouse",  "MouseDown 1", "MouseUp 1", "DblClick 1", "MouseUp 1",
-        "MouseDown 2", "MouseUp 2",   "DblClick 2", "MouseUp 2", "MouseMouse",
+        "MouseMouse",  "MouseDown 1", "MouseUp 1",  "DblClick 1", "MouseUp 1",
+        "MouseDown 2", "MouseUp 2",   "DblClick 2", "MouseUp 2",  "MouseMouse",
     };
     recorder.WaitFor(expected.size());
     DoEvents();

@@ -11,7 +11,10 @@ namespace {
 
 TEST(TrayEvents, NotificationsOutsideTheMouseMessagesRaiseNothing) {
     const long long ignored[] = {
-        WM_MOUSEMOVE - 1, NIN_SELECT, NIN_BALLOONSHOW, -1,
+        WM_MOUSEMOVE - 1,
+        NIN_SELECT,
+        NIN_BALLOONSHOW,
+        -1,
         (1LL << 32) | WM_LBUTTONDOWN,  // a left-button message in the high half must not alias
     };
     for (long long message : ignored)

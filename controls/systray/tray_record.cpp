@@ -41,10 +41,13 @@ TrayRecord MakeRecord(const TrayState& state, TrayOperation operation) {
 
 std::uint32_t ShellOperationCode(TrayOperation operation) {
     switch (operation) {
-    case TrayOperation::Add: return kNimAdd;
-    case TrayOperation::Delete: return kNimDelete;
+    case TrayOperation::Add:
+        return kNimAdd;
+    case TrayOperation::Delete:
+        return kNimDelete;
     case TrayOperation::ChangeIconAndTip:
-    case TrayOperation::ChangeBalloon: break;
+    case TrayOperation::ChangeBalloon:
+        break;
     }
     return kNimModify;
 }
