@@ -20,11 +20,6 @@ namespace {
 class MainWindowKeys : public ForegroundMainWindow {
 protected:
     static ControlId Focused() { return static_cast<ControlId>(GetDlgCtrlID(GetFocus())); }
-    static void Chord(WORD modifier, WORD key) {
-        Key(modifier, true);
-        Tap(key);
-        Key(modifier, false);
-    }
 };
 
 // The focus starts in the URL box; Tab visits every control that takes the
@@ -60,6 +55,26 @@ TEST_F(MainWindowKeys, AltAndAnAccessKeyClickTheButton) {
     EXPECT_EQ(Queue(*form_).size(), 2u);
     Chord(VK_MENU, 'C');
     EXPECT_TRUE(Queue(*form_).empty());
+}
+
+// "Use &original file name" and "&ORMA" share O: as in Windows' dialogs,
+// each press moves to the next of them, and neither is clicked.
+TEST_F(MainWindowKeys, ASharedAccessKeyMovesTheFocusBetweenItsControlsAndClicksNone) {
+    Click(*form_, idOptCustom);
+    SetFocus(form_->Control(idTxtURLs));
+    std::vector<ControlId> visited;
+    for (int press = 0; press < 3; ++press) {
+        Chord(VK_MENU, 'O');
+        visited.push_back(Focused());
+    }
+    ASSERT_TRUE(visited[0] == idOptOriginalName || visited[0] == idCmdORMA)
+        << visited[0] << " " << visited[1] << " " << visited[2];
+    EXPECT_EQ(visited[1], visited[0] == idOptOriginalName ? idCmdORMA : idOptOriginalName);
+    EXPECT_EQ(visited[2], visited[0]);
+    EXPECT_TRUE(Ticked(*form_, idOptCustom));
+    EXPECT_FALSE(Ticked(*form_, idOptOriginalName));
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"SaveName"), L"3");
+    EXPECT_TRUE(env_.opened().empty());
 }
 
 TEST_F(MainWindowKeys, EnterAndEscapeDoNothingUnexpected) {

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/access_keys_win.h"
+
 bool TranslateForDialogs(MSG& msg) {
     if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
     HWND top = GetAncestor(msg.hwnd, GA_ROOT);
-    return top && IsDialogMessageW(top, &msg);
+    return top && (FocusNextSharingAccessKey(top, msg) || IsDialogMessageW(top, &msg));
 }
 
 void DoEvents() {

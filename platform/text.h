@@ -35,3 +35,12 @@ inline bool ContainsNoCase(std::wstring_view text, std::wstring_view part) {
         if (EqualNoCase(text.substr(at, part.size()), part)) return true;
     return false;
 }
+
+// The access key a caption marks the way the dialog manager reads it: the
+// character after the first "&" that is not part of a "&&"; none without one.
+constexpr wchar_t DialogAccessKey(std::wstring_view caption) {
+    for (std::size_t at = caption.find(L'&'); at != std::wstring_view::npos && at + 1 < caption.size();
+         at = caption.find(L'&', at + 2))
+        if (caption[at + 1] != L'&') return caption[at + 1];
+    return L'\0';
+}

@@ -23,3 +23,11 @@ TEST(NoCase, ComparesWholeTextsAndPrefixes) {
 }
 
 }  // namespace
+
+TEST(DialogAccessKey, SkipsDoubledAmpersandsAndTakesTheFirstMark) {
+    EXPECT_EQ(DialogAccessKey(L"Use &original file name"), L'o');
+    EXPECT_EQ(DialogAccessKey(L"Tom && &Jerry"), L'J');
+    EXPECT_EQ(DialogAccessKey(L"&&&a"), L'a');
+    EXPECT_EQ(DialogAccessKey(L"Save && close"), L'\0');
+    EXPECT_EQ(DialogAccessKey(L"Ends with &"), L'\0');
+}

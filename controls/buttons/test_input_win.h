@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -56,18 +57,29 @@ inline void MouseButton(std::int16_t button, bool down) {
     Send(input);
 }
 
-inline void Key(WORD virtualKey, bool down) {
+inline INPUT KeyInput(WORD virtualKey, bool down) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = virtualKey;
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    Send(input);
+    return input;
 }
+
+inline void Key(WORD virtualKey, bool down) { Send(KeyInput(virtualKey, down)); }
 
 inline void Tap(WORD virtualKey) {
     Key(virtualKey, true);
     Key(virtualKey, false);
+}
+
+// A key tapped while a modifier is held, sent as one input: Wine takes the
+// modifiers' state afresh from the X server when a window gets the X focus,
+// which may fall between two inputs sent one by one and let the modifier go.
+inline void Chord(WORD modifier, WORD key) {
+    INPUT inputs[] = {KeyInput(modifier, true), KeyInput(key, true), KeyInput(key, false), KeyInput(modifier, false)};
+    SendInput(static_cast<UINT>(std::size(inputs)), inputs, sizeof(INPUT));
+    Settle();
 }
 
 // A top-level form, shown and in the foreground so that keyboard input
