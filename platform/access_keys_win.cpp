@@ -15,9 +15,7 @@ std::wstring CaptionOf(HWND control) {
     return text;
 }
 
-bool Usable(HWND control) {
-    return (GetWindowLongW(control, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
-}
+bool Usable(HWND control) { return (GetWindowLongW(control, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE; }
 
 // Whether the dialog manager would take the control for this key: a button,
 // a label or a frame that is shown, enabled and marks it.

@@ -55,37 +55,27 @@ TEST(InputSequenceTest, PointerKeyAndAccessKeySequences) {
         std::vector<Step> steps;
         Log expected;
     };
+    // clang-format off
     const Scenario scenarios[] = {
-        {"a tick that comes after hover ended does nothing",
-         kCommandButton,
-         false,
-         {Move(0, 10, 10), Tick(false), Tick(false)},
-         Join({kHoverStart, {L"MouseMove 0 0 10 10"}, kHoverEnd})},
-        {"captured moves a pixel outside start no hover; the right and bottom edges count as inside",
-         kCommandButton,
-         false,
-         {Move(0, -1, 10), Move(0, 10, -1), Move(0, 101, 10), Move(0, 10, 31), Move(0, 100, 30), Look},
+        {"a tick that comes after hover ended does nothing", kCommandButton, false,
+         {Move(0, 10, 10), Tick(false), Tick(false)}, Join({kHoverStart, {L"MouseMove 0 0 10 10"}, kHoverEnd})},
+        {"captured moves a pixel outside start no hover; the right and bottom edges count as inside", kCommandButton,
+         false, {Move(0, -1, 10), Move(0, 10, -1), Move(0, 101, 10), Move(0, 10, 31), Move(0, 100, 30), Look},
          Join({{L"MouseMove 0 0 -1 10", L"MouseMove 0 0 10 -1", L"MouseMove 0 0 101 10", L"MouseMove 0 0 10 31"},
-               kHoverStart,
-               {L"MouseMove 0 0 100 30", L"look 4 hovering last 0"}})},
-        {"entering with the left button held arms the button",
-         kCheckBox,
-         false,
+               kHoverStart, {L"MouseMove 0 0 100 30", L"look 4 hovering last 0"}})},
+        {"entering with the left button held arms the button", kCheckBox, false,
          {Move(1, 10, 10), Look, Tick(false), Look},
-         Join({kHoverStart, {L"MouseMove 1 0 10 10", L"look 4 armed hovering last 0"}, kHoverEnd, {L"look 0 last 0"}})},
-        {"an arrow key's release checks an unchecked option button",
-         kOptionButton,
-         false,
+         Join({kHoverStart, {L"MouseMove 1 0 10 10", L"look 4 armed hovering last 0"}, kHoverEnd,
+               {L"look 0 last 0"}})},
+        {"an arrow key's release checks an unchecked option button", kOptionButton, false,
          {Key(40, true), Key(40, false), Key(40, true), Key(40, false)},
          {L"post key-down 40 0x00500001 to 0x10A2C", L"redraw", L"notify Value", L"Click",
           L"post key-down 40 0x00500001 to 0x10A2C"}},
-        {"the access key toggles a check box",
-         kCheckBox,
-         false,
-         {AccessKey(L'a')},
+        {"the access key toggles a check box", kCheckBox, false, {AccessKey(L'a')},
          {L"redraw", L"redraw", L"notify Value", L"Click"}},
         {"the access key of a checked option button", kOptionButton, true, {AccessKey(L'a')}, {L"redraw"}},
     };
+    // clang-format on
     for (const Scenario& s : scenarios) {
         Log log;
         RecordingHost host(log);

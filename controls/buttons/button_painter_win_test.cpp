@@ -105,22 +105,16 @@ TEST(DrawEdges, EachEdgePointTakesTheColourOfTheLastLineThroughIt) {
     // Slot n is drawn in 0xn00000 + 0xA1: n - 1 in the high nibble.
     EdgeColors colours;
     for (int slot = 1; slot <= 12; ++slot) colours[slot] = 0x0000A1 + (slot - 1) * 0x100000;
+    // clang-format off
     const RingCase cases[] = {
-        {0,
-         0,
-         100,
-         100,
-         30,
+        {0, 0, 100, 100, 30,
          {0x3000A1, 0x1000A1, 0x2000A1, 0x3000A1, 0x4000A1, 0x7000A1, 0x5000A1, 0x6000A1, 0x7000A1, 0x8000A1, 0xB000A1,
           0x9000A1, 0xA000A1, 0xB000A1, -1, 0xB000A1}},
-        {3,
-         21,
-         19,
-         40,
-         20,
+        {3, 21, 19, 40, 20,
          {0x3000A1, 0x1000A1, 0x2000A1, 0x3000A1, 0x4000A1, 0x7000A1, 0x5000A1, 0x6000A1, 0x7000A1, kMarker, -1,
           0x9000A1, 0xA000A1, -1, 0xB000A1, kMarker}},
     };
+    // clang-format on
     for (const RingCase& c : cases) {
         Canvas canvas(c.w, c.h);
         canvas.m.ButtonShape = c.shape;

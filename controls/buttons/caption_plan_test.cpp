@@ -29,43 +29,28 @@ struct Case {
 
 // Flat, embossed, etched and flat disabled captions are drawn on the real
 // button in RedrawnCaptionTest.EffectPassesLandWhereTheCaptionWasLaidOut.
+// clang-format off
 const Case kCases[] = {
     {.name = "hovering takes HoverForeColor", .hovering = true, .passes = {{kHoverFore, {0, 0}}}},
-    {.name = "held down under the pointer while hovering keeps ForeColor",
-     .hovering = true,
-     .stateFlags = kPressedIn,
-     .passes = {{kFore, {0, 0}}}},
-    {.name = "held down but not under the pointer keeps the hover colour",
-     .hovering = true,
-     .stateFlags = kHeld,
+    {.name = "held down under the pointer while hovering keeps ForeColor", .hovering = true,
+     .stateFlags = kPressedIn, .passes = {{kFore, {0, 0}}}},
+    {.name = "held down but not under the pointer keeps the hover colour", .hovering = true, .stateFlags = kHeld,
      .passes = {{kHoverFore, {0, 0}}}},
     {.name = "ButtonStyle 7 takes the renderer's colour", .buttonStyle = 7, .passes = {{kRendererText, {0, 0}}}},
-    {.name = "ButtonStyle 7 under a gradient takes ForeColor",
-     .buttonStyle = 7,
-     .gradientMode = 3,
+    {.name = "ButtonStyle 7 under a gradient takes ForeColor", .buttonStyle = 7, .gradientMode = 3,
      .passes = {{kFore, {0, 0}}}},
-    {.name = "ButtonStyle 7 hovering takes HoverForeColor",
-     .buttonStyle = 7,
-     .hovering = true,
+    {.name = "ButtonStyle 7 hovering takes HoverForeColor", .buttonStyle = 7, .hovering = true,
      .passes = {{kHoverFore, {0, 0}}}},
-    {.name = "engraved and hovering: the shades swap, the text takes the hover colour",
-     .captionStyle = kEngraved,
-     .hovering = true,
-     .passes = {{kLighter, {-1, 0}}, {kDarker, {1, 2}}, {kHoverFore, {0, 1}}}},
-    {.name = "disabled under a gradient: always etched",
-     .enabled = false,
-     .gradientMode = 1,
-     .textColor = kGrey,
-     .passes = {{0xFFFFFF, {1, 1}}, {0x808080, {0, 0}}},
-     .singlePassAfter = false},
-    {.name = "disabled with a colour and two passes: grey one up-left of it",
-     .enabled = false,
-     .textColor = kGrey,
-     .singlePass = false,
-     .passes = {{kGrey, {0, 0}}, {0x808080, {-1, -1}}},
-     .singlePassAfter = false},
-    {.name = "an empty caption draws no text and leaves singlePass", .enabled = false, .caption = L"", .textColor = -1},
+    {.name = "engraved and hovering: the shades swap, the text takes the hover colour", .captionStyle = kEngraved,
+     .hovering = true, .passes = {{kLighter, {-1, 0}}, {kDarker, {1, 2}}, {kHoverFore, {0, 1}}}},
+    {.name = "disabled under a gradient: always etched", .enabled = false, .gradientMode = 1, .textColor = kGrey,
+     .passes = {{0xFFFFFF, {1, 1}}, {0x808080, {0, 0}}}, .singlePassAfter = false},
+    {.name = "disabled with a colour and two passes: grey one up-left of it", .enabled = false, .textColor = kGrey,
+     .singlePass = false, .passes = {{kGrey, {0, 0}}, {0x808080, {-1, -1}}}, .singlePassAfter = false},
+    {.name = "an empty caption draws no text and leaves singlePass", .enabled = false, .caption = L"",
+     .textColor = -1},
 };
+// clang-format on
 
 std::string Text(const std::vector<TextPass>& passes) {
     std::string text;

@@ -63,6 +63,7 @@ struct CaptionCase {
 
 // Faces are drawn in StyleTest.EachStyleColoursItsRingsAndFaceInEveryState; these rows pin text and focus mark.
 TEST(StyleLooks, GiveTheCaptionItsColoursAndTheFocusMarkItsKind) {
+    // clang-format off
     const CaptionCase cases[] = {
         {"0 slanted", 0, 1, [](Button&) {}, kBack, -1, false, false, true, 0x718598, false, false},
         {"1 checked", 1, 0, Check, 0xE0E0DF, -1, true, true, true, 0x000000, true, false},
@@ -77,14 +78,11 @@ TEST(StyleLooks, GiveTheCaptionItsColoursAndTheFocusMarkItsKind) {
         {"7 slanted", 7, 3, [](Button&) {}, 0xC0D4E7, kFore, false, false, true, 0x8195A7, false, true},
         {"7 pressed in", 7, 0, PressIn, 0x717170, 0xC0D4E7, false, false, true, 0x000000, false, true},
         {"7 checked", 7, 0, Check, 0x8B9190, 0xC0D4E7, true, true, true, 0x616160, true, true},
-        {"7 disabled check box", 7, 0,
-         [](Button& b) {
-             b.m.Mode = kCheckBox;
-             Disable(b);
-         },
-         0xC0D4E7, 0x808080, false, true, true, 0x000000, false, true},
+        {"7 disabled check box", 7, 0, [](Button& b) { b.m.Mode = kCheckBox; Disable(b); }, 0xC0D4E7, 0x808080, false,
+         true, true, 0x000000, false, true},
         {"7 disabled", 7, 0, Disable, 0xC0D4E7, -1, false, false, true, 0x000000, false, true},
     };
+    // clang-format on
     for (const CaptionCase& c : cases) {
         Button b = MakeButton(c.style, c.shape);
         c.set(b);

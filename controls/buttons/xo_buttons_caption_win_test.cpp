@@ -123,36 +123,20 @@ TEST_F(RedrawnCaptionTest, EffectPassesLandWhereTheCaptionWasLaidOut) {
         std::vector<Point> points;
     };
     // The engraved swap of the shades is planned in PlanCaption.ChoosesTheTextPassesByStateAndStyle.
+    // clang-format off
     const Row rows[] = {
-        {"embossed",
-         1,
-         kCommandButton,
-         true,
-         false,
-         kFore,
-         {1, 1},
+        {"embossed", 1, kCommandButton, true, false, kFore, {1, 1},
          {{"up and left of the glyph", TopLeft, -1, -1, kDarker},
           {"down and right of the glyph", BottomRight, 1, 1, kLighter},
           {"right of the glyph's top", BottomRight, 1, flat.top - flat.bottom, kFace}}},
         {"pressed in", 0, kCommandButton, true, true, kFore, {1, 1}, {}},
-        {"disabled embossed command button: etched, not embossed",
-         1,
-         kCommandButton,
-         false,
-         false,
-         kGrey,
-         {1, 0},
+        {"disabled embossed command button: etched, not embossed", 1, kCommandButton, false, false, kGrey, {1, 0},
          {{"down and right of the glyph", BottomRight, 1, 1, kWhite},
           {"up and left of the glyph", TopLeft, -1, -1, kFace}}},
-        {"disabled check box: flat grey",
-         0,
-         kCheckBox,
-         false,
-         false,
-         kGrey,
-         {0, 0},
+        {"disabled check box: flat grey", 0, kCheckBox, false, false, kGrey, {0, 0},
          {{"down and right of the glyph", BottomRight, 1, 1, kFace}}},
     };
+    // clang-format on
     for (const Row& row : rows) {
         button->DelayDrawing(true);
         button->SetMode(row.mode);

@@ -206,42 +206,24 @@ struct RegionCase {
 };
 
 TEST_F(XoButtonTest, WindowRegionsFollowShapeAndStyle) {
+    // clang-format off
     const RegionCase cases[] = {
         {"rectangle", 0, 0, 60, 24, {{0, 0}, {59, 0}, {0, 23}, {59, 23}, {60, 24}}, {{61, 0}, {0, 25}}},
         {"left slant", 1, 0, 60, 20, {{3, 2}, {25, 18}, {59, 0}, {59, 19}}, {{2, 10}, {8, 19}}},
         {"both slants, 40 x 20", 3, 0, 40, 20, {{10, 5}, {30, 15}, {5, 1}, {35, 19}}, {{2, 15}, {35, 5}}},
-        {"ButtonStyle 1 pixel corners",
-         0,
-         1,
-         60,
-         24,
-         {{1, 0}, {0, 1}, {58, 23}, {59, 22}},
+        {"ButtonStyle 1 pixel corners", 0, 1, 60, 24, {{1, 0}, {0, 1}, {58, 23}, {59, 22}},
          {{0, 0}, {0, 23}, {59, 23}, {59, 0}}},
-        {"ButtonStyle 2 triangles",
-         0,
-         2,
-         60,
-         24,
-         {{2, 0}, {1, 1}, {0, 2}, {57, 0}, {58, 1}, {2, 23}, {1, 22}, {58, 22}},
+        {"ButtonStyle 2 triangles", 0, 2, 60, 24, {{2, 0}, {1, 1}, {0, 2}, {57, 0}, {58, 1}, {2, 23}, {1, 22}, {58, 22}},
          {{0, 0}, {1, 0}, {0, 1}, {58, 0}, {59, 0}, {59, 1}, {0, 22}, {0, 23}, {1, 23}, {59, 22}, {58, 23}, {59, 23}}},
-        {"right slant, ButtonStyle 7: the left corners only",
-         2,
-         7,
-         60,
-         24,
-         {{2, 0}, {2, 23}, {35, 0}, {58, 23}},
+        {"right slant, ButtonStyle 7: the left corners only", 2, 7, 60, 24, {{2, 0}, {2, 23}, {35, 0}, {58, 23}},
          {{0, 0}, {1, 0}, {0, 1}, {0, 22}, {0, 23}, {1, 23}, {50, 2}, {59, 5}}},
-        {"ButtonShape 1, ButtonStyle 1: the right corners only",
-         1,
-         1,
-         60,
-         24,
-         {{2, 0}, {58, 0}, {58, 23}},
+        {"ButtonShape 1, ButtonStyle 1: the right corners only", 1, 1, 60, 24, {{2, 0}, {58, 0}, {58, 23}},
          {{59, 0}, {59, 23}}},
         {"ellipse", 4, 0, 60, 24, {{30, 12}, {1, 12}, {30, 0}}, {{0, 0}, {59, 0}, {0, 23}, {59, 23}}},
         {"ButtonStyle 3 disabled: square corners", 0, 3, 60, 24, {{0, 0}, {0, 23}, {59, 23}, {59, 0}}, {}, true},
         {"ButtonStyle 3 enabled again: round corners", 0, 3, 60, 24, {{1, 0}}, {{0, 0}, {59, 23}}, true, true},
     };
+    // clang-format on
     for (const RegionCase& c : cases) {
         auto button = Create({0, 0, c.width, c.height});
         button->SetButtonStyle(c.style);

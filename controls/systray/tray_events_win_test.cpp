@@ -10,13 +10,12 @@
 namespace {
 
 TEST(TrayEvents, NotificationsOutsideTheMouseMessagesRaiseNothing) {
+    // clang-format off
     const long long ignored[] = {
-        WM_MOUSEMOVE - 1,
-        NIN_SELECT,
-        NIN_BALLOONSHOW,
-        -1,
+        WM_MOUSEMOVE - 1, NIN_SELECT, NIN_BALLOONSHOW, -1,
         (1LL << 32) | WM_LBUTTONDOWN,  // a left-button message in the high half must not alias
     };
+    // clang-format on
     for (long long message : ignored)
         EXPECT_EQ(DecodeTrayNotification(message), TrayNotification{}) << "message 0x" << std::hex << message;
 }
