@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "platform/twips.h"
@@ -82,6 +84,50 @@ TEST(FitCaptions, WiderFontsKeepEveryControlApartAndInside) {
                         hint.bottom <= box.bottom)
                 << where;
             EXPECT_TRUE(Inside(fitted.hintBox, fitted.controls.at(idFileNaming))) << where;
+        }
+    }
+}
+
+// A caption that needs a taller box than the design gives grows as much
+// above its row's middle as below it, by an odd number of pixels too.
+TEST(FitCaptions, ATallerCaptionGrowsAboutItsMiddle) {
+    for (int dpi : {96, 144}) {
+        for (int growth : {5, 6}) {
+            const MainPlaces design = DesignPlaces(dpi);
+            std::map<ControlId, CaptionRoom> rooms;
+            for (const ControlDesign& control : MainWindowControls()) {
+                const PixelBox& box = design.controls.at(control.id);
+                if (HasCaption(control)) rooms[control.id] = {box.width(), box.height() + growth};
+            }
+            const MainPlaces fitted = FitCaptions(dpi, rooms);
+            for (const auto& [id, room] : rooms) {
+                const PixelBox& was = design.controls.at(id);
+                const PixelBox& now = fitted.controls.at(id);
+                EXPECT_EQ(now.height(), room.height) << ControlById(id).name << ", " << dpi << " dpi";
+                EXPECT_LE(std::abs((now.top + now.bottom) - (was.top + was.bottom)), 1)
+                    << ControlById(id).name << " grew by " << growth << " at " << dpi << " dpi";
+            }
+        }
+    }
+}
+
+// However much a caption widens its frame, what the frame holds stays 90
+// twips from the frame's right edge.
+TEST(FitCaptions, AWidenedFrameKeepsItsRightMargin) {
+    for (int dpi : {96, 144}) {
+        const MainPlaces design = DesignPlaces(dpi);
+        for (ControlId id : {idChkShowMessages, idOptOriginalDateTime}) {
+            const PixelBox& box = design.controls.at(id);
+            const MainPlaces fitted = FitCaptions(dpi, {{id, {box.width() * 2, box.height()}}});
+            const ControlId frame = ControlById(id).container;
+            int contentRight = 0;
+            for (const ControlDesign& control : MainWindowControls())
+                if (control.container == frame && control.id != frame)
+                    contentRight = std::max(contentRight, fitted.controls.at(control.id).right);
+            if (frame == idFileNaming) contentRight = std::max(contentRight, fitted.hintBox.right);
+            EXPECT_GT(fitted.controls.at(frame).width(), design.controls.at(frame).width()) << ControlById(id).name;
+            EXPECT_EQ(fitted.controls.at(frame).right - contentRight, TwipsToPixels(90, dpi))
+                << ControlById(id).name << ", " << dpi << " dpi";
         }
     }
 }

@@ -4,10 +4,12 @@
 
 #include <shlobj.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "app/app_test_support_win.h"
+#include "app/caption_room.h"
 #include "app/links.h"
 #include "app/main_window_win.h"
 #include "app/settings_rules.h"
@@ -173,6 +175,7 @@ TEST(MainWindowCaptions, EveryCaptionShowsWholeInItsOwnFont) {
     frmMain form(env.environment());
     ASSERT_TRUE(form.Show());
     const std::string where = std::to_string(ScreenDpi()) + " dpi";
+    const MainPlaces design = DesignPlaces(ScreenDpi());
     for (const ControlDesign& control : MainWindowControls()) {
         const bool marked = control.kind == ControlKind::CheckBox || control.kind == ControlKind::OptionButton;
         if (control.kind != ControlKind::Label && !marked) continue;
@@ -193,6 +196,13 @@ TEST(MainWindowCaptions, EveryCaptionShowsWholeInItsOwnFont) {
         const int mark = marked ? GetSystemMetrics(SM_CXMENUCHECK) + metrics.tmAveCharWidth / 2 : 0;
         EXPECT_LE(text.cx + mark, client.right) << control.name << ", " << where;
         EXPECT_LE(metrics.tmHeight, client.bottom) << control.name << ", " << where;
+        // A box grown for a taller font keeps its row's middle.
+        RECT place{};
+        GetWindowRect(window, &place);
+        MapWindowPoints(HWND_DESKTOP, form.hwnd(), reinterpret_cast<POINT*>(&place), 2);
+        const PixelBox& designed = design.controls.at(control.id);
+        EXPECT_LE(std::abs((place.top + place.bottom) - (designed.top + designed.bottom)), 1)
+            << control.name << ", " << where;
     }
 }
 
