@@ -6,19 +6,6 @@ namespace {
 
 std::string Narrow(std::wstring_view text) { return std::string(text.begin(), text.end()); }
 
-TEST(HasControlCharacter, FindsEveryCharacterThatWouldBreakTheRequestLine) {
-    for (const wchar_t* address : {L"http://h/a\rX-Injected: 1", L"http://h/a\nb", L"http://h/\ta", L"http://h/\x7F"})
-        EXPECT_TRUE(HasControlCharacter(address)) << Narrow(address);
-    for (const wchar_t* address : {L"http://h/a b", L"http://h/\u00E9~", L"http://h/\u0080"})
-        EXPECT_FALSE(HasControlCharacter(address)) << Narrow(address);
-}
-
-TEST(WithoutFragment, CutsAtTheFirstHash) {
-    EXPECT_EQ(WithoutFragment(L"http://h/n/frag.txt#top"), L"http://h/n/frag.txt");
-    EXPECT_EQ(WithoutFragment(L"http://h/a?q=1#x#y"), L"http://h/a?q=1");
-    EXPECT_EQ(WithoutFragment(L"http://h/a?q=1"), L"http://h/a?q=1");
-}
-
 TEST(PercentEncodeNonAscii, EncodesUtf8BytesAndLeavesAsciiAsItIs) {
     struct Case {
         const wchar_t* text;
@@ -66,11 +53,6 @@ TEST(MaskedAddress, HidesOnlyThePassword) {
     EXPECT_EQ(MaskedAddress(L"ftp://user:@h/"), L"ftp://user:***@h/");
     for (const wchar_t* address : {L"http://user@h/", L"http://h/a:b@c", L"not an address"})
         EXPECT_EQ(MaskedAddress(address), address);
-}
-
-TEST(BasicCredentials, AreTheDecodedUtf8Bytes) {
-    EXPECT_EQ(BasicCredentials(L"us%C3%A9r:p%40ss"), "us\xC3\xA9r:p@ss");
-    EXPECT_EQ(BasicCredentials(L"\u00FCser:pw"), "\xC3\xBCser:pw");
 }
 
 }  // namespace

@@ -31,17 +31,6 @@ std::wstring WithStatus(std::wstring text, const std::optional<unsigned>& status
     return text;
 }
 
-// "60", or "1.5" for a part of a second.
-std::wstring Seconds(unsigned ms) {
-    std::wstring text = std::to_wstring(ms / 1000);
-    if (ms % 1000) {
-        std::wstring fraction = std::to_wstring(1000 + ms % 1000).substr(1);
-        while (fraction.back() == L'0') fraction.pop_back();
-        text += L"." + fraction;
-    }
-    return text;
-}
-
 }  // namespace
 
 std::wstring OutcomeText(const DownloadOutcome& outcome) {
@@ -59,7 +48,8 @@ std::wstring OutcomeText(const DownloadOutcome& outcome) {
     case DownloadFailure::Network:
         return outcome.errorText.empty() ? L"network error" : outcome.errorText;
     case DownloadFailure::TimedOut:
-        return outcome.stallMs ? L"timed out (no data for " + Seconds(outcome.stallMs) + L" s)" : L"timed out";
+        return outcome.stallMs ? L"timed out (no data for " + std::to_wstring(outcome.stallMs / 1000) + L" s)"
+                               : L"timed out";
     case DownloadFailure::TooSlow:
         return L"timed out: the data came too slowly";
     case DownloadFailure::HttpStatus:
@@ -125,7 +115,7 @@ DownloadFailure TransferVerdict(const TransferReport& report) {
 
 DownloadFailure HeadVerdict(const AnswerHead& head) {
     if (!IsSuccessStatus(head.status) || HeaderLines(head.rawHeaders) > 0) return DownloadFailure::None;
-    const bool standIn = head.version == L"HTTP/0.9" || (head.version == L"HTTP/1.0" && head.statusText == L"OK");
+    const bool standIn = head.version == L"HTTP/1.0" && head.statusText == L"OK";
     return standIn ? DownloadFailure::NotHttp : DownloadFailure::HeaderCut;
 }
 
