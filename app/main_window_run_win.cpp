@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include "platform/message_loop_win.h"
+#include "retrieval/address.h"
 #include "retrieval/folder_win.h"
 #include "retrieval/naming_win.h"
 #include "retrieval/queue_text.h"
@@ -104,6 +105,13 @@ void frmMain::DownloadQueue() {
 
 // Names, downloads and logs one entry; false when it did not arrive.
 bool frmMain::DownloadEntry(const std::wstring& entry) {
+    entryInProgress_ = EntryInProgress{entry, GetTickCount64()};
+    const bool arrived = NameAndDownload(entry);
+    entryInProgress_.reset();
+    return arrived;
+}
+
+bool frmMain::NameAndDownload(const std::wstring& entry) {
     const NamingConvention convention = SelectedConvention();
     const std::wstring customName = Text(idTxtCustomName);
     const std::wstring folder = Text(idTxtPath);
@@ -111,6 +119,13 @@ bool frmMain::DownloadEntry(const std::wstring& entry) {
     DoEvents();
     if (!target) {
         LogEntry(entry, L"skipped: no usable file name", 0, 0);
+        return false;
+    }
+    if (FileNameTooLong(*target)) {
+        LogEntry(entry,
+                 convention == NamingConvention::Custom ? L"the custom name is too long for a file name"
+                                                        : L"the address is too long for a file name",
+                 0, 0);
         return false;
     }
     // A custom-named file never replaces one that appeared meanwhile.
@@ -123,10 +138,19 @@ bool frmMain::DownloadEntry(const std::wstring& entry) {
     return outcome.Succeeded();
 }
 
+// Ends the entry in progress, if any, in the log: Exit and closing the
+// window end the program before its download returns.
+void frmMain::LogEntryCancelled() {
+    if (entryInProgress_)
+        LogEntry(entryInProgress_->entry, L"cancelled", 0, GetTickCount64() - entryInProgress_->startMs);
+}
+
 void frmMain::LogEntry(const std::wstring& entry, const std::wstring& result, std::uint64_t bytes,
                        std::uint64_t elapsedMs) {
     // The run stays silent: a log that cannot be written is not worth a message.
-    AppendToRunLog(RunLogPath(environment_.programFolder), {CurrentLocalTime(), entry, result, bytes, elapsedMs});
+    // Outside the queue a password in an address is never shown.
+    AppendToRunLog(RunLogPath(environment_.programFolder),
+                   {CurrentLocalTime(), MaskedAddress(entry), result, bytes, elapsedMs});
 }
 
 void frmMain::CompleteRun(size_t failed, size_t count) {

@@ -215,4 +215,41 @@ TEST_F(RunTest, FaultsFailOnlyTheirOwnEntriesAndTheBalloonCountsThem) {
     EXPECT_EQ(server_.Requests("/ok.txt"), 4);
 }
 
+// Each failure is logged in words a user can act on, and a password in an
+// address never reaches the log.
+TEST_F(RunTest, TheLogSaysWhyInWordsAndShowsNoPassword) {
+    server_.Serve("/private.txt", TestAnswer::BasicAuth("user:secret", "private"));
+    server_.Serve("/kept.txt", TestAnswer::Body("new"));
+    server_.Serve("/empty.txt", TestAnswer::Body(""));
+    server_.Serve("/silent.txt", TestAnswer::Silent());
+    ASSERT_TRUE(ReplaceFileContent(downloads_ / L"kept.txt", "keep me"));
+    ASSERT_TRUE(SetFileAttributesW((downloads_ / L"kept.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(ReplaceFileContent(downloads_ / L"empty.txt", "good file"));
+    const std::wstring credentialed = L"http://user:secret@" + server_.Url("/private.txt").substr(7);
+    const std::wstring tooLong = server_.Url("/") + std::wstring(4000, L'x') + L".txt";
+    Queue({credentialed, server_.Url("/kept.txt"), server_.Url("/empty.txt"), tooLong, server_.Url("/silent.txt")});
+    StartAndRun();
+
+    const std::vector<std::wstring> lines = SplitLog();
+    const std::vector<std::vector<std::wstring>> expected = {
+        {L"http://user:***@" + server_.Url("/private.txt").substr(7), L"OK, HTTP 200"},
+        {server_.Url("/kept.txt"), L"target is read-only"},
+        {server_.Url("/empty.txt"), L"empty answer, kept the previous file"},
+        {tooLong, L"the address is too long for a file name"},
+        {server_.Url("/silent.txt"), L"timed out (no data for 1 s)"},
+    };
+    ASSERT_EQ(lines.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        for (const std::wstring& field : expected[i])
+            EXPECT_NE(lines[i].find(L"\t" + field + L"\t"), std::wstring::npos) << "entry " << i;
+    }
+    EXPECT_EQ(ReadRunLog(RunLogPath(env_.folder().path())).find(L"secret"), std::wstring::npos);
+    EXPECT_EQ(Downloaded(L"private.txt"), "private");
+    EXPECT_EQ(Downloaded(L"kept.txt"), "keep me");
+    EXPECT_EQ(Downloaded(L"empty.txt"), "good file");
+    EXPECT_EQ(Listing(), "empty.txt kept.txt private.txt ");
+    const std::wstring balloon = FieldText(form_->Tray().Record().szInfo);
+    EXPECT_NE(balloon.find(L"\n4 of 5 downloads failed"), std::wstring::npos) << balloon;
+}
+
 }  // namespace

@@ -59,6 +59,7 @@ void frmMain::exito_Click() {
     stSysTray_.RemoveIconFromSystray();
     // The transfer in flight ends with the process, and its temporary file with it.
     downloader_.Cancel();
+    LogEntryCancelled();
     ExitProcess(0);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/deferred_edit_text_win.h"
@@ -91,6 +92,8 @@ private:
     void StopSchedule();
     void DownloadQueue();
     bool DownloadEntry(const std::wstring& entry);
+    bool NameAndDownload(const std::wstring& entry);
+    void LogEntryCancelled();
     void LogEntry(const std::wstring& entry, const std::wstring& result, std::uint64_t bytes, std::uint64_t elapsedMs);
     void CompleteRun(size_t failed, size_t count);
     void ShowCompletionBalloon(size_t failed, size_t count);
@@ -127,4 +130,10 @@ private:
     int16_t minutesElapsed_ = 0;
     bool timerEnabled_ = false;
     bool runActive_ = false;
+    // The entry the run is naming or downloading.
+    struct EntryInProgress {
+        std::wstring entry;
+        std::uint64_t startMs = 0;
+    };
+    std::optional<EntryInProgress> entryInProgress_;
 };

@@ -75,19 +75,30 @@ TEST_F(MainWindowTest, ListFileFillsTheQueueAtStartWithoutBlankEntries) {
     EXPECT_EQ(TextOf(again.Control(idTxtURLs)), L"http://a/1\r\nhttp://b/2\r\n");
 }
 
+// Held open by another program, or kept read-only by the user.
 TEST_F(MainWindowTest, ListFileThatCannotBeWrittenIsReportedAndTheQueueStillFills) {
     frmMain& form = Open();
-    ASSERT_TRUE(ReplaceFileContent(ListFile(), "http://old/\r\n"));
-    DialogWatcher dialogs;
-    {
-        KernelHandle lock(CreateFileW(ListFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        Type(idTxtURLs, L"http://new/");
-        Click(form, idCmdAdd);
+    for (const bool readOnly : {false, true}) {
+        ASSERT_TRUE(ReplaceFileContent(ListFile(), "http://old/\r\n"));
+        if (readOnly) {
+            ASSERT_TRUE(SetFileAttributesW(ListFile().c_str(), FILE_ATTRIBUTE_READONLY));
+        }
+        DialogWatcher dialogs;
+        {
+            KernelHandle lock(
+                readOnly ? INVALID_HANDLE_VALUE
+                         : CreateFileW(ListFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+            Click(form, idCmdClear);
+            Type(idTxtURLs, L"http://new/");
+            Click(form, idCmdAdd);
+        }
+        ASSERT_EQ(dialogs.closed().size(), 1u) << readOnly;
+        const std::wstring& said = dialogs.closed()[0].text;
+        EXPECT_NE(said.find(L"The list file \"" + ListFile() + L"\" could not be used:"), std::wstring::npos) << said;
+        EXPECT_EQ(Queue(form), (Entries{L"http://new/"})) << readOnly;
+        EXPECT_EQ(FileBytes(ListFile()), "http://old/\r\n") << readOnly;
+        SetFileAttributesW(ListFile().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    ASSERT_EQ(dialogs.closed().size(), 1u);
-    EXPECT_NE(dialogs.closed()[0].text.find(ListFile()), std::wstring::npos) << dialogs.closed()[0].text;
-    EXPECT_EQ(Queue(form), (Entries{L"http://new/"}));
-    EXPECT_EQ(FileBytes(ListFile()), "http://old/\r\n");
 }
 
 TEST_F(MainWindowTest, AddStopsAtTheQueueLimitAndSaysHowManyWereLeftOut) {

@@ -39,12 +39,17 @@ std::wstring OutcomeText(const DownloadOutcome& outcome) {
         return WithStatus(L"OK", outcome.status);
     case DownloadFailure::UnsupportedAddress:
         return L"not an http, https, ftp or file address";
+    case DownloadFailure::ControlCharacter:
+        return L"address holds a control character";
     case DownloadFailure::CannotWrite:
-        return L"cannot write the file: " + outcome.errorText;
+        return outcome.errorText.empty() ? L"cannot write the file" : L"cannot write the file: " + outcome.errorText;
+    case DownloadFailure::TargetReadOnly:
+        return L"target is read-only";
     case DownloadFailure::Network:
         return outcome.errorText.empty() ? L"network error" : outcome.errorText;
     case DownloadFailure::TimedOut:
-        return L"timed out";
+        return outcome.stallMs ? L"timed out (no data for " + std::to_wstring(outcome.stallMs / 1000) + L" s)"
+                               : L"timed out";
     case DownloadFailure::TooSlow:
         return L"timed out: the data came too slowly";
     case DownloadFailure::HttpStatus:
@@ -53,25 +58,96 @@ std::wstring OutcomeText(const DownloadOutcome& outcome) {
         return WithStatus(L"redirect not followed", outcome.status);
     case DownloadFailure::TooManyRedirects:
         return WithStatus(L"too many redirects", outcome.status);
+    case DownloadFailure::NotHttp:
+        return L"not an HTTP answer (no status line)";
+    case DownloadFailure::HeaderCut:
+        return L"the answer ended inside its header block";
     case DownloadFailure::Incomplete:
         return WithStatus(L"incomplete body", outcome.status);
+    case DownloadFailure::EndUnknown:
+        return WithStatus(L"cannot tell whether the chunked body was whole", outcome.status);
+    case DownloadFailure::EmptyAnswer:
+        return L"empty answer, kept the previous file";
     case DownloadFailure::Cancelled:
         return L"cancelled";
     }
     return L"failed";
 }
 
+namespace {
+
+bool IsSuccessStatus(unsigned status) { return status >= 200 && status <= 299; }
+
+// 204 and 205 carry no body by definition.
+bool CarriesBody(unsigned status) { return status != 204 && status != 205; }
+
+DownloadFailure ChunkedVerdict(const TransferReport& report) {
+    if (!report.closedOnRelease) return DownloadFailure::None;
+    return report.connectionToBeKept || !report.lastReadFull ? DownloadFailure::Incomplete
+                                                             : DownloadFailure::EndUnknown;
+}
+
+size_t HeaderLines(std::wstring_view rawHeaders) {
+    size_t lines = 0;
+    size_t start = rawHeaders.find(L"\r\n");
+    for (size_t end;
+         start != std::wstring_view::npos && (end = rawHeaders.find(L"\r\n", start + 2)) != std::wstring_view::npos;
+         start = end) {
+        if (end > start + 2) ++lines;
+    }
+    return lines;
+}
+
+}  // namespace
+
 DownloadFailure TransferVerdict(const TransferReport& report) {
     if (report.status && IsRedirectStatus(*report.status)) return DownloadFailure::RedirectNotFollowed;
-    if (report.status && (*report.status < 200 || *report.status > 299)) return DownloadFailure::HttpStatus;
+    if (report.status && !IsSuccessStatus(*report.status)) return DownloadFailure::HttpStatus;
     if (!report.reachedEnd) return DownloadFailure::Incomplete;
-    if (report.chunked) {
-        if (!report.connectionKept && !report.serverClosesConnection) return DownloadFailure::Incomplete;
-        return DownloadFailure::None;
+    if (report.chunked) return ChunkedVerdict(report);
+    if (!report.announcedLength) {
+        const bool cutHead = report.status && CarriesBody(*report.status) && report.received == 0;
+        return cutHead ? DownloadFailure::HeaderCut : DownloadFailure::None;
     }
-    if (!report.announcedLength) return DownloadFailure::None;
     const std::optional<std::uint64_t> length = ParseContentLength(*report.announcedLength);
     return length == report.received ? DownloadFailure::None : DownloadFailure::Incomplete;
+}
+
+DownloadFailure HeadVerdict(const AnswerHead& head) {
+    if (!IsSuccessStatus(head.status) || HeaderLines(head.rawHeaders) > 0) return DownloadFailure::None;
+    const bool standIn = head.version == L"HTTP/1.0" && head.statusText == L"OK";
+    return standIn ? DownloadFailure::NotHttp : DownloadFailure::HeaderCut;
+}
+
+std::optional<std::wstring> CertificateProblem(std::uint32_t error, std::uint32_t securityFlags) {
+    static constexpr struct {
+        std::uint32_t error;
+        std::uint32_t flag;
+        const wchar_t* words;
+    } kProblems[] = {
+        {kErrorInvalidCertificateAuthority, kCertificateAuthorityInvalidFlag,
+         L"the server's certificate is not trusted"},
+        {kErrorCertificateNameInvalid, kCertificateNameInvalidFlag, L"the certificate is for another name"},
+        {kErrorCertificateDateInvalid, kCertificateDateInvalidFlag, L"the certificate has expired or is not yet valid"},
+        // WinINet reports an issuer it cannot find as a failed revocation check.
+        {kErrorCertificateRevocationFailed, kCertificateRevocationFailedFlag,
+         L"the certificate's issuer is unknown or its revocation could not be checked"},
+        {kErrorCertificateNoRevocation, 0, L"the certificate's revocation could not be checked"},
+        {kErrorCertificateRevoked, 0, L"the certificate has been revoked"},
+        {kErrorInvalidCertificate, 0, L"the server's certificate is not valid"},
+        {kErrorSecureChannel, 0, L"the secure connection could not be set up"},
+    };
+    if (error == kErrorCertificateErrors) {
+        std::wstring words;
+        for (const auto& problem : kProblems) {
+            if (!problem.flag || !(securityFlags & problem.flag)) continue;
+            words += (words.empty() ? L"" : L"; ") + std::wstring(problem.words);
+        }
+        return words.empty() ? L"the server's certificate is not valid" : words;
+    }
+    for (const auto& problem : kProblems)
+        if (problem.error == error) return problem.words;
+    return std::nullopt;
 }
 
 std::optional<std::uint64_t> ParseContentLength(std::wstring_view value) {
@@ -110,7 +186,7 @@ bool TrickleWatch::Arrived(std::uint64_t bytes, std::uint64_t nowMs) {
 
 void ReadSizer::Took(std::uint32_t bytes, std::uint64_t ms) {
     if (ms > quickMs_ || bytes == 0) {
-        next_ = 0;
+        next_ = 1;
         return;
     }
     next_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{bytes} * 2, largest_));

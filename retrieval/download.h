@@ -29,14 +29,20 @@ struct TransferLimits {
 enum class DownloadFailure {
     None,
     UnsupportedAddress,
-    CannotWrite,  // the temporary file or the target could not be written
-    Network,      // the platform's own error, in errorText
-    TimedOut,     // no answer, or no more data, within the limits
+    ControlCharacter,  // the address would put bytes of its own on the wire
+    CannotWrite,       // the temporary file or the target could not be written
+    TargetReadOnly,    // the user keeps the target: it is never replaced
+    Network,           // the platform's own error, in errorText
+    TimedOut,          // no answer, or no more data, within the limits
     TooSlow,
     HttpStatus,           // an answer other than 2xx and not a followed redirect
     RedirectNotFollowed,  // a 3xx without a usable http or https Location
     TooManyRedirects,
-    Incomplete,  // the body ended before it was whole
+    NotHttp,      // no status line: an HTTP/0.9 answer, or no HTTP at all
+    HeaderCut,    // the answer ended inside its header block
+    Incomplete,   // the body ended before it was whole
+    EndUnknown,   // nothing showed whether a chunked body was whole
+    EmptyAnswer,  // a whole but empty body, which never replaces a file with bytes
     Cancelled,
 };
 
@@ -46,6 +52,7 @@ struct DownloadOutcome {
     std::wstring errorText;          // the system's words for Network and CannotWrite
     std::uint64_t bytes = 0;         // body bytes received
     std::uint64_t elapsedMs = 0;
+    unsigned stallMs = 0;  // for TimedOut: how long no data came
     bool Succeeded() const { return failure == DownloadFailure::None; }
 };
 
@@ -59,17 +66,41 @@ struct TransferReport {
     std::optional<std::wstring> announcedLength;
     std::uint64_t received = 0;
     bool reachedEnd = false;  // the source said "no more" without an error
-    // Chunked framing: whole only when the final chunk came, which shows in
-    // the connection being kept for the next request, unless the server said
-    // it would close it anyway.
+    // Chunked framing. WinINet shows the final chunk only in what it does
+    // with the connection: after it, the request gives the connection up
+    // while the body is read (back to the pool, or closed when the server
+    // said it would close); without it, the request still holds the
+    // connection when it is released, and the release closes it. A last
+    // read that came back exactly full may have taken the final chunk in
+    // with the data, after which nothing is read: then, unless the
+    // connection was to be kept, nothing tells.
     bool chunked = false;
-    bool connectionKept = false;
-    bool serverClosesConnection = false;
+    bool connectionToBeKept = false;  // by the answer's version and Connection header
+    bool closedOnRelease = false;
+    bool lastReadFull = false;
 };
 
 // Only a 2xx answer whose body arrived whole is a success; a 3xx reaching
-// this point was not followed.
+// this point was not followed. An HTTP body without a length that ends
+// before its first byte cannot be told from a header block cut by the
+// server (WinINet takes the end of the data for the end of the headers), so
+// it is no answer.
 DownloadFailure TransferVerdict(const TransferReport& report);
+
+// An answer's head as WinINet gives it.
+struct AnswerHead {
+    unsigned status = 0;
+    std::wstring version;     // "HTTP/1.1"
+    std::wstring statusText;  // "OK"
+    std::wstring rawHeaders;  // the status line and the header lines, each ending with CR LF, then CR LF
+};
+
+// A success needs a real status line and a header block. WinINet stands in
+// "HTTP/1.0 200 OK" for a missing status line (an HTTP/0.9 answer, or none
+// at all) and takes the end of the data for the end of the header block,
+// so both show as a head without a single header line, which no server
+// with a clock may send with a 2xx (RFC 7231, 7.1.1.2).
+DownloadFailure HeadVerdict(const AnswerHead& head);
 
 // The value of a Content-Length header as a 64-bit number, whatever the
 // length of its text, or nothing when it is no plain decimal number that fits.
@@ -97,15 +128,15 @@ private:
 
 // Sizes the reads of a body. The platform's read waits until it has every
 // byte asked for or the body ends, so a large read on a body that slows to a
-// trickle would hold the transfer for hours. Reads start by taking only what
-// has arrived, and double while each comes back within quickMs; a slow one
-// starts them over. A read is then never more than twice what the previous
-// one got in that time, and a watch on the waiting side ends one that the
-// body leaves waiting for a whole stall period.
+// trickle would hold the transfer for hours. Reads start at one byte and
+// double while each comes back within quickMs; a slow one starts them over.
+// A read is then never more than twice what the previous one got in that
+// time, and a watch on the waiting side ends one that the body leaves
+// waiting for a whole stall period.
 class ReadSizer {
 public:
     ReadSizer(std::uint32_t largestBytes, unsigned quickMs) : largest_(largestBytes), quickMs_(quickMs) {}
-    // The bytes to wait for; 0: take what has arrived, waiting only for the first byte.
+    // The bytes to wait for.
     std::uint32_t Next() const { return next_; }
     // The last read brought `bytes` in `ms`.
     void Took(std::uint32_t bytes, std::uint64_t ms);
@@ -113,8 +144,30 @@ public:
 private:
     std::uint32_t largest_;
     unsigned quickMs_;
-    std::uint32_t next_ = 0;
+    std::uint32_t next_ = 1;
 };
+
+// WinINet's codes for the failures of a secure connection, and the bits of
+// its security flags that name the certificate checks that failed (these
+// bits are undocumented; WinINet and Wine's tests use them).
+inline constexpr std::uint32_t kErrorCertificateDateInvalid = 12037;
+inline constexpr std::uint32_t kErrorCertificateNameInvalid = 12038;
+inline constexpr std::uint32_t kErrorInvalidCertificateAuthority = 12045;
+inline constexpr std::uint32_t kErrorCertificateErrors = 12055;
+inline constexpr std::uint32_t kErrorCertificateNoRevocation = 12056;
+inline constexpr std::uint32_t kErrorCertificateRevocationFailed = 12057;
+inline constexpr std::uint32_t kErrorSecureChannel = 12157;
+inline constexpr std::uint32_t kErrorInvalidCertificate = 12169;
+inline constexpr std::uint32_t kErrorCertificateRevoked = 12170;
+inline constexpr std::uint32_t kCertificateRevocationFailedFlag = 0x00800000;
+inline constexpr std::uint32_t kCertificateAuthorityInvalidFlag = 0x01000000;
+inline constexpr std::uint32_t kCertificateNameInvalidFlag = 0x02000000;
+inline constexpr std::uint32_t kCertificateDateInvalidFlag = 0x04000000;
+
+// What a platform error means for a secure connection, in words, or nothing
+// when it is no certificate error. With combined certificate errors the
+// security flags tell which checks failed.
+std::optional<std::wstring> CertificateProblem(std::uint32_t error, std::uint32_t securityFlags);
 
 // Transfers are written under a name of this pattern beside the target and
 // renamed once complete; leftovers of a killed process are recognised by it.

@@ -49,7 +49,7 @@ TEST(TransferVerdict, OnlyAWholeTwoHundredAnswerSucceeds) {
     for (const Case& c : cases) EXPECT_EQ(TransferVerdict(c.report), c.expected) << c.what;
 }
 
-TEST(TransferVerdict, ChunkedBodyIsWholeOnlyWhenTheFinalChunkCameOrTheServerCloses) {
+TEST(TransferVerdict, ChunkedBodyIsWholeOnlyWhenTheRequestGaveItsConnectionUpWhileReading) {
     TransferReport r;
     r.status = 200;
     r.chunked = true;
@@ -57,14 +57,62 @@ TEST(TransferVerdict, ChunkedBodyIsWholeOnlyWhenTheFinalChunkCameOrTheServerClos
     r.reachedEnd = true;
     // A stray Content-Length does not count beside chunked framing.
     r.announcedLength = L"9999";
-    r.connectionKept = true;
-    EXPECT_EQ(TransferVerdict(r), DownloadFailure::None);
-    r.connectionKept = false;
-    EXPECT_EQ(TransferVerdict(r), DownloadFailure::Incomplete);
-    r.serverClosesConnection = true;
-    EXPECT_EQ(TransferVerdict(r), DownloadFailure::None);
+    for (const bool kept : {true, false}) {
+        r.connectionToBeKept = kept;
+        r.closedOnRelease = false;
+        r.lastReadFull = true;
+        EXPECT_EQ(TransferVerdict(r), DownloadFailure::None) << kept;
+        r.closedOnRelease = true;
+        r.lastReadFull = false;
+        EXPECT_EQ(TransferVerdict(r), DownloadFailure::Incomplete) << kept;
+        r.lastReadFull = true;
+        EXPECT_EQ(TransferVerdict(r), kept ? DownloadFailure::Incomplete : DownloadFailure::EndUnknown) << kept;
+    }
+    r.closedOnRelease = false;
     r.reachedEnd = false;
     EXPECT_EQ(TransferVerdict(r), DownloadFailure::Incomplete);
+}
+
+TEST(TransferVerdict, AnHttpBodyWithoutALengthThatEndsAtOnceIsACutHead) {
+    TransferReport r;
+    r.status = 200;
+    r.reachedEnd = true;
+    EXPECT_EQ(TransferVerdict(r), DownloadFailure::HeaderCut);
+    r.received = 1;
+    EXPECT_EQ(TransferVerdict(r), DownloadFailure::None);
+    r.received = 0;
+    r.announcedLength = L"0";
+    EXPECT_EQ(TransferVerdict(r), DownloadFailure::None) << "a whole empty body";
+    r.announcedLength.reset();
+    r.status = 204;
+    EXPECT_EQ(TransferVerdict(r), DownloadFailure::None) << "no content by definition";
+    r.status.reset();
+    EXPECT_EQ(TransferVerdict(r), DownloadFailure::None) << "an empty ftp file";
+}
+
+TEST(HeadVerdict, ASuccessNeedsAStatusLineAndAHeaderBlock) {
+    struct Case {
+        AnswerHead head;
+        DownloadFailure expected;
+    } cases[] = {
+        {{200, L"HTTP/1.1", L"OK", L"HTTP/1.1 200 OK\r\nServer: x\r\n\r\n"}, DownloadFailure::None},
+        {{200, L"HTTP/1.1", L"OK", L"HTTP/1.1 200 OK\r\n\r\n"}, DownloadFailure::HeaderCut},
+        {{200, L"HTTP/1.0", L"OK", L"HTTP/1.0 200 OK\r\n\r\n"}, DownloadFailure::NotHttp},
+        // Failures say so by their status.
+        {{404, L"HTTP/1.1", L"Not Found", L"HTTP/1.1 404 Not Found\r\n\r\n"}, DownloadFailure::None},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HeadVerdict(c.head), c.expected) << std::string(c.head.rawHeaders.begin(), c.head.rawHeaders.end());
+}
+
+TEST(CertificateProblem, NamesEachFailedCheckInWords) {
+    EXPECT_EQ(CertificateProblem(kErrorInvalidCertificateAuthority, 0), L"the server's certificate is not trusted");
+    EXPECT_EQ(CertificateProblem(kErrorCertificateNameInvalid, 0), L"the certificate is for another name");
+    EXPECT_EQ(CertificateProblem(kErrorCertificateErrors,
+                                 kCertificateAuthorityInvalidFlag | kCertificateDateInvalidFlag | 0x100),
+              L"the server's certificate is not trusted; the certificate has expired or is not yet valid");
+    EXPECT_EQ(CertificateProblem(kErrorCertificateErrors, 0), L"the server's certificate is not valid");
+    EXPECT_EQ(CertificateProblem(12029, kCertificateNameInvalidFlag), std::nullopt) << "cannot connect";
 }
 
 TEST(ParseContentLength, ReadsAnyPlainDecimalThatFitsSixtyFourBits) {
@@ -116,20 +164,20 @@ TEST(TrickleWatch, FailsAPeriodWithTooFewBytesAndForgivesEarlierOnes) {
 
 TEST(ReadSizer, GrowsWhileReadsComeBackQuicklyAndStartsOverAfterASlowOne) {
     ReadSizer sizer(256 * 1024, 20);
-    EXPECT_EQ(sizer.Next(), 0u) << "the first read takes what has arrived";
-    sizer.Took(8192, 0);
-    EXPECT_EQ(sizer.Next(), 16384u);
-    for (int i = 0; i < 10; ++i) sizer.Took(sizer.Next(), 1);
+    EXPECT_EQ(sizer.Next(), 1u) << "the first read waits for one byte";
+    sizer.Took(1, 0);
+    EXPECT_EQ(sizer.Next(), 2u);
+    for (int i = 0; i < 20; ++i) sizer.Took(sizer.Next(), 1);
     EXPECT_EQ(sizer.Next(), 256u * 1024) << "never past the largest read";
     sizer.Took(256 * 1024, 20);
     EXPECT_EQ(sizer.Next(), 256u * 1024) << "exactly quickMs is still quick";
     sizer.Took(256 * 1024, 21);
-    EXPECT_EQ(sizer.Next(), 0u) << "a slow read starts over";
+    EXPECT_EQ(sizer.Next(), 1u) << "a slow read starts over";
     // A trickle that answers each wait quickly only ever doubles what it gave.
-    sizer.Took(1, 5);
-    EXPECT_EQ(sizer.Next(), 2u);
+    sizer.Took(3, 5);
+    EXPECT_EQ(sizer.Next(), 6u);
     sizer.Took(0, 0);
-    EXPECT_EQ(sizer.Next(), 0u) << "an empty read says the body has ended";
+    EXPECT_EQ(sizer.Next(), 1u) << "an empty read says the body has ended";
 }
 
 TEST(TemporaryName, IsRecognisedAndNothingElseIs) {

@@ -1,6 +1,7 @@
 #include "retrieval/download_win.h"
 
 #include <shlwapi.h>
+#include <wincrypt.h>
 
 #include <algorithm>
 #include <atomic>
@@ -8,6 +9,18 @@
 #include "platform/files_win.h"
 #include "platform/message_loop_win.h"
 #include "platform/text.h"
+#include "retrieval/address.h"
+#include "retrieval/file_checks_win.h"
+
+static_assert(kErrorCertificateDateInvalid == ERROR_INTERNET_SEC_CERT_DATE_INVALID);
+static_assert(kErrorCertificateNameInvalid == ERROR_INTERNET_SEC_CERT_CN_INVALID);
+static_assert(kErrorInvalidCertificateAuthority == ERROR_INTERNET_INVALID_CA);
+static_assert(kErrorCertificateErrors == ERROR_INTERNET_SEC_CERT_ERRORS);
+static_assert(kErrorCertificateNoRevocation == ERROR_INTERNET_SEC_CERT_NO_REV);
+static_assert(kErrorCertificateRevocationFailed == ERROR_INTERNET_SEC_CERT_REV_FAILED);
+static_assert(kErrorSecureChannel == ERROR_INTERNET_SECURITY_CHANNEL_ERROR);
+static_assert(kErrorInvalidCertificate == ERROR_INTERNET_SEC_INVALID_CERT);
+static_assert(kErrorCertificateRevoked == ERROR_INTERNET_SEC_CERT_REVOKED);
 
 namespace {
 
@@ -36,9 +49,8 @@ void ApplyLimits(HINTERNET handle, const TransferLimits& limits) {
     InternetSetOptionW(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, &stallMs, sizeof stallMs);
 }
 
-// Whether WinINet closed a request's connection when the request was
-// released: it keeps the connection only after the final chunk of a chunked
-// body, which its reads do not report otherwise.
+// Whether WinINet has closed a request's connection, which tells whether a
+// chunked body was whole (see TransferReport).
 struct ConnectionWatch {
     std::atomic<bool> closed = false;
 };
@@ -58,6 +70,28 @@ std::optional<std::wstring> HeaderText(HINTERNET request, DWORD query) {
     if (!HttpQueryInfoW(request, query, text.data(), &bytes, nullptr)) return std::nullopt;
     text.resize(bytes / sizeof(wchar_t));
     return text;
+}
+
+// The status, version, status text and raw headers; nothing without a status.
+std::optional<AnswerHead> ReadHead(HINTERNET request) {
+    AnswerHead head;
+    DWORD size = sizeof head.status;
+    if (!HttpQueryInfoW(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &head.status, &size, nullptr))
+        return std::nullopt;
+    head.version = HeaderText(request, HTTP_QUERY_VERSION).value_or(L"");
+    head.statusText = HeaderText(request, HTTP_QUERY_STATUS_TEXT).value_or(L"");
+    head.rawHeaders = HeaderText(request, HTTP_QUERY_RAW_HEADERS_CRLF).value_or(L"");
+    return head;
+}
+
+// Whether the answer leaves its connection open for the next request, by
+// the rule WinINet follows.
+bool ConnectionToBeKept(HINTERNET request, const AnswerHead& head) {
+    for (const DWORD query : {HTTP_QUERY_CONNECTION, HTTP_QUERY_PROXY_CONNECTION}) {
+        if (const std::optional<std::wstring> value = HeaderText(request, query))
+            return EqualNoCase(*value, L"Keep-Alive");
+    }
+    return head.version == L"HTTP/1.1";
 }
 
 std::wstring CombineUrl(const std::wstring& base, const std::wstring& relative) {
@@ -97,6 +131,55 @@ std::optional<UrlParts> CrackUrl(const std::wstring& url) {
     return result;
 }
 
+// The host in its IDNA form ("xn--..."); nothing when it has none.
+std::optional<std::wstring> AsciiHost(std::wstring_view host) {
+    if (std::all_of(host.begin(), host.end(), [](wchar_t c) { return c < 0x80; })) return std::wstring(host);
+    const int length = IdnToAscii(0, host.data(), static_cast<int>(host.size()), nullptr, 0);
+    if (length <= 0) return std::nullopt;
+    std::wstring ascii(static_cast<size_t>(length), L'\0');
+    IdnToAscii(0, host.data(), static_cast<int>(host.size()), ascii.data(), length);
+    return ascii;
+}
+
+// The address as a URI, the form WinINet sends as it is: no fragment, the
+// host in its IDNA form, everything else outside ASCII percent-encoded as
+// UTF-8 (WinINet would send it in the code page, or as "?"). Nothing when
+// the host has no IDNA form.
+std::optional<std::wstring> RequestUri(std::wstring_view address) {
+    address = WithoutFragment(address);
+    const std::optional<AddressParts> parts = SplitAddress(address);
+    if (!parts) return PercentEncodeNonAscii(address);
+    const std::optional<std::wstring> host = AsciiHost(parts->host);
+    if (!host) return std::nullopt;
+    std::wstring uri(parts->scheme);
+    if (!parts->userInfo.empty()) uri += PercentEncodeNonAscii(parts->userInfo) + L"@";
+    return uri + *host + std::wstring(parts->port) + PercentEncodeNonAscii(parts->rest);
+}
+
+std::wstring Base64(const std::string& bytes) {
+    const auto* data = reinterpret_cast<const BYTE*>(bytes.data());
+    const DWORD flags = CRYPT_STRING_BASE64 | CRYPT_STRING_NOCRLF;
+    DWORD length = 0;
+    if (!CryptBinaryToStringW(data, static_cast<DWORD>(bytes.size()), flags, nullptr, &length)) return {};
+    std::wstring text(length, L'\0');
+    CryptBinaryToStringW(data, static_cast<DWORD>(bytes.size()), flags, text.data(), &length);
+    text.resize(length);
+    return text;
+}
+
+// The Authorization header for the credentials of an address, sent with the
+// request itself as curl does. WinINet is never given them: it would keep
+// them for every later request to the host, whatever its address.
+std::wstring AuthorizationHeader(const UrlParts& parts) {
+    if (parts.user.empty() && parts.password.empty()) return {};
+    return L"Authorization: Basic " + Base64(BasicCredentials(parts.user + L":" + parts.password)) + L"\r\n";
+}
+
+// Credentials go along a redirect only to the same scheme, host and port.
+bool SameOrigin(const UrlParts& a, const UrlParts& b) {
+    return a.secure == b.secure && a.port == b.port && EqualNoCase(a.host, b.host);
+}
+
 // Writes what arrives into the file; false when the file could not take it
 // or the transfer was abandoned meanwhile.
 using Sink = std::function<bool(const char* data, DWORD size, DWORD& error)>;
@@ -109,18 +192,12 @@ struct CallWatch {
     void Stop() { until = 0; }
 };
 
-// One read of the body: what has arrived (waiting for the first byte only,
-// which the receive timeout bounds), or a watched read of `size` bytes.
+// One read of `size` bytes, watched: the platform's read returns only when
+// it has them all or the body ends.
 bool ReadBody(HINTERNET source, std::vector<char>& buffer, DWORD size, CallWatch& watch, const TransferLimits& limits,
               DWORD& got) {
-    const auto room = static_cast<DWORD>(buffer.size());
-    if (size == 0) {
-        DWORD available = 0;
-        return InternetQueryDataAvailable(source, &available, 0, 0) &&
-               InternetReadFile(source, buffer.data(), std::clamp<DWORD>(available, 1, room), &got);
-    }
     watch.Start(limits.stallMs);
-    const bool read = InternetReadFile(source, buffer.data(), std::min(size, room), &got);
+    const bool read = InternetReadFile(source, buffer.data(), std::min(size, static_cast<DWORD>(buffer.size())), &got);
     watch.Stop();
     return read;
 }
@@ -135,8 +212,9 @@ DownloadFailure StreamBody(HINTERNET source, const Sink& sink, std::vector<char>
     ReadSizer sizer(static_cast<std::uint32_t>(buffer.size()), kQuickReadMs);
     for (;;) {
         DWORD got = 0;
+        const DWORD asked = std::min(sizer.Next(), static_cast<std::uint32_t>(buffer.size()));
         const std::uint64_t start = GetTickCount64();
-        if (!ReadBody(source, buffer, sizer.Next(), watch, limits, got)) {
+        if (!ReadBody(source, buffer, asked, watch, limits, got)) {
             error = GetLastError();
             return IsTimeout(error) ? DownloadFailure::TimedOut : DownloadFailure::Network;
         }
@@ -144,6 +222,7 @@ DownloadFailure StreamBody(HINTERNET source, const Sink& sink, std::vector<char>
             report.reachedEnd = true;
             return DownloadFailure::None;
         }
+        report.lastReadFull = got == asked;
         const std::uint64_t end = GetTickCount64();
         sizer.Took(got, end - start);
         if (!sink(buffer.data(), got, error)) return DownloadFailure::CannotWrite;
@@ -226,10 +305,24 @@ public:
     DWORD error() const { return error_; }
     explicit operator bool() const { return static_cast<bool>(file_); }
 
+    // A write that takes only part of the bytes, as Wine's does on a disk
+    // that fills up, goes on with the rest: the one after it says why.
     bool Write(const char* data, DWORD size, DWORD& error) {
-        DWORD written = 0;
-        if (file_ && WriteFile(file_.get(), data, size, &written, nullptr) && written == size) return true;
-        error = file_ ? GetLastError() : static_cast<DWORD>(ERROR_OPERATION_ABORTED);
+        while (file_ && size > 0) {
+            DWORD written = 0;
+            if (!WriteFile(file_.get(), data, size, &written, nullptr)) {
+                error = GetLastError();
+                return false;
+            }
+            if (written == 0) {
+                error = ERROR_WRITE_FAULT;
+                return false;
+            }
+            data += written;
+            size -= written;
+        }
+        if (file_) return true;
+        error = ERROR_OPERATION_ABORTED;
         return false;
     }
 
@@ -396,13 +489,18 @@ DownloadOutcome Downloader::Download(const std::wstring& address, const std::wst
         outcome.elapsedMs = GetTickCount64() - start;
         return outcome;
     };
-    std::wstring trimmed(TrimBlanks(address));
+    const std::wstring trimmed(TrimBlanks(address));
     const AddressScheme scheme = SchemeOf(trimmed);
     if (scheme == AddressScheme::Unsupported) return finish(Failed(DownloadFailure::UnsupportedAddress));
+    if (HasControlCharacter(trimmed)) return finish(Failed(DownloadFailure::ControlCharacter));
+    const std::optional<std::wstring> uri = scheme == AddressScheme::File ? trimmed : RequestUri(trimmed);
+    if (!uri) return finish(Failed(DownloadFailure::Network, ERROR_INTERNET_INVALID_URL));
     if (IsCancelled()) return finish(Failed(DownloadFailure::Cancelled));
+    // Only a target that is replaced can be the user's to keep.
+    const bool replaces = !nextFreePath;
+    if (replaces && IsReadOnlyFile(targetPath)) return finish(Failed(DownloadFailure::TargetReadOnly));
     SweepStaleTemporariesOnce(targetPath);
-    auto job = std::make_shared<Job>(std::move(trimmed), scheme, targetPath,
-                                     std::uint64_t{limits_.connectMs} + limits_.stallMs);
+    auto job = std::make_shared<Job>(*uri, scheme, targetPath, std::uint64_t{limits_.connectMs} + limits_.stallMs);
     if (!job->temporary) return finish(Failed(DownloadFailure::CannotWrite, job->temporary.error()));
     if (!job->done) return finish(Failed(DownloadFailure::CannotWrite, GetLastError()));
     {
@@ -426,6 +524,10 @@ DownloadOutcome Downloader::Download(const std::wstring& address, const std::wst
         return finish(Failed(DownloadFailure::Cancelled));
     }
     DownloadOutcome outcome = job->outcome;
+    if (outcome.Succeeded() && replaces && outcome.bytes == 0 && HoldsBytes(targetPath))
+        outcome.failure = DownloadFailure::EmptyAnswer;
+    if (outcome.Succeeded() && replaces && IsReadOnlyFile(targetPath))
+        outcome.failure = DownloadFailure::TargetReadOnly;
     if (!outcome.Succeeded()) {
         job->Drop();
     } else if (!job->temporary.MoveTo(targetPath, nextFreePath)) {
@@ -513,7 +615,25 @@ DownloadOutcome Downloader::Failed(DownloadFailure failure, DWORD error) {
                       : IsTimeout(error)                                              ? DownloadFailure::TimedOut
                                                                                       : failure;
     if (error && outcome.failure != DownloadFailure::TimedOut) outcome.errorText = ErrorText(error);
+    if (outcome.failure == DownloadFailure::TimedOut) outcome.stallMs = limits_.stallMs;
     return outcome;
+}
+
+// A request that got no answer: a certificate problem is named in words,
+// and a head that stopped coming counts as the stall it was (WinINet ends
+// the request as aborted once its receive timeout has passed).
+DownloadOutcome Downloader::SendFailed(HINTERNET request, DWORD error, std::uint64_t sendMs) {
+    DWORD flags = 0;
+    DWORD size = sizeof flags;
+    InternetQueryOptionW(request, INTERNET_OPTION_SECURITY_FLAGS, &flags, &size);
+    if (const std::optional<std::wstring> problem = CertificateProblem(error, flags)) {
+        DownloadOutcome outcome = Failed(DownloadFailure::Network);
+        if (outcome.failure == DownloadFailure::Network) outcome.errorText = *problem;
+        return outcome;
+    }
+    if (error == ERROR_INTERNET_CONNECTION_ABORTED && sendMs >= limits_.stallMs)
+        return Failed(DownloadFailure::TimedOut);
+    return Failed(DownloadFailure::Network, error);
 }
 
 DownloadOutcome Downloader::Transfer(Job& job, std::vector<char>& buffer) {
@@ -528,18 +648,21 @@ DownloadOutcome Downloader::Transfer(Job& job, std::vector<char>& buffer) {
 DownloadOutcome Downloader::FetchHttp(Job& job, std::vector<char>& buffer) {
     // Always the server's current file, and nothing left in the cache: the
     // same addresses are fetched again on every run. Redirects are followed
-    // here, so that they can be counted and checked.
+    // here, so that they can be counted and checked, and credentials are
+    // sent here, so that WinINet keeps none.
     constexpr DWORD kFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_KEEP_CONNECTION |
-                             INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_AUTO_REDIRECT;
+                             INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_AUTO_REDIRECT | INTERNET_FLAG_NO_AUTH;
     const wchar_t* acceptAnything[] = {L"*/*", nullptr};
     std::wstring url = job.address;
+    const std::optional<UrlParts> origin = CrackUrl(url);
+    if (!origin) return Failed(DownloadFailure::Network, GetLastError());
+    const std::wstring authorization = AuthorizationHeader(*origin);
     for (int redirects = 0;; ++redirects) {
         job.AwaitAnswer();
         const std::optional<UrlParts> parts = CrackUrl(url);
         if (!parts) return Failed(DownloadFailure::Network, GetLastError());
-        InternetHandle connection(InternetConnectW(
-            Session(), parts->host.c_str(), parts->port, parts->user.empty() ? nullptr : parts->user.c_str(),
-            parts->password.empty() ? nullptr : parts->password.c_str(), INTERNET_SERVICE_HTTP, 0, 0));
+        InternetHandle connection(InternetConnectW(Session(), parts->host.c_str(), parts->port, nullptr, nullptr,
+                                                   INTERNET_SERVICE_HTTP, 0, 0));
         if (!connection) return Failed(DownloadFailure::Network, GetLastError());
         ApplyLimits(connection.get(), limits_);
         ConnectionWatch* watch = job.watches.emplace_back(std::make_unique<ConnectionWatch>()).get();
@@ -549,20 +672,25 @@ DownloadOutcome Downloader::FetchHttp(Job& job, std::vector<char>& buffer) {
                              kFlags | (parts->secure ? INTERNET_FLAG_SECURE : 0), reinterpret_cast<DWORD_PTR>(watch)));
         if (!request) return Failed(DownloadFailure::Network, GetLastError());
         ApplyLimits(request.get(), limits_);
-        if (!HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0))
-            return Failed(DownloadFailure::Network, GetLastError());
+        // Every certificate problem in one error, with the security flags naming them.
+        DWORD errorMask = INTERNET_ERROR_MASK_COMBINED_SEC_CERT;
+        InternetSetOptionW(request.get(), INTERNET_OPTION_ERROR_MASK, &errorMask, sizeof errorMask);
+        const std::wstring headers = SameOrigin(*parts, *origin) ? authorization : L"";
+        const std::uint64_t sendStart = GetTickCount64();
+        if (!HttpSendRequestW(request.get(), headers.empty() ? nullptr : headers.c_str(),
+                              static_cast<DWORD>(headers.size()), nullptr, 0))
+            return SendFailed(request.get(), GetLastError(), GetTickCount64() - sendStart);
         job.watch.Stop();
-        DWORD status = 0;
-        DWORD size = sizeof(status);
-        if (!HttpQueryInfoW(request.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr))
-            return Failed(DownloadFailure::Network, GetLastError());
+        const std::optional<AnswerHead> answer = ReadHead(request.get());
+        if (!answer) return Failed(DownloadFailure::Network, GetLastError());
+        const AnswerHead& head = *answer;
 
-        if (IsRedirectStatus(status)) {
+        if (IsRedirectStatus(head.status)) {
             const std::optional<std::wstring> location = HeaderText(request.get(), HTTP_QUERY_LOCATION);
-            const std::wstring next = location ? CombineUrl(url, *location) : L"";
+            const std::optional<std::wstring> next = RequestUri(location ? CombineUrl(url, *location) : L"");
             DownloadOutcome outcome;
-            outcome.status = status;
-            if (!FollowsRedirect(status, next)) {
+            outcome.status = head.status;
+            if (!next || !FollowsRedirect(head.status, *next)) {
                 outcome.failure = DownloadFailure::RedirectNotFollowed;
                 return outcome;
             }
@@ -570,26 +698,30 @@ DownloadOutcome Downloader::FetchHttp(Job& job, std::vector<char>& buffer) {
                 outcome.failure = DownloadFailure::TooManyRedirects;
                 return outcome;
             }
-            url = next;
+            url = *next;
             continue;
         }
 
+        DownloadOutcome outcome;
+        outcome.status = head.status;
+        outcome.failure = HeadVerdict(head);
+        if (!outcome.Succeeded()) return outcome;
         TransferReport report;
-        report.status = status;
+        report.status = head.status;
         DWORD error = 0;
         DownloadFailure failure = DownloadFailure::None;
-        if (status >= 200 && status <= 299) {
+        if (head.status >= 200 && head.status <= 299) {
             report.announcedLength = HeaderText(request.get(), HTTP_QUERY_CONTENT_LENGTH);
             report.chunked =
                 ContainsNoCase(HeaderText(request.get(), HTTP_QUERY_TRANSFER_ENCODING).value_or(L""), L"chunked");
-            report.serverClosesConnection =
-                ContainsNoCase(HeaderText(request.get(), HTTP_QUERY_CONNECTION).value_or(L""), L"close");
+            report.connectionToBeKept = ConnectionToBeKept(request.get(), head);
             failure = StreamBody(request.get(), job.sink, buffer, limits_, job.watch, report, error);
         }
+        const bool closedBefore = watch->closed;
         request.Close();
-        report.connectionKept = !watch->closed;
-        DownloadOutcome outcome = BodyOutcome(failure, error, report);
-        outcome.status = status;
+        report.closedOnRelease = !closedBefore && watch->closed;
+        outcome = BodyOutcome(failure, error, report);
+        outcome.status = head.status;
         return outcome;
     }
 }

@@ -35,9 +35,20 @@
 // retired, and a new one takes the next transfer; the retired one ends when
 // the platform lets go of its call, and is joined by the destructor.
 //
+// Addresses go out as URIs (see address.h): no fragment, the host in its
+// IDNA form, the rest percent-encoded as UTF-8; one holding a control
+// character is not requested at all. Credentials in an address go in an
+// Authorization header of that request (and of redirects to the same
+// origin) only; WinINet never sees them, so it cannot send them again.
+//
+// Answers: a success needs a status line, a header block and a whole body
+// (see TransferVerdict and HeadVerdict for what WinINet shows of those).
+//
 // Files: a transfer is written to a temporary file beside the target and
 // renamed only when it succeeded, so a failure, a cancel or an abandoned
-// transfer leaves the target as it was and no temporary file behind.
+// transfer leaves the target as it was and no temporary file behind. A
+// read-only target is never replaced, nor a target with bytes by an empty
+// body.
 class Downloader {
 public:
     explicit Downloader(TransferLimits limits = {});
@@ -73,6 +84,7 @@ private:
     DownloadOutcome FetchFtp(Job& job, std::vector<char>& buffer);
     DownloadOutcome BodyOutcome(DownloadFailure failure, DWORD error, const TransferReport& report);
     DownloadOutcome Failed(DownloadFailure failure, DWORD error = 0);
+    DownloadOutcome SendFailed(HINTERNET request, DWORD error, std::uint64_t sendMs);
     bool IsCancelled();
     void SweepStaleTemporariesOnce(const std::wstring& target);
 

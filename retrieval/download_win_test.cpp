@@ -225,9 +225,23 @@ constexpr std::uint64_t kSlackMs = 800;
 
 // In the order of DownloadFailure, for readable messages.
 const char* FailureName(DownloadFailure failure) {
-    static const char* const names[] = {
-        "none",        "unsupported address",   "cannot write",       "network",    "timed out", "too slow",
-        "http status", "redirect not followed", "too many redirects", "incomplete", "cancelled"};
+    static const char* const names[] = {"none",
+                                        "unsupported address",
+                                        "control character",
+                                        "cannot write",
+                                        "target read-only",
+                                        "network",
+                                        "timed out",
+                                        "too slow",
+                                        "http status",
+                                        "redirect not followed",
+                                        "too many redirects",
+                                        "not http",
+                                        "header cut",
+                                        "incomplete",
+                                        "end unknown",
+                                        "empty answer",
+                                        "cancelled"};
     const auto i = static_cast<size_t>(failure);
     return i < std::size(names) ? names[i] : "?";
 }
@@ -265,7 +279,7 @@ TEST(Downloader, NoBadAnswerEverReplacesAGoodFileAndNoneHangs) {
         {server.UnreachableUrl("/a.txt"), std::nullopt, DownloadFailure::Network},
         {L"127.0.0.1/a.txt", std::nullopt, DownloadFailure::UnsupportedAddress},
         {FileUrl(sources / L"nothing.txt"), std::nullopt, DownloadFailure::None},
-        {server.Url("/silent"), TestAnswer::Silent(), DownloadFailure::TimedOut, DownloadFailure::Network},
+        {server.Url("/silent"), TestAnswer::Silent(), DownloadFailure::TimedOut},
         {server.Url("/stalled-head"), TestAnswer::HeadStalls(20), DownloadFailure::TimedOut},
         {server.Url("/trickling-head"), TestAnswer::HeadTrickles(40), DownloadFailure::TimedOut},
         {server.Url("/stalled-body"), TestAnswer::BodyStalls(Bytes(10'000), 100), DownloadFailure::TimedOut},
@@ -302,6 +316,9 @@ TEST(Downloader, NoBadAnswerEverReplacesAGoodFileAndNoneHangs) {
             }
             EXPECT_LT(outcome.elapsedMs, kTestTransferLimits.connectMs + kTestTransferLimits.stallMs + kSlackMs)
                 << what;
+            if (outcome.failure == DownloadFailure::TimedOut) {
+                EXPECT_EQ(OutcomeText(outcome), L"timed out (no data for 1 s)") << what;
+            }
             EXPECT_EQ(Content(target), existing ? "good file" : "<no file>") << what;
             EXPECT_EQ(FolderListing(folder.path()), existing ? "data.bin " : "") << what;
         }
@@ -365,6 +382,197 @@ TEST(Downloader, CancelEndsAStalledTransferAtOnceAndItsTemporaryFileGoes) {
     EXPECT_EQ(server.Requests("/later"), 0);
     EXPECT_EQ(Content(folder / L"data.bin"), "good file");
     EXPECT_EQ(FolderListing(folder.path()), "data.bin ");
+}
+
+// The head and the start of a chunked body that a server means to close after.
+std::string ClosingChunkedHead() {
+    return "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\n";
+}
+
+// Answers no sound server gives, each written as it stands and then cut off:
+// none replaces a good file, none leaves a temporary file, and each says why.
+TEST(Downloader, BrokenAnswersKeepTheGoodFileAndSayWhy) {
+    TestHttpServer server;
+    const std::string binary("\0\0\x01\x14\x0a\x14\xff\xfe\x80garbage", 16);
+    const std::string secondChunkCut = ChunkedBytes({Bytes(100)}, false) + "64\r\n" + Bytes(50);
+    const struct Case {
+        const char* path;
+        TestAnswer answer;
+        const wchar_t* words;
+    } cases[] = {
+        {"/cut-head", TestAnswer::Raw("HTTP/1.1 200 OK\r\nContent-Type: text/pl"),
+         L"the answer ended inside its header block"},
+        {"/cut-later-header", TestAnswer::Raw("HTTP/1.1 200 OK\r\nServer: test\r\nContent-Type: text/pl"),
+         L"the answer ended inside its header block"},
+        {"/not-http", TestAnswer::Raw("SSH-2.0-OpenSSH_9.2p1 Debian-2\r\n" + binary),
+         L"not an HTTP answer (no status line)"},
+        {"/chunked-close-cut", TestAnswer::Raw(ClosingChunkedHead() + secondChunkCut), L"incomplete body, HTTP 200"},
+        {"/empty", TestAnswer::Body(""), L"empty answer, kept the previous file"},
+    };
+    for (const Case& c : cases) server.Serve(c.path, c.answer);
+    Downloader downloader(kTestTransferLimits);
+    for (const Case& c : cases) {
+        TempFolder folder;
+        const std::wstring target = folder / L"data.bin";
+        ASSERT_TRUE(ReplaceFileContent(target, "good file"));
+        const DownloadOutcome outcome = downloader.Download(server.Url(c.path), target);
+        EXPECT_EQ(OutcomeText(outcome), c.words) << c.path;
+        EXPECT_TRUE(SameBytes(Content(target), "good file")) << c.path;
+        EXPECT_EQ(FolderListing(folder.path()), "data.bin ") << c.path;
+        EXPECT_EQ(server.Requests(c.path), 1) << c.path;
+    }
+}
+
+// Whole chunked bodies after which the server closes, of lengths that end
+// the last read short of full, and one that arrives a piece at a time.
+TEST(Downloader, TakesAChunkedBodyWholeWhenItsFinalChunkCameBeforeTheClose) {
+    TestHttpServer server;
+    const std::string small = Bytes(1000);
+    const std::string large = Bytes(600'000);
+    std::vector<std::string> pieces;
+    for (size_t at = 0; at < large.size(); at += 7000) pieces.push_back(large.substr(at, 7000));
+    server.Serve("/small", TestAnswer::Raw(ClosingChunkedHead() + ChunkedBytes({small}, true)));
+    server.Serve("/large", TestAnswer::Raw(ClosingChunkedHead() + ChunkedBytes(pieces, true)));
+    TestAnswer slowly = TestAnswer::Raw(ClosingChunkedHead() + ChunkedBytes({small.substr(0, 300)}, true));
+    slowly.pieceBytes = 40;
+    slowly.pauseMs = 5;
+    server.Serve("/slowly", slowly);
+    Downloader downloader(kTestTransferLimits);
+    for (const auto& [path, body] :
+         {std::pair{"/small", small}, {"/large", large}, {"/slowly", small.substr(0, 300)}}) {
+        TempFolder folder;
+        const DownloadOutcome outcome = downloader.Download(server.Url(path), folder / L"out.bin");
+        EXPECT_EQ(OutcomeText(outcome), L"OK, HTTP 200") << path;
+        EXPECT_TRUE(SameBytes(Content(folder / L"out.bin"), body)) << path;
+    }
+}
+
+TEST(Downloader, KeepsAReadOnlyTargetWithoutAsking) {
+    TestHttpServer server;
+    server.Serve("/a.txt", TestAnswer::Body("new"));
+    TempFolder folder;
+    const std::wstring target = folder / L"a.txt";
+    ASSERT_TRUE(ReplaceFileContent(target, "keep me"));
+    ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    Downloader downloader(kTestTransferLimits);
+    EXPECT_EQ(OutcomeText(downloader.Download(server.Url("/a.txt"), target)), L"target is read-only");
+    EXPECT_EQ(server.Requests("/a.txt"), 0);
+    EXPECT_EQ(Content(target), "keep me");
+    EXPECT_EQ(FolderListing(folder.path()), "a.txt ");
+    // Made read-only while the transfer is on.
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    server.Serve("/a.txt", TestAnswer::Held("new", 1));
+    Ticker ticker([&] {
+        if (!server.Holding("/a.txt")) return true;
+        SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY);
+        server.Release("/a.txt");
+        return false;
+    });
+    EXPECT_EQ(OutcomeText(downloader.Download(server.Url("/a.txt"), target)), L"target is read-only");
+    EXPECT_EQ(Content(target), "keep me");
+    EXPECT_EQ(FolderListing(folder.path()), "a.txt ");
+}
+
+std::string RequestTargetOf(const TestHttpServer& server, size_t index) {
+    const std::vector<ReceivedRequest> received = server.Received();
+    return index < received.size() ? received[index].Target() : "<no request>";
+}
+
+TEST(Downloader, SendsEachAddressAsAUri) {
+    TestHttpServer server;
+    server.Serve("/f/%E6%97%A5.txt", TestAnswer::Body("nichi"));
+    server.Serve("/n/frag.txt", TestAnswer::Body("fragment"));
+    server.Serve("/q?x=%C3%A9", TestAnswer::Body("query"));
+    const struct Case {
+        std::wstring address;
+        std::string target;
+        std::string body;
+    } cases[] = {
+        {server.Url("") + L"/f/\u65E5.txt", "/f/%E6%97%A5.txt", "nichi"},
+        {server.Url("/f/%E6%97%A5.txt"), "/f/%E6%97%A5.txt", "nichi"},
+        {server.Url("/n/frag.txt#top"), "/n/frag.txt", "fragment"},
+        {server.Url("/q?x=") + L"\u00E9", "/q?x=%C3%A9", "query"},
+    };
+    Downloader downloader(kTestTransferLimits);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        TempFolder folder;
+        EXPECT_TRUE(downloader.Download(c.address, folder / L"out").Succeeded()) << c.target;
+        EXPECT_EQ(RequestTargetOf(server, i), c.target);
+        EXPECT_EQ(Content(folder / L"out"), c.body) << c.target;
+    }
+    // A lone CR would end the request line and start a header of its own.
+    TempFolder folder;
+    const DownloadOutcome outcome =
+        downloader.Download(server.Url("/n/inj2.txt") + L"\rX-Injected: yes", folder / L"out");
+    EXPECT_EQ(OutcomeText(outcome), L"address holds a control character");
+    EXPECT_EQ(server.Received().size(), std::size(cases));
+}
+
+TEST(Downloader, SendsCredentialsOnlyWithTheAddressTheyCameIn) {
+    TestHttpServer server;
+    server.Serve("/private", TestAnswer::BasicAuth("user:p@ss w\xC3\xB6rd", "secret"));
+    server.Serve("/moved", TestAnswer::Redirect(302, "/private"));
+    server.Serve("/public", TestAnswer::Body("public"));
+    const std::wstring withCredentials = L"http://user:p%40ss%20w\u00F6rd@" + server.Url("/moved").substr(7);
+    TempFolder folder;
+    {
+        Downloader downloader(kTestTransferLimits);
+        EXPECT_EQ(OutcomeText(downloader.Download(withCredentials, folder / L"private")), L"OK, HTTP 200");
+        EXPECT_EQ(Content(folder / L"private"), "secret");
+        EXPECT_TRUE(downloader.Download(server.Url("/public"), folder / L"public").Succeeded());
+        EXPECT_EQ(OutcomeText(downloader.Download(server.Url("/private"), folder / L"private")), L"failed, HTTP 401");
+    }
+    // A later run, with a downloader of its own, in the same process.
+    Downloader later(kTestTransferLimits);
+    EXPECT_TRUE(later.Download(server.Url("/public"), folder / L"public").Succeeded());
+    // Each request's target, and whether it carried an Authorization header.
+    std::vector<std::pair<std::string, bool>> seen;
+    for (const ReceivedRequest& request : server.Received())
+        seen.emplace_back(request.Target(), request.Header("Authorization").has_value());
+    const std::vector<std::pair<std::string, bool>> expected = {
+        {"/moved", true}, {"/private", true}, {"/public", false}, {"/private", false}, {"/public", false}};
+    EXPECT_EQ(seen, expected);
+}
+
+// Points the prefix's proxy setting at the test server for as long as it lives.
+class ProxyThrough {
+public:
+    explicit ProxyThrough(const std::wstring& server) {
+        RegCreateKeyExW(HKEY_CURRENT_USER, kInternetSettings, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
+                        nullptr);
+        DWORD enable = 1;
+        RegSetValueExW(key_, L"ProxyEnable", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&enable), sizeof enable);
+        RegSetValueExW(key_, L"ProxyServer", 0, REG_SZ, reinterpret_cast<const BYTE*>(server.c_str()),
+                       static_cast<DWORD>((server.size() + 1) * sizeof(wchar_t)));
+    }
+    ProxyThrough(const ProxyThrough&) = delete;
+    ProxyThrough& operator=(const ProxyThrough&) = delete;
+    ~ProxyThrough() {
+        RegDeleteValueW(key_, L"ProxyEnable");
+        RegDeleteValueW(key_, L"ProxyServer");
+        RegCloseKey(key_);
+    }
+
+private:
+    static constexpr wchar_t kInternetSettings[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+    HKEY key_ = nullptr;
+};
+
+// Through a proxy the whole address goes in the request line, so the test
+// server sees the host as it was sent, although no such host exists.
+TEST(Downloader, SendsAHostOutsideAsciiInItsIdnaForm) {
+    TestHttpServer server;
+    server.Serve("http://xn--bcher-kva.example:80/f/%E6%97%A5.txt", TestAnswer::Body("books"));
+    const std::wstring proxy = server.Url("");
+    const ProxyThrough through(proxy.substr(7));
+    Downloader downloader(kTestTransferLimits);
+    TempFolder folder;
+    const DownloadOutcome outcome =
+        downloader.Download(L"http://b\u00FCcher.example/f/\u65E5.txt#part", folder / L"out");
+    EXPECT_EQ(OutcomeText(outcome), L"OK, HTTP 200");
+    EXPECT_EQ(RequestTargetOf(server, 0), "http://xn--bcher-kva.example:80/f/%E6%97%A5.txt");
+    EXPECT_EQ(Content(folder / L"out"), "books");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "platform/text.h"
 #include "platform/text_win.h"
+#include "retrieval/file_checks_win.h"
 #include "retrieval/queue_text.h"
 
 namespace {
@@ -120,5 +121,7 @@ FileResult ReadListFile(const std::wstring& path, ListFileContent& content) {
 }
 
 FileResult WriteListFile(const std::wstring& path, const std::wstring& text, ListFileEncoding fallback) {
+    // Windows would refuse to replace it in the same words.
+    if (IsReadOnlyFile(path)) return {ERROR_ACCESS_DENIED};
     return ReplaceFileContent(path, EncodeListFile(text, fallback));
 }

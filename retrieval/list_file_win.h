@@ -36,4 +36,5 @@ size_t UnreadableLines(const ListFileContent& content);
 std::string EncodeListFile(const std::wstring& text, ListFileEncoding fallback);
 
 FileResult ReadListFile(const std::wstring& path, ListFileContent& content);
+// A read-only list file is kept: the write fails as access denied.
 FileResult WriteListFile(const std::wstring& path, const std::wstring& text, ListFileEncoding fallback);

@@ -51,6 +51,11 @@ bool IsPlainFileName(const std::wstring& name) {
     return !name.empty() && name != L"." && name != L".." && name.find_first_of(L"\\/:") == std::wstring::npos;
 }
 
+bool FileNameTooLong(const std::wstring& path) {
+    const size_t separator = path.find_last_of(L"\\/");
+    return path.size() - (separator == std::wstring::npos ? 0 : separator + 1) > kMaxFileNameLength;
+}
+
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
     return CollapseBackslashes(folder + L"\\" + name);
 }

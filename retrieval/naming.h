@@ -38,6 +38,13 @@ std::optional<std::wstring> TargetPath(const NamingRequest& request);
 // not "." or "..", so that files stay in the chosen folder.
 bool IsPlainFileName(const std::wstring& name);
 
+// The longest file name the file system takes, in UTF-16 units; a longer
+// one fails as "file not found", which would say nothing to the user.
+inline constexpr size_t kMaxFileNameLength = 255;
+
+// True when the last component of the path is longer than that.
+bool FileNameTooLong(const std::wstring& path);
+
 // "dd_mm_yy-hh_nn_ss"
 std::wstring DateTimeStamp(const LocalTime& time);
 

@@ -57,6 +57,13 @@ TEST(JoinPath, CollapsesDoubledBackslashesOncePerPair) {
     EXPECT_EQ(JoinPath(L"\\\\server\\share", L"a"), L"\\server\\share\\a");
 }
 
+TEST(FileNameTooLong, CountsOnlyTheLastComponent) {
+    const std::wstring longest(kMaxFileNameLength, L'a');
+    EXPECT_FALSE(FileNameTooLong(L"C:\\" + std::wstring(300, L'd') + L"\\" + longest));
+    EXPECT_TRUE(FileNameTooLong(L"C:\\Downloads\\" + longest + L"a"));
+    EXPECT_TRUE(FileNameTooLong(longest + L"a"));
+}
+
 TEST(CustomName, TakesThePlainNameThenTheSmallestFreeSerial) {
     using Taken = std::function<bool(const std::wstring&)>;
     const auto files = [](std::set<std::wstring> names) {

@@ -1,9 +1,11 @@
 #include "retrieval/test_http_server_win.h"
 
+#include <wincrypt.h>
 #include <ws2tcpip.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 
 namespace {
 
@@ -11,6 +13,7 @@ namespace {
 constexpr long kPollMs = 20;
 // A stalled answer gives up after this long, so nothing outlives a broken test for good.
 constexpr DWORD kStallLimitMs = 60000;
+constexpr char kRealm[] = "durnwick test";
 
 const char* Reason(int status) {
     switch (status) {
@@ -22,6 +25,8 @@ const char* Reason(int status) {
         return "Found";
     case 304:
         return "Not Modified";
+    case 401:
+        return "Unauthorized";
     case 307:
         return "Temporary Redirect";
     case 404:
@@ -57,6 +62,31 @@ SOCKET BoundLoopbackSocket(unsigned short& port) {
 }
 
 std::wstring Widen(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+std::string Base64(const std::string& bytes) {
+    const auto* data = reinterpret_cast<const BYTE*>(bytes.data());
+    const DWORD flags = CRYPT_STRING_BASE64 | CRYPT_STRING_NOCRLF;
+    DWORD length = 0;
+    CryptBinaryToStringA(data, static_cast<DWORD>(bytes.size()), flags, nullptr, &length);
+    std::string text(length, '\0');
+    CryptBinaryToStringA(data, static_cast<DWORD>(bytes.size()), flags, text.data(), &length);
+    text.resize(length);
+    return text;
+}
+
+// "GET /path HTTP/1.1" CR LF, then "Name: value" lines, up to the blank line.
+ReceivedRequest ParseHead(const std::string& head) {
+    ReceivedRequest request;
+    size_t start = 0;
+    for (size_t end; (end = head.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        std::string line = head.substr(start, end - start);
+        if (start == 0)
+            request.line = std::move(line);
+        else
+            request.headers.push_back(std::move(line));
+    }
+    return request;
+}
 
 }  // namespace
 
@@ -133,6 +163,44 @@ TestAnswer TestAnswer::Chunked(std::string body) {
     return a;
 }
 
+TestAnswer TestAnswer::Raw(std::string bytes) {
+    TestAnswer a;
+    a.raw = std::move(bytes);
+    return a;
+}
+
+TestAnswer TestAnswer::BasicAuth(std::string credentials, std::string body) {
+    TestAnswer a = Body(std::move(body));
+    a.basicCredentials = std::move(credentials);
+    return a;
+}
+
+std::string ChunkedBytes(const std::vector<std::string>& pieces, bool finalChunk) {
+    std::string bytes;
+    for (const std::string& piece : pieces) {
+        char length[20];
+        snprintf(length, sizeof length, "%zx\r\n", piece.size());
+        bytes += length + piece + "\r\n";
+    }
+    return finalChunk ? bytes + "0\r\n\r\n" : bytes;
+}
+
+std::string ReceivedRequest::Target() const {
+    const size_t start = line.find(' ') + 1;
+    return line.substr(start, line.find(' ', start) - start);
+}
+
+std::optional<std::string> ReceivedRequest::Header(const std::string& name) const {
+    for (const std::string& header : headers) {
+        if (header.size() > name.size() && header[name.size()] == ':' &&
+            _strnicmp(header.c_str(), name.c_str(), name.size()) == 0) {
+            const size_t value = header.find_first_not_of(' ', name.size() + 1);
+            return value == std::string::npos ? "" : header.substr(value);
+        }
+    }
+    return std::nullopt;
+}
+
 TestHttpServer::TestHttpServer() {
     WSADATA data;
     WSAStartup(MAKEWORD(2, 2), &data);
@@ -192,6 +260,11 @@ int TestHttpServer::Connections() const {
     return connections_;
 }
 
+std::vector<ReceivedRequest> TestHttpServer::Received() const {
+    std::lock_guard lock(mutex_);
+    return received_;
+}
+
 std::wstring TestHttpServer::Url(const std::string& path) const {
     return L"http://127.0.0.1:" + std::to_wstring(port_) + Widen(path);
 }
@@ -239,11 +312,9 @@ void TestHttpServer::Converse(SOCKET client) {
             received.append(chunk, got);
             continue;
         }
-        // "GET /path HTTP/1.1"
-        const size_t start = received.find(' ') + 1;
-        const std::string path = received.substr(start, received.find(' ', start) - start);
+        const ReceivedRequest request = ParseHead(received.substr(0, end + 2));
         received.erase(0, end + 4);
-        if (!Answer(client, path)) break;
+        if (!Answer(client, request)) break;
     }
     {
         std::lock_guard lock(mutex_);
@@ -252,12 +323,26 @@ void TestHttpServer::Converse(SOCKET client) {
     closesocket(client);
 }
 
-bool TestHttpServer::Answer(SOCKET client, const std::string& path) {
+bool TestHttpServer::Answer(SOCKET client, const ReceivedRequest& request) {
+    const std::string path = request.Target();
     TestAnswer answer = TestAnswer::Status(404);
     {
         std::lock_guard lock(mutex_);
         ++requests_[path];
+        received_.push_back(request);
         if (const auto found = answers_.find(path); found != answers_.end()) answer = found->second;
+    }
+    if (answer.raw) {
+        const size_t piece = answer.pieceBytes ? answer.pieceBytes : answer.raw->size();
+        for (size_t offset = 0; offset < answer.raw->size() && !stopping_; offset += piece) {
+            if (offset) Sleep(answer.pauseMs);
+            if (!SendAll(client, answer.raw->data() + offset, std::min(piece, answer.raw->size() - offset))) break;
+        }
+        return false;
+    }
+    if (answer.basicCredentials && request.Header("Authorization") != "Basic " + Base64(*answer.basicCredentials)) {
+        answer = TestAnswer::Status(401);
+        answer.headers.push_back(std::string("WWW-Authenticate: Basic realm=\"") + kRealm + "\"");
     }
     std::string head = "HTTP/1.1 " + std::to_string(answer.status) + " " + Reason(answer.status) +
                        "\r\nContent-Type: application/octet-stream\r\n";

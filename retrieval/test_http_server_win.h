@@ -45,6 +45,12 @@ struct TestAnswer {
     DWORD headPauseMs = 0;
     // After the first piece of the body nothing more is sent until the server stops.
     bool bodyStalls = false;
+    // Written byte for byte in place of an answer (in pieces when pieceBytes
+    // is set), then the connection is closed: for answers no sound server gives.
+    std::optional<std::string> raw;
+    // "user:password": without these Basic credentials the request gets a 401
+    // with a Basic challenge.
+    std::optional<std::string> basicCredentials;
 
     static TestAnswer Body(std::string body);
     static TestAnswer Status(int status);
@@ -58,6 +64,21 @@ struct TestAnswer {
     static TestAnswer BodyStalls(std::string body, size_t sentFirst);
     static TestAnswer Redirect(int status, const std::string& location);
     static TestAnswer Chunked(std::string body);
+    static TestAnswer Raw(std::string bytes);
+    static TestAnswer BasicAuth(std::string credentials, std::string body);
+};
+
+// A chunked body as it goes on the wire, each piece one chunk, with the final
+// empty chunk or without it.
+std::string ChunkedBytes(const std::vector<std::string>& pieces, bool finalChunk);
+
+// A request as the server read it.
+struct ReceivedRequest {
+    std::string line;                  // "GET /path HTTP/1.1"
+    std::vector<std::string> headers;  // "Name: value", in order
+    std::string Target() const;        // "/path"
+    // The value of the first header of that name (in any case).
+    std::optional<std::string> Header(const std::string& name) const;
 };
 
 // A small HTTP/1.1 server on a free loopback port, running in threads of the
@@ -82,6 +103,8 @@ public:
     bool Holding(const std::string& path) const;
     int Requests(const std::string& path) const;
     int Connections() const;
+    // Every request so far, in the order they came.
+    std::vector<ReceivedRequest> Received() const;
 
     std::wstring Url(const std::string& path) const;
     // An address on a loopback port that is taken but where nobody listens.
@@ -90,7 +113,7 @@ public:
 private:
     void AcceptConnections();
     void Converse(SOCKET client);
-    bool Answer(SOCKET client, const std::string& path);
+    bool Answer(SOCKET client, const ReceivedRequest& request);
     bool SendBody(SOCKET client, const std::string& path, const TestAnswer& answer);
     bool WaitUntilReadable(SOCKET s);
     void WaitForRelease(const std::string& path, DWORD limitMs);
@@ -105,6 +128,7 @@ private:
     std::condition_variable released_;
     std::map<std::string, TestAnswer> answers_;
     std::map<std::string, int> requests_;
+    std::vector<ReceivedRequest> received_;
     std::set<std::string> releasedPaths_;
     std::multiset<std::string> holdingPaths_;
     std::set<SOCKET> clients_;

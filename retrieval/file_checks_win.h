@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+// What is checked about a file before it is replaced.
+
+// The read-only attribute is the user saying "keep this". Windows refuses
+// to replace such a file, but under Wine, where the process may be root,
+// the replace goes through, so the attribute is looked at first.
+bool IsReadOnlyFile(const std::wstring& path);
+
+// A file that exists and is not empty.
+bool HoldsBytes(const std::wstring& path);
