@@ -6,12 +6,12 @@
 #include <optional>
 
 #include "app/resources.h"
+#include "app/spinner.h"
 #include "controls/buttons/bag_resource_win.h"
 #include "platform/screen_win.h"
 #include "platform/text.h"
 #include "platform/twips.h"
 #include "platform/wine_fonts_win.h"
-#include "retrieval/schedule.h"
 
 namespace {
 

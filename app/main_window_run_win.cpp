@@ -3,11 +3,11 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include "app/run_texts.h"
 #include "platform/message_loop_win.h"
 #include "retrieval/address.h"
-#include "retrieval/folder_win.h"
+#include "retrieval/file_checks_win.h"
 #include "retrieval/naming_win.h"
-#include "retrieval/queue_text.h"
 #include "retrieval/run_log_win.h"
 #include "retrieval/schedule.h"
 

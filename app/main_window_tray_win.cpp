@@ -1,8 +1,8 @@
 #include "app/main_window_win.h"
 
 #include "app/resources.h"
+#include "app/run_texts.h"
 #include "platform/handles_win.h"
-#include "retrieval/run_log.h"
 
 namespace {
 
