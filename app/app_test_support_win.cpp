@@ -27,13 +27,14 @@ void CALLBACK DialogWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
             GetClassNameW(window, className, 32);
             if (wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window) || !active_) return TRUE;
             if (active_->answer_ && active_->answer_(window)) return TRUE;
-            ClosedDialog dialog{TextOf(window), L""};
+            ClosedDialog dialog{WindowText(window), L""};
             EnumChildWindows(
                 window,
                 [](HWND child, LPARAM text) -> BOOL {
                     wchar_t childClass[32] = {};
                     GetClassNameW(child, childClass, 32);
-                    if (_wcsicmp(childClass, L"Static") == 0) *reinterpret_cast<std::wstring*>(text) += TextOf(child);
+                    if (_wcsicmp(childClass, L"Static") == 0)
+                        *reinterpret_cast<std::wstring*>(text) += WindowText(child);
                     return TRUE;
                 },
                 reinterpret_cast<LPARAM>(&dialog.text));
@@ -136,12 +137,6 @@ void SetClipboardText(HWND owner, const std::wstring& text) {
         // The clipboard owns the memory once it has taken it.
         if (SetClipboardData(CF_UNICODETEXT, memory.get())) static_cast<void>(memory.release());
     }
-}
-
-std::wstring TextOf(HWND control) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 std::wstring Panel(frmMain& form, int panel) {

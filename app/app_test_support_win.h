@@ -10,6 +10,7 @@
 
 #include "app/main_window_win.h"
 #include "platform/files_win.h"
+#include "platform/window_text_win.h"
 #include "retrieval/test_http_server_win.h"
 
 // A dialog that the watcher closed: its title and the texts of its statics.
@@ -97,7 +98,6 @@ void BringToFront(frmMain& form);
 // A left click of the real mouse in the middle of the control.
 void ClickWithMouse(HWND control);
 void SetClipboardText(HWND owner, const std::wstring& text);
-std::wstring TextOf(HWND control);
 std::wstring Panel(frmMain& form, int panel);
 std::vector<std::wstring> Queue(frmMain& form);
 int Progress(frmMain& form);

@@ -32,7 +32,7 @@ protected:
     }
     void StartAndRun() {
         Click(*form_, idCmdAction);
-        ASSERT_EQ(TextOf(form_->Control(idCmdAction)), L"&STOP");
+        ASSERT_EQ(WindowText(form_->Control(idCmdAction)), L"&STOP");
         form_->tmrAutoUpdater_Timer();
     }
     std::string Downloaded(const std::wstring& name) const { return FileBytes(downloads_ / name); }

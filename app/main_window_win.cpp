@@ -12,6 +12,7 @@
 #include "platform/screen_win.h"
 #include "platform/text.h"
 #include "platform/twips.h"
+#include "platform/window_text_win.h"
 #include "retrieval/list_file_win.h"
 #include "retrieval/queue_text.h"
 #include "retrieval/schedule.h"
@@ -417,12 +418,7 @@ std::wstring frmMain::PanelText(int panel) const {
     return text;
 }
 
-std::wstring frmMain::Text(ControlId id) const {
-    HWND control = Control(id);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::wstring frmMain::Text(ControlId id) const { return WindowText(Control(id)); }
 
 void frmMain::SetText(ControlId id, const std::wstring& text) {
     // Like a user edit, a change raises the box's change handler; an equal text does not.

@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, ListFileFillsTheQueueAtStartWithoutBlankEntries) {
     EXPECT_TRUE(Queue(form).empty());
     frmMain& again = Restart();
     EXPECT_EQ(Queue(again), (Entries{L"http://a/1", L"http://b/2"}));
-    EXPECT_EQ(TextOf(again.Control(idTxtURLs)), L"http://a/1\r\nhttp://b/2\r\n");
+    EXPECT_EQ(WindowText(again.Control(idTxtURLs)), L"http://a/1\r\nhttp://b/2\r\n");
 }
 
 // Held open by another program, or kept read-only by the user.
@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, StartRefusesInOrderThenArmsAndStopDisarms) {
     SetWindowTextW(form.Control(idTxtPath), env_.folder().path().c_str());
     const ControlId locked[] = {idVScroll1, idCmdAdd, idCmdBrowse, idCmdClear, idCmdPaste};
     Click(form, idCmdAction);
-    EXPECT_EQ(TextOf(form.Control(idCmdAction)), L"&STOP");
+    EXPECT_EQ(WindowText(form.Control(idCmdAction)), L"&STOP");
     EXPECT_EQ(Panel(form, 1), L"Downloading in 3 min(s).");
     EXPECT_TRUE(form.ScheduleTimerEnabled());
     for (ControlId id : locked) EXPECT_FALSE(IsWindowEnabled(form.Control(id))) << id;
@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, StartRefusesInOrderThenArmsAndStopDisarms) {
     EXPECT_EQ(Panel(form, 1), L"Downloading in 2 min(s).");
 
     Click(form, idCmdAction);
-    EXPECT_EQ(TextOf(form.Control(idCmdAction)), L"&START");
+    EXPECT_EQ(WindowText(form.Control(idCmdAction)), L"&START");
     EXPECT_EQ(Panel(form, 1), L"idle");
     EXPECT_FALSE(form.ScheduleTimerEnabled());
     for (ControlId id : locked) EXPECT_TRUE(IsWindowEnabled(form.Control(id))) << id;
@@ -176,16 +176,16 @@ TEST_F(MainWindowTest, EveryChoiceIsStoredAsItChangesAndSurvivesARestart) {
 
     frmMain& again = Restart();
     EXPECT_TRUE(Ticked(again, idOptCustom));
-    EXPECT_EQ(TextOf(again.Control(idTxtCustomName)), L"da");
+    EXPECT_EQ(WindowText(again.Control(idTxtCustomName)), L"da");
     EXPECT_FALSE(Ticked(again, idChkPlaySound));
     EXPECT_EQ(GetScrollPos(again.Control(idVScroll1), SB_CTL), -5);
-    EXPECT_EQ(TextOf(again.Control(idTxtPath)), L"E:\\files");
+    EXPECT_EQ(WindowText(again.Control(idTxtPath)), L"E:\\files");
 
     // An empty name is a name; a number out of range is brought in and stored so.
     Type(idTxtCustomName, L"");
     env_.StoreSetting(kOptionsSection, L"AutoDownloadInterval", L"99");
     frmMain& third = Restart();
-    EXPECT_EQ(TextOf(third.Control(idTxtCustomName)), L"");
+    EXPECT_EQ(WindowText(third.Control(idTxtCustomName)), L"");
     EXPECT_EQ(GetScrollPos(third.Control(idVScroll1), SB_CTL), -60);
     EXPECT_EQ(env_.Setting(kOptionsSection, L"AutoDownloadInterval"), L"60");
 }
@@ -293,7 +293,7 @@ TEST(EveryByteListFile, StartsAndShowsItsText) {
 
     const ListFileContent content = DecodeListFile(bytes);
     const std::wstring text = LoadedText(content);
-    EXPECT_EQ(TextOf(form.Control(idTxtURLs)), text);
+    EXPECT_EQ(WindowText(form.Control(idTxtURLs)), text);
     EXPECT_EQ(Queue(form), NonEmptyLines(text));
     EXPECT_EQ(Queue(form).size(), AllReadable(content) ? 3u : 2u);
     EXPECT_EQ(dialogs.closed().size(), AllReadable(content) ? 0u : 1u);
