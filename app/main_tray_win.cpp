@@ -1,4 +1,4 @@
-#include "app/main_window_win.h"
+#include "app/main_tray_win.h"
 
 #include "app/resources.h"
 #include "app/run_texts.h"
@@ -10,7 +10,6 @@ constexpr wchar_t kTrayTipAtLoad[] = L"Durnwick - version 2.0";
 constexpr wchar_t kTrayTipPrefix[] = L"Durnwick - ";
 constexpr wchar_t kBalloonTitle[] = L"Durnwick";
 constexpr long kInformationBalloon = 1;
-constexpr int kRightButton = 2;
 
 // "Short date, a blank, long time" in the user's own formats.
 std::wstring GeneralDateNow() {
@@ -23,58 +22,37 @@ std::wstring GeneralDateNow() {
 
 }  // namespace
 
-void frmMain::ConnectTray() {
+void MainTray::Connect(std::function<void()> mouseMove, std::function<void(int button)> mouseUp,
+                       std::function<void()> doubleClick) {
     const int size = GetSystemMetrics(SM_CXSMICON);
     stSysTray_.TrayIcon(Icon(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON, size, size, 0))));
-    stSysTray_.MouseMouse = [this](int, int) { stSysTray_MouseMouse(); };
-    stSysTray_.MouseUp = [this](int button, int, int, int) { stSysTray_MouseUp(button); };
-    stSysTray_.DblClick = [this](int) { stSysTray_DblClick(); };
+    stSysTray_.MouseMouse = [mouseMove = std::move(mouseMove)](int, int) { mouseMove(); };
+    stSysTray_.MouseUp = [mouseUp = std::move(mouseUp)](int button, int, int, int) { mouseUp(button); };
+    stSysTray_.DblClick = [doubleClick = std::move(doubleClick)](int) { doubleClick(); };
 }
 
-void frmMain::stSysTray_MouseMouse() { stSysTray_.UpdateIcon(kTrayTipPrefix + PanelText(1)); }
+void MainTray::AddIcon() { stSysTray_.AddIconToSystray(kTrayTipAtLoad); }
 
-void frmMain::stSysTray_MouseUp(int button) {
-    if (button != kRightButton) return;
+void MainTray::ShowSchedule(const std::wstring& schedule) { stSysTray_.UpdateIcon(kTrayTipPrefix + schedule); }
+
+void MainTray::FollowSchedule(const std::wstring& schedule) {
+    if (stSysTray_.IconInTray()) ShowSchedule(schedule);
+}
+
+void MainTray::ShowMenu(HWND owner, UINT exitCommand) {
     const Menu mnuTray(CreatePopupMenu());
-    AppendMenuW(mnuTray.get(), MF_STRING, idExito, L"E&xit");
+    AppendMenuW(mnuTray.get(), MF_STRING, exitCommand, L"E&xit");
     POINT pointer;
     GetCursorPos(&pointer);
     // The shell's rule for menus from the tray: be the foreground window while
     // the menu shows, and post a message after it, so a click elsewhere closes it.
-    SetForegroundWindow(hwnd());
-    TrackPopupMenu(mnuTray.get(), TPM_RIGHTBUTTON, pointer.x, pointer.y, 0, hwnd(), nullptr);
-    PostMessageW(hwnd(), WM_NULL, 0, 0);
+    SetForegroundWindow(owner);
+    TrackPopupMenu(mnuTray.get(), TPM_RIGHTBUTTON, pointer.x, pointer.y, 0, owner, nullptr);
+    PostMessageW(owner, WM_NULL, 0, 0);
 }
 
-void frmMain::stSysTray_DblClick() {
-    if (IsIconic(hwnd()) || !IsWindowVisible(hwnd())) {
-        ShowWindow(hwnd(), SW_RESTORE);
-        ShowWindow(hwnd(), SW_SHOWNORMAL);
-    }
-    SetForegroundWindow(hwnd());
-}
-
-void frmMain::exito_Click() {
-    stSysTray_.RemoveIconFromSystray();
-    // The transfer in flight ends with the process, and its temporary file with it.
-    downloader_.Cancel();
-    LogEntryCancelled();
-    ExitProcess(0);
-}
-
-void frmMain::Form_Resize(WPARAM sizeKind) {
-    // Without an icon in the tray the window stays on the taskbar, or it could not come back.
-    if (sizeKind == SIZE_MINIMIZED && stSysTray_.IconInTray()) ShowWindow(hwnd(), SW_HIDE);
-}
-
-void frmMain::AddTrayIcon() { stSysTray_.AddIconToSystray(kTrayTipAtLoad); }
-
-void frmMain::RefreshTrayTip() {
-    if (stSysTray_.IconInTray()) stSysTray_.UpdateIcon(kTrayTipPrefix + PanelText(1));
-}
-
-void frmMain::ShowCompletionBalloon(size_t failed, size_t count) {
+void MainTray::ShowCompletionBalloon(size_t failed, size_t count) {
     std::wstring message = L"Download complete in: " + GeneralDateNow();
     if (failed > 0) message += L"\n" + FailureSummary(failed, count);
     stSysTray_.Popup(message, kBalloonTitle, kInformationBalloon);

@@ -132,14 +132,14 @@ TEST_F(MainWindowTest, StartRefusesInOrderThenArmsAndStopDisarms) {
     ASSERT_EQ(dialogs.closed().size(), 2u);
     EXPECT_EQ(dialogs.closed()[0].text, L"Please enter a custom file name or chose another option.");
     EXPECT_EQ(dialogs.closed()[1].text, L"Destination folder path could not be found. Please define another folder.");
-    EXPECT_FALSE(form.ScheduleTimerEnabled());
+    EXPECT_FALSE(form.Runs().TimerEnabled());
 
     SetWindowTextW(form.Control(idTxtPath), env_.folder().path().c_str());
     const ControlId locked[] = {idVScroll1, idCmdAdd, idCmdBrowse, idCmdClear, idCmdPaste};
     Click(form, idCmdAction);
     EXPECT_EQ(WindowText(form.Control(idCmdAction)), L"&STOP");
     EXPECT_EQ(Panel(form, 1), L"Downloading in 3 min(s).");
-    EXPECT_TRUE(form.ScheduleTimerEnabled());
+    EXPECT_TRUE(form.Runs().TimerEnabled());
     for (ControlId id : locked) EXPECT_FALSE(IsWindowEnabled(form.Control(id))) << id;
     // No click gets through to a locked button.
     Click(form, idCmdAdd);
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, StartRefusesInOrderThenArmsAndStopDisarms) {
     Click(form, idCmdAction);
     EXPECT_EQ(WindowText(form.Control(idCmdAction)), L"&START");
     EXPECT_EQ(Panel(form, 1), L"idle");
-    EXPECT_FALSE(form.ScheduleTimerEnabled());
+    EXPECT_FALSE(form.Runs().TimerEnabled());
     for (ControlId id : locked) EXPECT_TRUE(IsWindowEnabled(form.Control(id))) << id;
     // START again counts from the whole interval.
     Click(form, idCmdAction);

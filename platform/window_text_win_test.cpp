@@ -6,8 +6,6 @@
 
 namespace {
 
-using WindowHandle = Owned<NullIsNone<HWND, DestroyWindow>>;
-
 // Longer than any buffer a caller would guess, and with characters outside
 // the code page, which a narrow read would lose.
 TEST(WindowText, ReadsTheWholeTextOfAnEditBox) {
