@@ -8,6 +8,7 @@
 
 #include "app/app_test_support_win.h"
 #include "app/settings_rules.h"
+#include "controls/buttons/recording_button.h"
 #include "platform/message_loop_win.h"
 #include "retrieval/list_file_win.h"
 #include "retrieval/queue_text.h"
@@ -32,7 +33,7 @@ protected:
     std::unique_ptr<frmMain> form_;
 };
 
-using Entries = std::vector<std::wstring>;
+using Entries = Log;
 
 void Notify(frmMain& form, UINT mouseMessage) {
     PostMessageW(form.Tray().hwnd(), kTrayCallbackMessage, 0, mouseMessage);
@@ -52,7 +53,7 @@ TEST_F(MainWindowTest, AddQueuesNonEmptyLinesAndWritesTheListFile) {
 
     Type(idTxtURLs, L"http://a/1\r\n\r\nhttp://b/2\r\n   \r\n");
     Click(form, idCmdAdd);
-    EXPECT_EQ(Queue(form), (Entries{L"http://a/1", L"http://b/2", L"   "}));
+    EXPECT_TRUE(SameSequence(Queue(form), {L"http://a/1", L"http://b/2", L"   "}));
     EXPECT_EQ(FileBytes(ListFile()), "http://a/1\r\nhttp://b/2\r\n   \r\n");
     EXPECT_EQ(ProgressMaximum(form), 3);
 
@@ -66,12 +67,12 @@ TEST_F(MainWindowTest, AddQueuesNonEmptyLinesAndWritesTheListFile) {
 TEST_F(MainWindowTest, ListFileFillsTheQueueAtStartWithoutBlankEntries) {
     ASSERT_TRUE(ReplaceFileContent(ListFile(), "  http://a/1\r\n\r\nhttp://b/2\r\n\r\n\r\n  "));
     frmMain& form = Open();
-    EXPECT_EQ(Queue(form), (Entries{L"http://a/1", L"http://b/2"}));
+    EXPECT_TRUE(SameSequence(Queue(form), {L"http://a/1", L"http://b/2"}));
     EXPECT_EQ(FileBytes(ListFile()), "http://a/1\r\nhttp://b/2\r\n");
     Click(form, idCmdClear);
     EXPECT_TRUE(Queue(form).empty());
     frmMain& again = Restart();
-    EXPECT_EQ(Queue(again), (Entries{L"http://a/1", L"http://b/2"}));
+    EXPECT_TRUE(SameSequence(Queue(again), {L"http://a/1", L"http://b/2"}));
     EXPECT_EQ(WindowText(again.Control(idTxtURLs)), L"http://a/1\r\nhttp://b/2\r\n");
 }
 
@@ -95,7 +96,7 @@ TEST_F(MainWindowTest, ListFileThatCannotBeWrittenIsReportedAndTheQueueStillFill
         ASSERT_EQ(dialogs.closed().size(), 1u) << readOnly;
         const std::wstring& said = dialogs.closed()[0].text;
         EXPECT_NE(said.find(L"The list file \"" + ListFile() + L"\" could not be used:"), std::wstring::npos) << said;
-        EXPECT_EQ(Queue(form), (Entries{L"http://new/"})) << readOnly;
+        EXPECT_TRUE(SameSequence(Queue(form), {L"http://new/"})) << readOnly;
         EXPECT_EQ(FileBytes(ListFile()), "http://old/\r\n") << readOnly;
         SetFileAttributesW(ListFile().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
@@ -199,11 +200,11 @@ TEST_F(MainWindowTest, AUnicodeListFileLoadsEveryEntryAndTheRewriteKeepsItsEncod
     for (const std::wstring& entry : entries) text += entry + L"\r\n\r\n";
     ASSERT_TRUE(ReplaceFileContent(ListFile(), EncodeListFile(text, ListFileEncoding::Utf16Be)));
     DialogWatcher dialogs;
-    EXPECT_EQ(Queue(Open()), entries);
+    EXPECT_TRUE(SameSequence(Queue(Open()), entries));
     EXPECT_TRUE(dialogs.closed().empty());
     const std::string rewritten = FileBytes(ListFile());
     EXPECT_EQ(rewritten.substr(0, 2), "\xFE\xFF");
-    EXPECT_EQ(NonEmptyLines(LoadedText(DecodeListFile(rewritten))), entries);
+    EXPECT_TRUE(SameSequence(NonEmptyLines(LoadedText(DecodeListFile(rewritten))), entries));
 }
 
 TEST_F(MainWindowTest, AListFileWithANulByteStaysAsItWasAndTheLoadSaysSo) {
@@ -211,7 +212,7 @@ TEST_F(MainWindowTest, AListFileWithANulByteStaysAsItWasAndTheLoadSaysSo) {
     ASSERT_TRUE(ReplaceFileContent(ListFile(), bytes));
     DialogWatcher dialogs;
     frmMain& form = Open();
-    EXPECT_EQ(Queue(form), (Entries{L"http://a/1", L"http://c/3"}));
+    EXPECT_TRUE(SameSequence(Queue(form), {L"http://a/1", L"http://c/3"}));
     EXPECT_EQ(FileBytes(ListFile()), bytes);
     ASSERT_EQ(dialogs.closed().size(), 1u);
     EXPECT_NE(dialogs.closed()[0].text.find(ListFile()), std::wstring::npos) << dialogs.closed()[0].text;
@@ -260,21 +261,23 @@ TEST_F(MainWindowTest, TrayTipFollowsTheScheduleAndComesBackWhenTheShellRestarts
 
 TEST_F(MainWindowTest, RightButtonReleaseOnTheTrayIconOpensTheMenuAndLeftDoesNot) {
     frmMain& form = Open();
-    static std::vector<std::wstring> menus;
-    menus.clear();
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        if (!menu || !IsWindowVisible(menu)) return;
-        HMENU items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
-        wchar_t text[32] = {};
-        GetMenuStringW(items, 0, text, 32, MF_BYPOSITION);
-        menus.push_back(text);
-        EndMenu();
-    });
-    Notify(form, WM_LBUTTONUP);
-    Notify(form, WM_RBUTTONUP);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(menus, std::vector<std::wstring>{L"E&xit"});
+    Log menus;
+    {
+        const WhilePumping closeMenus(
+            [&] {
+                HWND menu = FindWindowW(L"#32768", nullptr);
+                if (!menu || !IsWindowVisible(menu)) return;
+                HMENU items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+                wchar_t text[32] = {};
+                GetMenuStringW(items, 0, text, 32, MF_BYPOSITION);
+                menus.push_back(text);
+                EndMenu();
+            },
+            50);
+        Notify(form, WM_LBUTTONUP);
+        Notify(form, WM_RBUTTONUP);
+    }
+    EXPECT_TRUE(SameSequence(menus, {L"E&xit"}));
     EXPECT_TRUE(IsWindow(form.hwnd()));
 }
 
@@ -294,7 +297,7 @@ TEST(EveryByteListFile, StartsAndShowsItsText) {
     const ListFileContent content = DecodeListFile(bytes);
     const std::wstring text = LoadedText(content);
     EXPECT_EQ(WindowText(form.Control(idTxtURLs)), text);
-    EXPECT_EQ(Queue(form), NonEmptyLines(text));
+    EXPECT_TRUE(SameSequence(Queue(form), NonEmptyLines(text)));
     EXPECT_EQ(Queue(form).size(), AllReadable(content) ? 3u : 2u);
     EXPECT_EQ(dialogs.closed().size(), AllReadable(content) ? 0u : 1u);
 }
