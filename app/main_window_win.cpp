@@ -5,6 +5,7 @@
 #include "app/links.h"
 #include "app/resources.h"
 #include "app/settings_rules.h"
+#include "platform/handles_win.h"
 #include "platform/screen_win.h"
 #include "platform/text.h"
 #include "platform/twips.h"
@@ -207,14 +208,13 @@ void frmMain::Form_Activate(WPARAM state) {
 }
 
 void frmMain::PaintHintBox() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd(), &paint);
+    const PaintDC paint(hwnd());
+    const HDC dc = paint.get();
     const RECT r = controls_.HintBox();
     DrawLine(dc, kEtchShadow, {r.left, r.bottom}, {r.left, r.top});
     DrawLine(dc, kEtchShadow, {r.left, r.top}, {r.right, r.top});
     DrawLine(dc, kEtchLight, {r.right, r.top}, {r.right, r.bottom});
     DrawLine(dc, kEtchLight, {r.right, r.bottom}, {r.left - 1, r.bottom});
-    EndPaint(hwnd(), &paint);
 }
 
 void frmMain::OnCommand(int id, int code) {

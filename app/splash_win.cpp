@@ -61,9 +61,8 @@ LRESULT frmSplash::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        Paint(BeginPaint(hwnd(), &paint));
-        EndPaint(hwnd(), &paint);
+        const PaintDC paint(hwnd());
+        Paint(paint.get());
         return 0;
     }
     }

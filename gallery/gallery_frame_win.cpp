@@ -1,5 +1,7 @@
 #include "gallery/gallery_frame_win.h"
 
+#include "platform/handles_win.h"
+
 GalleryFrame::~GalleryFrame() { DestroyOwnWindow(); }
 
 bool GalleryFrame::Create(HWND parent, const RECT& bounds) {
@@ -15,12 +17,10 @@ bool GalleryFrame::Create(HWND parent, const RECT& bounds) {
 
 LRESULT GalleryFrame::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd(), &ps);
+        const PaintDC paint(hwnd());
         RECT client{};
         GetClientRect(hwnd(), &client);
-        DrawEdge(ps.hdc, &client, EDGE_ETCHED, BF_RECT);
-        EndPaint(hwnd(), &ps);
+        DrawEdge(paint.get(), &client, EDGE_ETCHED, BF_RECT);
         return 0;
     }
     return Window::OnMessage(msg, wp, lp);

@@ -110,3 +110,20 @@ private:
     HWND hwnd_;
     HDC dc_;
 };
+
+// The DC of one WM_PAINT, from BeginPaint to EndPaint.
+class PaintDC {
+public:
+    explicit PaintDC(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &paint_)) {}
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    ~PaintDC() {
+        if (dc_) EndPaint(hwnd_, &paint_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};

@@ -8,6 +8,12 @@
 
 namespace {
 
+using OwnedWindow = Owned<NullIsNone<HWND, DestroyWindow>>;
+
+OwnedWindow PlainWindow(DWORD style = WS_POPUP) {
+    return OwnedWindow(CreateWindowExW(0, L"STATIC", L"", style, 0, 0, 40, 20, nullptr, nullptr, nullptr, nullptr));
+}
+
 TEST(Selected, PutsThePreviousObjectBackAndOwnerFreesIt) {
     MemoryDC dc(CreateCompatibleDC(nullptr));
     HGDIOBJ initialPen = GetCurrentObject(dc.get(), OBJ_PEN);
@@ -75,6 +81,21 @@ TEST(Owned, KernelFailureValueCountsAsNoHandle) {
     EXPECT_EQ(search.get(), nullptr);
     KernelHandle file(CreateFileW(L"Z:\\no\\such\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     EXPECT_FALSE(file);
+}
+
+TEST(PaintDC, ValidatesTheWindowAndGivesTheDCBack) {
+    const OwnedWindow window = PlainWindow(WS_POPUP | WS_VISIBLE);
+    InvalidateRect(window.get(), nullptr, FALSE);
+    HDC dc = nullptr;
+    {
+        const PaintDC paint(window.get());
+        dc = paint.get();
+        ASSERT_TRUE(dc);
+        EXPECT_EQ(WindowFromDC(dc), window.get());
+        EXPECT_FALSE(GetUpdateRect(window.get(), nullptr, FALSE));
+    }
+    // EndPaint released it: the DC names no window any more.
+    EXPECT_EQ(WindowFromDC(dc), nullptr);
 }
 
 }  // namespace

@@ -262,16 +262,14 @@ void xoButtons_H::EnabledChanged() {
 }
 
 void xoButtons_H::PaintControl() {
-    PAINTSTRUCT ps;
-    BeginPaint(hwnd(), &ps);
+    const PaintDC paint(hwnd());
     // A paint the system asks for always draws afresh; one that shows an
     // image just composed only copies it.
     if (!paintingComposedImage_) {
         m_.DrawingDelayed = false;
         Compose();
     }
-    CopyBuffer(ps.hdc);
-    EndPaint(hwnd(), &ps);
+    CopyBuffer(paint.get());
 }
 
 void xoButtons_H::RedrawButton() {
