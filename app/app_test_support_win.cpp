@@ -5,6 +5,7 @@
 
 #include "app/settings_win.h"
 #include "controls/buttons/test_input_win.h"
+#include "platform/handles_win.h"
 
 DialogWatcher* DialogWatcher::active_ = nullptr;
 
@@ -125,15 +126,16 @@ void ClickWithMouse(HWND control) {
 }
 
 void SetClipboardText(HWND owner, const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(owner));
+    const OpenedClipboard clipboard(owner);
+    ASSERT_TRUE(clipboard);
     EmptyClipboard();
     if (!text.empty()) {
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-        memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-        GlobalUnlock(memory);
-        SetClipboardData(CF_UNICODETEXT, memory);
+        GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)));
+        if (const GlobalLocked<wchar_t> chars(memory.get()); chars)
+            memcpy(chars.get(), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+        // The clipboard owns the memory once it has taken it.
+        if (SetClipboardData(CF_UNICODETEXT, memory.get())) static_cast<void>(memory.release());
     }
-    CloseClipboard();
 }
 
 std::wstring TextOf(HWND control) {

@@ -316,14 +316,8 @@ void frmMain::AddLines(const std::vector<std::wstring>& lines, bool writeListFil
 
 void frmMain::cmdPaste_Click() {
     std::wstring text;
-    if (OpenClipboard(hwnd())) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-                text = chars;
-                GlobalUnlock(data);
-            }
-        }
-        CloseClipboard();
+    if (const OpenedClipboard clipboard(hwnd()); clipboard) {
+        if (const GlobalLocked<const wchar_t> chars(GetClipboardData(CF_UNICODETEXT)); chars) text = chars.get();
     }
     SetText(idTxtURLs, text);
 }

@@ -65,6 +65,8 @@ using Icon = Owned<NullIsNone<HICON, DestroyIcon>>;
 // Files, events, processes and threads.
 using KernelHandle = Owned<InvalidIsNone<HANDLE, CloseHandle>>;
 using FindHandle = Owned<InvalidIsNone<HANDLE, FindClose>>;
+// Movable memory, until the clipboard takes it over (release()).
+using GlobalMemory = Owned<NullIsNone<HGLOBAL, GlobalFree>>;
 
 // Selects an object into a DC and puts the previous one back. Declare the
 // owner of the object before the guard so it is deselected before deletion.
@@ -126,4 +128,41 @@ private:
     HWND hwnd_;
     PAINTSTRUCT paint_{};
     HDC dc_;
+};
+
+// The clipboard, open for owner until scope exit. Opening fails while
+// another window has it open; then the guard holds nothing and closes
+// nothing.
+class OpenedClipboard {
+public:
+    explicit OpenedClipboard(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    OpenedClipboard(const OpenedClipboard&) = delete;
+    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+    ~OpenedClipboard() {
+        if (open_) CloseClipboard();
+    }
+    explicit operator bool() const { return open_; }
+
+private:
+    bool open_;
+};
+
+// Movable memory locked as a T array, unlocked on scope exit; null when the
+// memory is none or cannot be locked.
+template <typename T>
+class GlobalLocked {
+public:
+    explicit GlobalLocked(HGLOBAL memory)
+        : memory_(memory), data_(memory ? static_cast<T*>(GlobalLock(memory)) : nullptr) {}
+    GlobalLocked(const GlobalLocked&) = delete;
+    GlobalLocked& operator=(const GlobalLocked&) = delete;
+    ~GlobalLocked() {
+        if (data_) GlobalUnlock(memory_);
+    }
+    T* get() const { return data_; }
+    explicit operator bool() const { return data_ != nullptr; }
+
+private:
+    HGLOBAL memory_;
+    T* data_;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <type_traits>
 
 #include "platform/test_gdi_objects_win.h"
@@ -96,6 +97,39 @@ TEST(PaintDC, ValidatesTheWindowAndGivesTheDCBack) {
     }
     // EndPaint released it: the DC names no window any more.
     EXPECT_EQ(WindowFromDC(dc), nullptr);
+}
+
+TEST(OpenedClipboard, ClosesWhatItOpenedAndOnlyThat) {
+    const OwnedWindow first = PlainWindow(), second = PlainWindow();
+    {
+        const OpenedClipboard open(first.get());
+        ASSERT_TRUE(open);
+        EXPECT_EQ(GetOpenClipboardWindow(), first.get());
+        {
+            // Another window cannot open it meanwhile, and must not close it.
+            const OpenedClipboard refused(second.get());
+            EXPECT_FALSE(refused);
+        }
+        EXPECT_EQ(GetOpenClipboardWindow(), first.get());
+    }
+    EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
+}
+
+TEST(GlobalLocked, UnlocksOnScopeExitAndOwnerFreesTheMemory) {
+    HGLOBAL raw = nullptr;
+    {
+        GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, 4 * sizeof(wchar_t)));
+        raw = memory.get();
+        {
+            const GlobalLocked<wchar_t> text(memory.get());
+            ASSERT_TRUE(text);
+            std::memcpy(text.get(), L"abc", 4 * sizeof(wchar_t));
+            EXPECT_EQ(GlobalFlags(raw) & GMEM_LOCKCOUNT, 1u);
+        }
+        EXPECT_EQ(GlobalFlags(raw) & GMEM_LOCKCOUNT, 0u);
+        EXPECT_FALSE(GlobalLocked<wchar_t>(nullptr));
+    }
+    EXPECT_EQ(GlobalFlags(raw), static_cast<UINT>(GMEM_INVALID_HANDLE));
 }
 
 }  // namespace
