@@ -1,6 +1,7 @@
 #include "app/main_window_win.h"
 
 #include "app/resources.h"
+#include "platform/handles_win.h"
 #include "retrieval/run_log.h"
 
 namespace {
@@ -35,16 +36,15 @@ void frmMain::stSysTray_MouseMouse() { stSysTray_.UpdateIcon(kTrayTipPrefix + Pa
 
 void frmMain::stSysTray_MouseUp(int button) {
     if (button != kRightButton) return;
-    HMENU mnuTray = CreatePopupMenu();
-    AppendMenuW(mnuTray, MF_STRING, idExito, L"E&xit");
+    const Menu mnuTray(CreatePopupMenu());
+    AppendMenuW(mnuTray.get(), MF_STRING, idExito, L"E&xit");
     POINT pointer;
     GetCursorPos(&pointer);
     // The shell's rule for menus from the tray: be the foreground window while
     // the menu shows, and post a message after it, so a click elsewhere closes it.
     SetForegroundWindow(hwnd());
-    TrackPopupMenu(mnuTray, TPM_RIGHTBUTTON, pointer.x, pointer.y, 0, hwnd(), nullptr);
+    TrackPopupMenu(mnuTray.get(), TPM_RIGHTBUTTON, pointer.x, pointer.y, 0, hwnd(), nullptr);
     PostMessageW(hwnd(), WM_NULL, 0, 0);
-    DestroyMenu(mnuTray);
 }
 
 void frmMain::stSysTray_DblClick() {

@@ -62,6 +62,7 @@ template <typename H>
 using Gdi = Owned<NullIsNone<H, DeleteObject>>;
 using MemoryDC = Owned<NullIsNone<HDC, DeleteDC>>;
 using Icon = Owned<NullIsNone<HICON, DestroyIcon>>;
+using Menu = Owned<NullIsNone<HMENU, DestroyMenu>>;
 // Files, events, processes and threads.
 using KernelHandle = Owned<InvalidIsNone<HANDLE, CloseHandle>>;
 using FindHandle = Owned<InvalidIsNone<HANDLE, FindClose>>;

@@ -132,4 +132,14 @@ TEST(GlobalLocked, UnlocksOnScopeExitAndOwnerFreesTheMemory) {
     EXPECT_EQ(GlobalFlags(raw), static_cast<UINT>(GMEM_INVALID_HANDLE));
 }
 
+TEST(Owned, MenuIsDestroyed) {
+    HMENU raw = nullptr;
+    {
+        const Menu menu(CreatePopupMenu());
+        raw = menu.get();
+        ASSERT_TRUE(IsMenu(raw));
+    }
+    EXPECT_FALSE(IsMenu(raw));
+}
+
 }  // namespace
