@@ -58,6 +58,17 @@ struct InvalidIsNone {
     static void Free(H h) { FreeFunction(h); }
 };
 
+// One reference to a COM object, given back with Release. Taking a pointer
+// adopts the reference it carries: an object just made with new, or one an
+// API handed out. (MinGW's WRL ComPtr adds a reference in Attach, where the
+// Windows SDK's does not, so it is not used.)
+template <typename Interface>
+struct ComReference {
+    using Handle = Interface*;
+    static bool IsNone(Interface* p) { return p == nullptr; }
+    static void Free(Interface* p) { p->Release(); }
+};
+
 template <typename H>
 using Gdi = Owned<NullIsNone<H, DeleteObject>>;
 using MemoryDC = Owned<NullIsNone<HDC, DeleteDC>>;
@@ -68,6 +79,8 @@ using KernelHandle = Owned<InvalidIsNone<HANDLE, CloseHandle>>;
 using FindHandle = Owned<InvalidIsNone<HANDLE, FindClose>>;
 // Movable memory, until the clipboard takes it over (release()).
 using GlobalMemory = Owned<NullIsNone<HGLOBAL, GlobalFree>>;
+template <typename Interface>
+using Com = Owned<ComReference<Interface>>;
 
 // Selects an object into a DC and puts the previous one back. Declare the
 // owner of the object before the guard so it is deselected before deletion.

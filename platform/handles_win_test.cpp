@@ -1,6 +1,7 @@
 #include "platform/handles_win.h"
 
 #include <gtest/gtest.h>
+#include <unknwn.h>
 
 #include <cstring>
 #include <type_traits>
@@ -140,6 +141,28 @@ TEST(Owned, MenuIsDestroyed) {
         ASSERT_TRUE(IsMenu(raw));
     }
     EXPECT_FALSE(IsMenu(raw));
+}
+
+// An object that counts its references, as the button's COM objects are
+// made: with one reference already held.
+class Counted final : public IUnknown {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+    ULONG references = 1;
+};
+
+TEST(Owned, ComObjectKeepsTheReferenceItAdoptsAndGivesItBack) {
+    Counted object;
+    {
+        const Com<Counted> held(&object);
+        EXPECT_EQ(object.references, 1u);
+    }
+    EXPECT_EQ(object.references, 0u);
 }
 
 }  // namespace

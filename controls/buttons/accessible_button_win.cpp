@@ -40,17 +40,18 @@ HRESULT ReturnNumber(LONG number, VARIANT* out) {
 class AccessibleButton final : public ComObject<IAccessible, IOleWindow> {
 public:
     AccessibleButton(HWND window, AccessibleButtonFacts& facts) : window_(window), facts_(&facts) {
-        CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard_));
+        IAccessible* standard = nullptr;
+        CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard));
+        standard_.reset(standard);
     }
     AccessibleButton(const AccessibleButton&) = delete;
     AccessibleButton& operator=(const AccessibleButton&) = delete;
 
-    bool Ready() const { return standard_ != nullptr; }
+    bool Ready() const { return static_cast<bool>(standard_); }
 
     void Disconnect() {
         facts_ = nullptr;
-        if (standard_) standard_->Release();
-        standard_ = nullptr;
+        standard_.reset();
         CoDisconnectObject(static_cast<IAccessible*>(this), 0);
     }
 
@@ -95,43 +96,43 @@ public:
 
     // IAccessible, from the system's object
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        return standard_ ? standard_->get_accParent(parent) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->get_accParent(parent) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-        return standard_ ? standard_->get_accChildCount(count) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->get_accChildCount(count) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-        return standard_ ? standard_->get_accChild(child, out) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->get_accChild(child, out) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return standard_ ? standard_->get_accValue(child, value) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->get_accValue(child, value) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        return standard_ ? standard_->get_accDescription(child, description) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->get_accDescription(child, description) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        return standard_ ? standard_->get_accHelp(child, help) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->get_accHelp(child, help) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-        return standard_ ? standard_->get_accHelpTopic(file, child, topic) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->get_accHelpTopic(file, child, topic) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
-        return standard_ ? standard_->get_accFocus(focus) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->get_accFocus(focus) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-        return standard_ ? standard_->get_accSelection(selection) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->get_accSelection(selection) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-        return standard_ ? standard_->accSelect(flags, child) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->accSelect(flags, child) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
-        return standard_ ? standard_->accLocation(left, top, width, height, child) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->accLocation(left, top, width, height, child) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-        return standard_ ? standard_->accNavigate(direction, start, end) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->accNavigate(direction, start, end) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
-        return standard_ ? standard_->accHitTest(x, y, child) : RPC_E_DISCONNECTED;
+        return standard_ ? standard_.get()->accHitTest(x, y, child) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -164,26 +165,25 @@ private:
 
     HWND window_;
     AccessibleButtonFacts* facts_;
-    IAccessible* standard_ = nullptr;
+    Com<IAccessible> standard_;
 };
 
+ButtonAccessibility::ButtonAccessibility(HWND window, AccessibleButtonFacts& facts) : window_(window), facts_(facts) {}
+
 ButtonAccessibility::~ButtonAccessibility() {
-    if (!object_) return;
-    object_->Disconnect();
-    object_->Release();
+    if (object_) object_.get()->Disconnect();
 }
 
 LRESULT ButtonAccessibility::OnGetObject(WPARAM wp, LPARAM lp) {
     if (static_cast<LONG>(lp) != OBJID_CLIENT) return 0;
     if (!object_) {
-        object_ = new AccessibleButton(window_, facts_);
-        if (!object_->Ready()) {
-            object_->Release();
-            object_ = nullptr;
+        object_.reset(new AccessibleButton(window_, facts_));
+        if (!object_.get()->Ready()) {
+            object_.reset();
             return 0;
         }
     }
-    return LresultFromObject(__uuidof(IAccessible), wp, static_cast<IAccessible*>(object_));
+    return LresultFromObject(__uuidof(IAccessible), wp, static_cast<IAccessible*>(object_.get()));
 }
 
 void ButtonAccessibility::NotifyChanges() {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "controls/buttons/button_accessibility.h"
+#include "platform/handles_win.h"
 
 class AccessibleButton;
 
@@ -22,7 +23,7 @@ public:
 // NotifyChanges after anything that may change what the object says.
 class ButtonAccessibility {
 public:
-    ButtonAccessibility(HWND window, AccessibleButtonFacts& facts) : window_(window), facts_(facts) {}
+    ButtonAccessibility(HWND window, AccessibleButtonFacts& facts);
     // Readers that still hold the object get errors from then on, never a
     // dead button.
     ~ButtonAccessibility();
@@ -41,6 +42,6 @@ public:
 private:
     HWND window_;
     AccessibleButtonFacts& facts_;
-    AccessibleButton* object_ = nullptr;
+    Com<AccessibleButton> object_;
     std::optional<AccessibleView> told_;
 };

@@ -82,14 +82,11 @@ private:
 
 ButtonDropTarget::ButtonDropTarget(HWND window, ButtonModel& button)
     : window_(window), target_(new DropTarget(window, button)) {
-    if (RegisterDragDrop(window, target_) == S_OK) return;
-    target_->Release();
-    target_ = nullptr;
+    if (RegisterDragDrop(window, target_.get()) != S_OK) target_.reset();
 }
 
 ButtonDropTarget::~ButtonDropTarget() {
     if (!target_) return;
-    target_->Disconnect();
+    target_.get()->Disconnect();
     RevokeDragDrop(window_);
-    target_->Release();
 }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "controls/buttons/button_model.h"
+#include "platform/handles_win.h"
 
 class DropTarget;
 
@@ -22,5 +23,5 @@ public:
 
 private:
     HWND window_;
-    DropTarget* target_ = nullptr;
+    Com<DropTarget> target_;
 };

@@ -174,13 +174,13 @@ protected:
         Apartment() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
         ~Apartment() { CoUninitialize(); }
     };
-    // The object a reader gets for the button's window; the caller releases it.
-    static IAccessible* Read(const xoButtons_H& button) {
+    // The object a reader gets for the button's window.
+    static Com<IAccessible> Read(const xoButtons_H& button) {
         IAccessible* accessible = nullptr;
         EXPECT_EQ(AccessibleObjectFromWindow(button.hWnd(), OBJID_CLIENT, __uuidof(IAccessible),
                                              reinterpret_cast<void**>(&accessible)),
                   S_OK);
-        return accessible;
+        return Com<IAccessible>(accessible);
     }
     static VARIANT Self() {
         VARIANT self;
@@ -217,21 +217,20 @@ TEST_F(ReaderTest, AReaderGetsNameRoleAndStatesOfRealButtons) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(row.name)));
-        IAccessible* accessible = Read(row.button);
+        const Com<IAccessible> accessible = Read(row.button);
         ASSERT_TRUE(accessible);
         BSTR name = nullptr, action = nullptr;
         VARIANT role, state;
-        EXPECT_EQ(accessible->get_accName(Self(), &name), S_OK);
+        EXPECT_EQ(accessible.get()->get_accName(Self(), &name), S_OK);
         EXPECT_STREQ(name, row.name);
-        accessible->get_accRole(Self(), &role);
+        accessible.get()->get_accRole(Self(), &role);
         EXPECT_EQ(role.lVal, row.role);
-        accessible->get_accState(Self(), &state);
+        accessible.get()->get_accState(Self(), &state);
         EXPECT_EQ(state.lVal, row.states);
-        accessible->get_accDefaultAction(Self(), &action);
+        accessible.get()->get_accDefaultAction(Self(), &action);
         EXPECT_STREQ(action, row.action);
         SysFreeString(name);
         SysFreeString(action);
-        accessible->Release();
     }
 }
 
@@ -239,18 +238,17 @@ TEST_F(ReaderTest, AReaderGetsNameRoleAndStatesOfRealButtons) {
 // an enabled button.
 TEST_F(ReaderTest, TheDefaultActionClicksAnEnabledButtonOnceTheReaderIsDone) {
     xoButtons_H& button = form.Add(L"Go", Slot(0, 0));
-    IAccessible* accessible = Read(button);
+    const Com<IAccessible> accessible = Read(button);
     ASSERT_TRUE(accessible);
     log.clear();
-    EXPECT_EQ(accessible->accDoDefaultAction(Self()), S_OK);
+    EXPECT_EQ(accessible.get()->accDoDefaultAction(Self()), S_OK);
     EXPECT_TRUE(log.empty()) << "not inside the reader's call";
     Settle();
     EXPECT_TRUE(SameSequence(log, {L"Click"}));
     button.SetEnabled(false);
-    EXPECT_EQ(accessible->accDoDefaultAction(Self()), E_FAIL);
+    EXPECT_EQ(accessible.get()->accDoDefaultAction(Self()), E_FAIL);
     Settle();
     EXPECT_TRUE(SameSequence(log, {L"Click"})) << "no click while disabled";
-    accessible->Release();
 }
 
 // A reader that still holds the object of a destroyed button gets errors,
@@ -258,13 +256,12 @@ TEST_F(ReaderTest, TheDefaultActionClicksAnEnabledButtonOnceTheReaderIsDone) {
 TEST_F(ReaderTest, AnObjectOutlivingItsButtonAnswersWithAnError) {
     ButtonSite site(form.hwnd(), L"cmdGone");
     auto button = CreateXoButton(form.hwnd(), 7, Slot(0, 0), site, nullptr);
-    IAccessible* accessible = Read(*button);
+    const Com<IAccessible> accessible = Read(*button);
     ASSERT_TRUE(accessible);
     button.reset();
     BSTR text = nullptr;
-    EXPECT_EQ(accessible->get_accName(Self(), &text), RPC_E_DISCONNECTED);
-    EXPECT_EQ(accessible->accDoDefaultAction(Self()), RPC_E_DISCONNECTED);
-    accessible->Release();
+    EXPECT_EQ(accessible.get()->get_accName(Self(), &text), RPC_E_DISCONNECTED);
+    EXPECT_EQ(accessible.get()->accDoDefaultAction(Self()), RPC_E_DISCONNECTED);
 }
 
 // A small data object: nothing in it, only counted.
