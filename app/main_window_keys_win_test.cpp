@@ -131,18 +131,18 @@ TEST(MainWindowFolder, AFolderWithoutAPathIsReportedAndNotTaken) {
     TestEnvironment env;
     frmMain form(env.environment());
     ASSERT_TRUE(form.Show());
-    PIDLIST_ABSOLUTE computer = nullptr;
-    ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer), S_OK);
+    PIDLIST_ABSOLUTE drives = nullptr;
+    ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives), S_OK);
+    const CoTaskMemory<PIDLIST_ABSOLUTE> computer(drives);
     bool chose = false;
     DialogWatcher dialogs([&](HWND picker) {
         if (chose) return false;
         chose = true;
-        SendMessageW(picker, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(computer));
+        SendMessageW(picker, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(computer.get()));
         PostMessageW(picker, WM_COMMAND, IDOK, 0);
         return true;
     });
     Click(form, idCmdBrowse);
-    CoTaskMemFree(computer);
     ASSERT_TRUE(chose);
     ASSERT_EQ(dialogs.closed().size(), 1u);
     EXPECT_EQ(dialogs.closed()[0].title, L"Durnwick");

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <combaseapi.h>
+
 #include <concepts>
 #include <utility>
 
@@ -79,6 +81,9 @@ using KernelHandle = Owned<InvalidIsNone<HANDLE, CloseHandle>>;
 using FindHandle = Owned<InvalidIsNone<HANDLE, FindClose>>;
 // Movable memory, until the clipboard takes it over (release()).
 using GlobalMemory = Owned<NullIsNone<HGLOBAL, GlobalFree>>;
+// What the shell allocates for its caller: names, item lists.
+template <typename Pointer>
+using CoTaskMemory = Owned<NullIsNone<Pointer, CoTaskMemFree>>;
 template <typename Interface>
 using Com = Owned<ComReference<Interface>>;
 

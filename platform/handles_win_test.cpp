@@ -143,6 +143,19 @@ TEST(Owned, MenuIsDestroyed) {
     EXPECT_FALSE(IsMenu(raw));
 }
 
+TEST(Owned, TaskMemoryIsFreed) {
+    IMalloc* raw = nullptr;
+    ASSERT_EQ(CoGetMalloc(1, &raw), S_OK);
+    const Com<IMalloc> allocator(raw);
+    void* memory = nullptr;
+    {
+        const CoTaskMemory<wchar_t*> name(static_cast<wchar_t*>(CoTaskMemAlloc(8 * sizeof(wchar_t))));
+        memory = name.get();
+        EXPECT_EQ(allocator.get()->DidAlloc(memory), 1);
+    }
+    EXPECT_EQ(allocator.get()->DidAlloc(memory), 0);
+}
+
 // An object that counts its references, as the button's COM objects are
 // made: with one reference already held.
 class Counted final : public IUnknown {

@@ -4,16 +4,16 @@
 #include <shlobj.h>
 
 #include "platform/files_win.h"
+#include "platform/handles_win.h"
 
 namespace {
 
 // Why the picker's folder has no path in a buffer of MAX_PATH characters.
 DWORD PathError(PCIDLIST_ABSOLUTE items) {
-    PWSTR path = nullptr;
-    if (FAILED(SHGetNameFromIDList(items, SIGDN_FILESYSPATH, &path))) return ERROR_BAD_PATHNAME;
-    const bool tooLong = wcslen(path) >= MAX_PATH;
-    CoTaskMemFree(path);
-    return tooLong ? ERROR_FILENAME_EXCED_RANGE : ERROR_BAD_PATHNAME;
+    PWSTR name = nullptr;
+    if (FAILED(SHGetNameFromIDList(items, SIGDN_FILESYSPATH, &name))) return ERROR_BAD_PATHNAME;
+    const CoTaskMemory<PWSTR> path(name);
+    return wcslen(path.get()) >= MAX_PATH ? ERROR_FILENAME_EXCED_RANGE : ERROR_BAD_PATHNAME;
 }
 
 }  // namespace
@@ -23,15 +23,14 @@ FolderChoice BrowseForFolder(HWND owner, const std::wstring& title) {
     info.hwndOwner = owner;
     info.lpszTitle = title.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
-    PIDLIST_ABSOLUTE items = SHBrowseForFolderW(&info);
+    const CoTaskMemory<PIDLIST_ABSOLUTE> items(SHBrowseForFolderW(&info));
     if (!items) return {};
     FolderChoice choice;
     choice.path.assign(MAX_PATH, L'\0');
-    if (SHGetPathFromIDListW(items, choice.path.data()))
+    if (SHGetPathFromIDListW(items.get(), choice.path.data()))
         choice.path.resize(wcslen(choice.path.c_str()));
     else
-        choice = {L"", PathError(items)};
-    CoTaskMemFree(items);
+        choice = {L"", PathError(items.get())};
     return choice;
 }
 
