@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "app/resources.h"
-#include "controls/buttons/bag_resource_win.h"
+#include "controls/buttons/window/bag_resource_win.h"
 #include "platform/screen_win.h"
 #include "platform/text.h"
 #include "platform/twips.h"

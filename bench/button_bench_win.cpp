@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "bench/timing_summary.h"
-#include "controls/buttons/button_site_win.h"
-#include "controls/buttons/xo_buttons_win.h"
+#include "controls/buttons/window/button_site_win.h"
+#include "controls/buttons/window/xo_buttons_win.h"
 #include "platform/message_loop_win.h"
 #include "platform/window_win.h"
 

@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "controls/buttons/button_events.h"
+#include "controls/buttons/model/button_events.h"
 
 // Every event a button raises as one line of text: the button's caption,
 // the event and its arguments, for the gallery's event log.

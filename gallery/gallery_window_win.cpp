@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/buttons/gdi_values_win.h"
+#include "controls/buttons/draw/gdi_values_win.h"
 
 namespace {
 
