@@ -5,7 +5,7 @@
 #include "controls/buttons/look/button_region.h"
 #include "controls/buttons/look/focus_mark.h"
 #include "controls/buttons/look/gradient.h"
-#include "controls/buttons/model/drawing_colours.h"
+#include "controls/buttons/model/colour.h"
 
 static_assert(kSolidPen == PS_SOLID && kDottedPen == PS_DOT);
 

@@ -13,6 +13,9 @@
 #include "platform/handles_win.h"
 #include "platform/offscreen_surface_win.h"
 
+// The drawing objects SetDrawingTool makes.
+enum class DrawingTool { Brush = 0, Pen = 1, TextColour = 2 };
+
 // A solid brush of colour (and with alsoPen a pen of the same colour), a
 // pen, or the text colour of surface (system colours resolved). Brushes and
 // pens go into tools and replace, and delete, the previous ones. select

@@ -4,7 +4,6 @@
 
 #include "controls/buttons/look/caption_layout.h"
 #include "controls/buttons/model/colour.h"
-#include "controls/buttons/model/drawing_colours.h"
 #include "platform/handles_win.h"
 #include "platform/offscreen_surface_win.h"
 

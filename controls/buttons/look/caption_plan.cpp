@@ -1,7 +1,7 @@
 #include "controls/buttons/look/caption_plan.h"
 
 #include "controls/buttons/look/look_state.h"
-#include "controls/buttons/model/drawing_colours.h"
+#include "controls/buttons/model/colour.h"
 
 namespace {
 

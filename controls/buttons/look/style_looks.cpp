@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "controls/buttons/model/drawing_colours.h"
+#include "controls/buttons/model/colour.h"
 
 namespace {
 

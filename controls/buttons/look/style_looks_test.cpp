@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/buttons/model/face_colors.h"
+#include "controls/buttons/model/colour.h"
 
 namespace {
 

@@ -45,9 +45,3 @@ inline constexpr std::int32_t kLastStyle = 7;
 
 constexpr bool IsSlanted(std::int32_t shape) { return shape >= kLeftSlant && shape <= kBothSlants; }
 constexpr bool IsElliptic(std::int32_t shape) { return shape >= kEllipse; }
-
-// What OptionToggle is asked to do with the button's option group.
-enum class GroupAction : std::int16_t { Leave = -1, UncheckOthers = 0, Join = 1, AnyChecked = 2 };
-
-// The drawing objects SetDrawingTool makes.
-enum class DrawingTool { Brush = 0, Pen = 1, TextColour = 2 };

@@ -1,7 +1,7 @@
 #include "controls/buttons/model/button_model.h"
 
 #include "controls/buttons/model/button_keys.h"
-#include "controls/buttons/model/face_colors.h"
+#include "controls/buttons/model/colour.h"
 #include "platform/text.h"
 
 namespace {

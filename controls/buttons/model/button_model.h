@@ -9,15 +9,10 @@
 #include "controls/buttons/model/button_host.h"
 #include "controls/buttons/model/colour.h"
 #include "controls/buttons/model/geometry.h"
+#include "controls/buttons/model/option_group.h"
 #include "controls/buttons/model/property_bag.h"
 #include "controls/buttons/model/window_object.h"
 #include "controls/buttons/model/window_properties.h"
-
-struct ButtonSize {
-    std::int32_t width = 0, height = 0;
-};
-
-using PixelPoint = Point;
 
 // The stored state of one button, in declaration order. The drawing surface
 // and its objects belong to the window class.

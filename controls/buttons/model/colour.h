@@ -8,6 +8,11 @@ using Colour = std::int32_t;
 constexpr Colour kButtonFace = static_cast<Colour>(0x8000000F);
 constexpr Colour kButtonText = static_cast<Colour>(0x80000012);
 
+// The fixed colours the renderers and the background draw with by name.
+inline constexpr Colour kWhite = 0xFFFFFF;
+inline constexpr Colour kBlack = 0x000000;
+inline constexpr Colour kGrey = 0x808080;
+
 constexpr bool IsSysColor(Colour c) { return c < 0; }
 constexpr int SysColorIndex(Colour c) { return c & 0xFF; }
 
@@ -25,3 +30,15 @@ inline Colour ShadeColor(Colour colour, int amount, bool proportionalBlue = fals
     auto a = static_cast<std::int16_t>(amount);
     return ShadeColor(colour, a, proportionalBlue);
 }
+
+// The four face colours a button draws with, always RGB.
+struct FaceColors {
+    Colour FaceColor = 0;
+    Colour PushedFaceColor = 0;
+    Colour HoverFaceColor = 0;
+    Colour CheckedFaceColor = 0;
+};
+
+// Derives the face colours of a ButtonStyle from the resolved BackColor and
+// HoverBackColor.
+FaceColors ComputeFaceColors(Colour backColor, Colour hoverBackColor, int buttonStyle);

@@ -7,6 +7,12 @@ struct Point {
     bool operator==(const Point&) const = default;
 };
 
+using PixelPoint = Point;
+
+struct ButtonSize {
+    std::int32_t width = 0, height = 0;
+};
+
 // A rectangle as GDI takes it: right and bottom lie just outside.
 struct ButtonRect {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;

@@ -5,6 +5,9 @@
 
 #include "controls/buttons/model/window_properties.h"
 
+// What OptionToggle is asked to do with the button's option group.
+enum class GroupAction : std::int16_t { Leave = -1, UncheckOthers = 0, Join = 1, AnyChecked = 2 };
+
 // An option group lives on its container window: "xo_OptCount" holds the
 // number of members and "xo_Obj1" ... "xo_ObjN" their identities, in the
 // order they joined. Both are removed when the last member leaves.

@@ -2,8 +2,19 @@
 #include <windows.h>
 
 #include "controls/buttons/model/button_model.h"
+#include "controls/buttons/model/window_properties.h"
 
-// The platform side of a button's hover tracking, over its window.
+// The platform side of what the model asks of its window: the window
+// properties, and the hover tracking over the window.
+
+// Window properties as the system keeps them (SetPropW and its kin): the
+// values live on the window and go with it.
+class WindowPropertyStore final : public WindowProperties {
+public:
+    std::uintptr_t Get(std::uintptr_t window, std::wstring_view name) const override;
+    void Set(std::uintptr_t window, std::wstring_view name, std::uintptr_t value) override;
+    void Remove(std::uintptr_t window, std::wstring_view name) override;
+};
 
 // The hover timer's callback. The button is the live one whose identity the
 // window's "xo_ClassID" holds, told the identifier in its "xo_TimerID"; a

@@ -57,7 +57,6 @@ constexpr Colour kFace = 0xC0C0C0;
 constexpr Colour kFore = 0x800000;
 constexpr Colour kDarker = 0x999998;   // the face shaded by -40
 constexpr Colour kLighter = 0xE9E9E8;  // and by +40
-constexpr Colour kWhite = 0xFFFFFF, kGrey = 0x808080;
 
 class RedrawnCaptionTest : public ButtonCaptionTest {
 protected:

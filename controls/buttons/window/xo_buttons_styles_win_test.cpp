@@ -15,7 +15,7 @@ namespace {
 // HoverBackColor 0xD0E8F8; the expected colours were worked out by hand
 // from those. The points stay clear of the middle, where the caption is.
 constexpr Colour kBack = 0xA0B4C8, kHoverBack = 0xD0E8F8;
-constexpr Colour kWhite = 0xFFFFFF, kBlack = 0x000000, kGrey = 0x808080, kLightGrey = 0xE9E9E9;
+constexpr Colour kLightGrey = 0xE9E9E9;
 constexpr Colour kChecked = 0xE0E0DF;  // CheckedFaceColor of ButtonStyle 0, 1, 4, 5, 6
 constexpr Colour kEtched = 0x676766, kSoftLight = 0xE8E8E7, kFrame = 0x733C00;
 constexpr int kWidth = 100, kHeight = 30;

@@ -10,7 +10,7 @@
 #include "controls/buttons/draw/caption_win.h"
 #include "controls/buttons/draw/gdi_values_win.h"
 #include "controls/buttons/look/button_region.h"
-#include "controls/buttons/model/drawing_colours.h"
+#include "controls/buttons/model/colour.h"
 #include "controls/buttons/model/interaction_codes.h"
 #include "controls/buttons/window/button_input_win.h"
 

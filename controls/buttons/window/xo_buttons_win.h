@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "controls/buttons/draw/button_painter_win.h"
 #include "controls/buttons/draw/picture_win.h"
 #include "controls/buttons/look/style_looks.h"
 #include "controls/buttons/model/button_host.h"
@@ -12,7 +13,6 @@
 #include "controls/buttons/window/accessible_button_win.h"
 #include "controls/buttons/window/button_drop_target_win.h"
 #include "controls/buttons/window/button_platform_win.h"
-#include "controls/buttons/window/window_properties_win.h"
 #include "platform/handles_win.h"
 #include "platform/offscreen_surface_win.h"
 #include "platform/window_win.h"
