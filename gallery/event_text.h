@@ -20,9 +20,9 @@ public:
     void MouseOnButton(bool& onButton) override;
     void Click() override;
     void DoubleClick(std::int16_t& button) override;
-    void OLEDragOver(IDataObject*& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+    void OLEDragOver(DragData& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
                      float& y, std::int16_t& state) override;
-    void OLEDragDrop(IDataObject*& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+    void OLEDragDrop(DragData& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
                      float& y) override;
 
 private:

@@ -9,7 +9,7 @@
 #include "controls/buttons/look/look_state.h"
 #include "controls/buttons/look/style_looks.h"
 #include "controls/buttons/model/button_codes.h"
-#include "controls/buttons/model/button_model.h"
+#include "controls/buttons/model/button_members.h"
 #include "platform/handles_win.h"
 #include "platform/offscreen_surface_win.h"
 

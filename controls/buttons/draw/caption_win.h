@@ -6,7 +6,7 @@
 
 #include "controls/buttons/look/caption_layout.h"
 #include "controls/buttons/look/caption_plan.h"
-#include "controls/buttons/model/button_model.h"
+#include "controls/buttons/model/button_members.h"
 
 // The extent of prepared caption text in surface's font, wrapped at word
 // boundaries to width as drawing will wrap it.

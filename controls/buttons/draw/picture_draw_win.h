@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "controls/buttons/look/picture_fit.h"
-#include "controls/buttons/model/button_model.h"
+#include "controls/buttons/model/button_members.h"
 
 // Draws the button's picture into rect of surface, scaled to the rectangle:
 // an icon through its own mask, a bitmap with the colour of its top-left

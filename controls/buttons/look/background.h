@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "controls/buttons/look/look_state.h"
-#include "controls/buttons/model/button_model.h"
+#include "controls/buttons/model/button_members.h"
 #include "controls/buttons/model/colour.h"
 
 // What a redraw does to the face before the caption and the edges.

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/buttons/model/button_model.h"
+#include "controls/buttons/model/button_members.h"
 
 // The stored caption as it is measured and drawn: every "||" a line break.
 // Ampersands stay for the platform's prefix processing.
@@ -30,11 +30,6 @@ struct TextSize {
 // boundaries to fit width (a longer word widens the result), explicit line
 // breaks kept. Answers the extent of the text.
 using MeasureText = std::function<TextSize(std::wstring_view text, std::int32_t width, std::int32_t height)>;
-
-struct ButtonLayout {
-    ButtonRect CaptionRect;
-    ButtonRect PictureRect;
-};
 
 // Where the caption and the picture go inside a client area of width x
 // height, from the shape's slants, the alignments, the picture's size and

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "controls/buttons/look/caption_layout.h"
-#include "controls/buttons/model/button_model.h"
+#include "controls/buttons/model/button_members.h"
 
 // How far caption and picture move while the button is drawn pushed in
 // (pressed, or held down under the pointer).

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "controls/buttons/model/button_model.h"
+#include "controls/buttons/model/button_members.h"
 #include "controls/buttons/model/geometry.h"
 
 // Where the focus mark goes: a solid line through points, the system's

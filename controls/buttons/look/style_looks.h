@@ -5,7 +5,7 @@
 
 #include "controls/buttons/look/edges.h"
 #include "controls/buttons/look/look_state.h"
-#include "controls/buttons/model/button_model.h"
+#include "controls/buttons/model/button_members.h"
 #include "controls/buttons/model/colour.h"
 #include "controls/buttons/model/geometry.h"
 

@@ -28,22 +28,22 @@ TEST(DescribeButtonTest, PressedFollowsTheHeldButtonOrKey) {
     } cases[] = {
         {"pressed under the pointer",
          [](RecordingButton& b) {
-             b.MouseMove(0, 0, 5, 5);
-             b.MouseDown(kLeftButton, 0, 5, 5);
+             b.Interaction().MouseMove(0, 0, 5, 5);
+             b.Interaction().MouseDown(kLeftButton, 0, 5, 5);
          },
          false,
          {L"xoButton1", AccessibleRole::PushButton, kStateFocusable | kStatePressed | kStateHotTracked, L"", L"Press"}},
         {"held outside",
          [](RecordingButton& b) {
-             b.MouseMove(0, 0, 5, 5);
-             b.MouseDown(kLeftButton, 0, 5, 5);
+             b.Interaction().MouseMove(0, 0, 5, 5);
+             b.Interaction().MouseDown(kLeftButton, 0, 5, 5);
              b.pointerOver = false;
-             b.CheckHover(kHoverTimerId);
+             b.Interaction().CheckHover(kHoverTimerId);
          },
          false,
          {L"xoButton1", AccessibleRole::PushButton, kStateFocusable, L"", L"Press"}},
         {"space held",
-         [](RecordingButton& b) { b.KeyDown(kKeySpace, 0); },
+         [](RecordingButton& b) { b.Interaction().KeyDown(kKeySpace, 0); },
          true,
          {L"xoButton1", AccessibleRole::PushButton, kStateFocusable | kStateFocused | kStatePressed, L"", L"Press"}},
     };

@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
 
-struct IDataObject;  // the dragged data, as the platform's drag and drop passes it
+// The dragged data, as the platform's drag and drop passes it: a handle the
+// window layer turns into its data object (DataObjectOf). Zero for none.
+enum class DragData : std::uintptr_t {};
 
 // What a button raises to its host. Every argument is passed by reference
 // so that a handler may change it; the button reads some of them back (a
@@ -24,11 +26,11 @@ public:
     // Raised unchanged when the platform reports the matching drag-and-drop
     // notification for the button's window.
     virtual void OLECompleteDrag(std::int32_t& /*Effect*/) {}
-    virtual void OLEDragDrop(IDataObject*& /*Data*/, std::int32_t& /*Effect*/, std::int16_t& /*Button*/,
+    virtual void OLEDragDrop(DragData& /*Data*/, std::int32_t& /*Effect*/, std::int16_t& /*Button*/,
                              std::int16_t& /*Shift*/, float& /*X*/, float& /*Y*/) {}
-    virtual void OLEDragOver(IDataObject*& /*Data*/, std::int32_t& /*Effect*/, std::int16_t& /*Button*/,
+    virtual void OLEDragOver(DragData& /*Data*/, std::int32_t& /*Effect*/, std::int16_t& /*Button*/,
                              std::int16_t& /*Shift*/, float& /*X*/, float& /*Y*/, std::int16_t& /*State*/) {}
     virtual void OLEGiveFeedback(std::int32_t& /*Effect*/, bool& /*DefaultCursors*/) {}
-    virtual void OLESetData(IDataObject*& /*Data*/, std::int16_t& /*DataFormat*/) {}
-    virtual void OLEStartDrag(IDataObject*& /*Data*/, std::int32_t& /*AllowedEffects*/) {}
+    virtual void OLESetData(DragData& /*Data*/, std::int16_t& /*DataFormat*/) {}
+    virtual void OLEStartDrag(DragData& /*Data*/, std::int32_t& /*AllowedEffects*/) {}
 };

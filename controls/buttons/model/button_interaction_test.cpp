@@ -12,20 +12,20 @@ namespace {
 using Step = std::function<void(RecordingButton&, Log&)>;
 
 Step Move(std::int16_t buttons, float x, float y) {
-    return [=](RecordingButton& b, Log&) { b.MouseMove(buttons, 0, x, y); };
+    return [=](RecordingButton& b, Log&) { b.Interaction().MouseMove(buttons, 0, x, y); };
 }
 // A tick of the hover timer, with the pointer over the button's window or not.
 Step Tick(bool pointerOver) {
     return [=](RecordingButton& b, Log&) {
         b.pointerOver = pointerOver;
-        b.CheckHover(kHoverTimerId);
+        b.Interaction().CheckHover(kHoverTimerId);
     };
 }
 Step Key(std::int16_t key, bool down) {
-    return [=](RecordingButton& b, Log&) { down ? b.KeyDown(key, 0) : b.KeyUp(key, 0); };
+    return [=](RecordingButton& b, Log&) { down ? b.Interaction().KeyDown(key, 0) : b.Interaction().KeyUp(key, 0); };
 }
 Step AccessKey(std::int16_t key) {
-    return [=](RecordingButton& b, Log&) { b.AccessKeyPress(key); };
+    return [=](RecordingButton& b, Log&) { b.Interaction().AccessKeyPress(key); };
 }
 // The look the renderers would draw from, and the button the next click sees.
 const Step Look = [](RecordingButton& b, Log& log) {
@@ -113,9 +113,9 @@ TEST(InteractionTest, AMouseUpHandlerThatChangesTheButtonStopsTheClick) {
         }
     } listener(log);
     button.Listen(listener);
-    button.MouseDown(1, 0, 5, 5);
-    button.MouseUp(1, 0, 5, 5);
-    button.Click();
+    button.Interaction().MouseDown(1, 0, 5, 5);
+    button.Interaction().MouseUp(1, 0, 5, 5);
+    button.Interaction().Click();
     EXPECT_EQ(button.Members().LastMouseButton, kRightButton);
     EXPECT_TRUE(SameSequence(
         log, {L"redraw", L"capture", L"MouseDown 1 0 5 5", L"release capture", L"redraw", L"MouseUp 1 0 5 5"}));
@@ -130,11 +130,11 @@ TEST(OptionButtonClick, InAnEmptyGroupItClicksOnceWhicheverOfFocusAndClickComesF
         RecordingButton option(host, log);
         option.InitProperties();
         option.SetMode(kOptionButton);
-        if (focusFirst) option.GotFocus();
-        option.MouseDown(1, 0, 5, 5);
-        option.MouseUp(1, 0, 5, 5);
-        option.Click();
-        if (!focusFirst) option.GotFocus();
+        if (focusFirst) option.Interaction().GotFocus();
+        option.Interaction().MouseDown(1, 0, 5, 5);
+        option.Interaction().MouseUp(1, 0, 5, 5);
+        option.Interaction().Click();
+        if (!focusFirst) option.Interaction().GotFocus();
         EXPECT_EQ(std::count(log.begin(), log.end(), L"Click"), 1) << (focusFirst ? "focus first" : "click first");
         EXPECT_TRUE(option.Value());
     }

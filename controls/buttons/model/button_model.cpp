@@ -1,5 +1,7 @@
 #include "controls/buttons/model/button_model.h"
 
+#include <cwchar>
+
 #include "controls/buttons/model/button_keys.h"
 #include "controls/buttons/model/colour.h"
 #include "platform/text.h"
@@ -27,11 +29,11 @@ std::optional<std::wstring> AccessKeyOf(std::wstring_view caption) {
 }
 
 Colour ButtonModel::ResolveSysColor(Colour colour) const {
-    return IsSysColor(colour) ? SysColor(SysColorIndex(colour)) : colour;
+    return IsSysColor(colour) ? platform_.SysColor(SysColorIndex(colour)) : colour;
 }
 
 void ButtonModel::Refresh() {
-    if (!m_.DrawingDelayed) RedrawButton();
+    if (!m_.DrawingDelayed) platform_.RedrawButton();
 }
 
 void ButtonModel::DelayDrawing(bool delay) {
@@ -41,11 +43,25 @@ void ButtonModel::DelayDrawing(bool delay) {
 
 void ButtonModel::ApplyProperty(std::wstring_view request) {
     if (EqualNoCase(request, L"Font"))
-        ApplyFont();
+        platform_.ApplyFont();
     else if (EqualNoCase(request, L"Picture"))
         MeasurePicture();
     else if (EqualNoCase(request, L"BackColor"))
         RecomputeFaceColors();
+}
+
+void ButtonModel::MeasurePicture() {
+    const PictureMeasure measure = platform_.MeasurePicture(m_.Picture);
+    if (measure.isIcon) m_.PictureIsIcon = *measure.isIcon;
+    m_.PictureWidth = measure.width;
+    m_.PictureHeight = measure.height;
+}
+
+void ButtonModel::LayoutCaptionAndPicture() {
+    if (const std::optional<ButtonLayout> layout = platform_.LayoutCaptionAndPicture()) {
+        m_.CaptionRect = layout->CaptionRect;
+        m_.PictureRect = layout->PictureRect;
+    }
 }
 
 void ButtonModel::RecomputeFaceColors() {
@@ -58,9 +74,9 @@ void ButtonModel::RecomputeFaceColors() {
 }
 
 void ButtonModel::Resize() {
-    RemakeBuffer();
+    platform_.RemakeBuffer();
     if (m_.DrawingDelayed) return;
-    BuildButtonRegion();
+    platform_.BuildButtonRegion(m_.LeftSlantX, m_.RightSlantX);
     LayoutCaptionAndPicture();
     Refresh();
 }
@@ -85,7 +101,7 @@ void ButtonModel::SetButtonShape(std::int32_t value) {
 void ButtonModel::SetButtonStyle(std::int32_t value) {
     if (value < 0 || value > kLastStyle) return;
     m_.ButtonStyle = value;
-    BuildButtonRegion();
+    platform_.BuildButtonRegion(m_.LeftSlantX, m_.RightSlantX);
     LayoutCaptionAndPicture();
     ApplyProperty(L"BackColor");
     Refresh();
@@ -95,7 +111,7 @@ void ButtonModel::SetButtonStyle(std::int32_t value) {
 void ButtonModel::SetCaption(const std::wstring& value) {
     if (auto key = AccessKeyOf(value)) window_.AccessKeys = *key;
     m_.Caption = value;
-    CaptionChanged();
+    platform_.CaptionChanged();
     LayoutCaptionAndPicture();
     Refresh();
     Notify(key::Caption);
@@ -129,13 +145,13 @@ void ButtonModel::SetCaptionStyle(std::int32_t value) {
 void ButtonModel::SetEnabled(bool value) {
     if (value == window_.Enabled) return;
     // A disabled button is sent no release, so it lets go of a press now.
-    if (!value) LetGoOfPress();
+    if (!value) interaction_.LetGoOfPress();
     window_.Enabled = value;
-    EnabledChanged();
+    platform_.EnabledChanged();
     if (m_.ButtonStyle == 3 && m_.Mode == kCommandButton) {
         // This style rounds its corners only while enabled.
         DelayDrawing(true);
-        BuildButtonRegion();
+        platform_.BuildButtonRegion(m_.LeftSlantX, m_.RightSlantX);
         LayoutCaptionAndPicture();
         DelayDrawing(false);
     } else {
@@ -172,7 +188,7 @@ void ButtonModel::SetForeColor(Colour value) {
     window_.ForeColor = value;
     if (LocksFore(m_.HoverColorLocks)) SetHoverForeColor(value);
     m_.DrawingDelayed = false;
-    RedrawButton();
+    platform_.RedrawButton();
     Notify(key::ForeColor);
 }
 
@@ -268,7 +284,7 @@ void ButtonModel::RefusePicture(const std::wstring& text) {
 
 void ButtonModel::SetPicture(const PictureRef& value) {
     if (value) {
-        if (auto error = PictureLoadError(*value)) {
+        if (auto error = platform_.PictureLoadError(*value)) {
             RefusePicture(*error);
             return;
         }
@@ -369,4 +385,37 @@ void ButtonModel::ShowInteractionState(const InteractionState& state) {
     m_.Hovering = state.Hovering;
     m_.Armed = state.Armed;
     Refresh();
+}
+
+std::uintptr_t ButtonModel::ContainerWindow() const {
+    return static_cast<std::uintptr_t>(std::wcstoull(window_.Tag.c_str(), nullptr, 10));
+}
+
+bool ButtonModel::OptionToggle(GroupAction action) {
+    const std::uintptr_t container = ContainerWindow();
+    WindowProperties& properties = platform_.Properties();
+    const std::vector<std::uintptr_t> members = GroupMembers(properties, container);
+    if ((action == GroupAction::Join || !members.empty()) && m_.Value) {
+        for (std::uintptr_t member : members) {
+            ButtonModel* other = FromIdentity(member);
+            if (other && other != this) other->SetValue(false);
+        }
+    }
+    switch (action) {
+    case GroupAction::Leave:
+        LeaveGroup(properties, container, Identity());
+        break;
+    case GroupAction::Join:
+        JoinGroup(properties, container, Identity());
+        break;
+    case GroupAction::AnyChecked:
+        for (std::uintptr_t member : members) {
+            const ButtonModel* button = FromIdentity(member);
+            if (button && button->Value()) return true;
+        }
+        break;
+    case GroupAction::UncheckOthers:
+        break;
+    }
+    return false;
 }

@@ -12,7 +12,7 @@ void ButtonModel::AdoptContainer() {
 void ButtonModel::InitProperties() {
     AdoptContainer();
     m_.Caption = host_.DisplayName();
-    CaptionChanged();
+    platform_.CaptionChanged();
     m_.CaptionAlign = kDefaultCaptionAlign;
     m_.ShowFocusRect = kDefaultShowFocusRect;
     m_.HoverForeColor = kDefaultHoverForeColor;
@@ -44,7 +44,7 @@ void ButtonModel::ReadProperties(const PropertyBag& bag) {
     m_.PictureAlign = bag.ReadInteger(key::PictureAlign, 0);
     m_.HoverForeColor = bag.ReadColour(key::HoverForeColor, kDefaultHoverForeColor);
     window_.Enabled = bag.ReadBoolean(key::Enabled, true);
-    EnabledChanged();
+    platform_.EnabledChanged();
     m_.BackColor = bag.ReadColour(key::BackColor, host_.BackColor());
     m_.HoverBackColor = bag.ReadColour(key::HoverBackColor, m_.BackColor);
     m_.HoverColorLocks = bag.ReadInteger(key::HoverColorLocks, 0);

@@ -18,3 +18,9 @@ struct ButtonRect {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;
     bool operator==(const ButtonRect&) const = default;
 };
+
+// Where a button's caption and picture go.
+struct ButtonLayout {
+    ButtonRect CaptionRect;
+    ButtonRect PictureRect;
+};

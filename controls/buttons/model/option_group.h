@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/buttons/model/window_properties.h"
+#include "controls/buttons/model/button_platform.h"
 
 // What OptionToggle is asked to do with the button's option group.
 enum class GroupAction : std::int16_t { Leave = -1, UncheckOthers = 0, Join = 1, AnyChecked = 2 };

@@ -116,18 +116,19 @@ public:
     }
     void Click() override { log_.push_back(L"Click"); }
     void DoubleClick(std::int16_t& button) override { log_.push_back(L"DoubleClick " + LogNumber(button)); }
-    void OLEDragOver(IDataObject*& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+    void OLEDragOver(DragData& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
                      float& y, std::int16_t& state) override {
         Mouse(L"OLEDragOver", button, shift, x, y);
-        log_.back() += L" effect " + LogNumber(effect) + L" state " + LogNumber(state) + (data ? L" with data" : L"");
+        log_.back() += L" effect " + LogNumber(effect) + L" state " + LogNumber(state) + WithData(data);
     }
-    void OLEDragDrop(IDataObject*& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+    void OLEDragDrop(DragData& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
                      float& y) override {
         Mouse(L"OLEDragDrop", button, shift, x, y);
-        log_.back() += L" effect " + LogNumber(effect) + (data ? L" with data" : L"");
+        log_.back() += L" effect " + LogNumber(effect) + WithData(data);
     }
 
 private:
+    static const wchar_t* WithData(DragData data) { return data != DragData{} ? L" with data" : L""; }
     void Mouse(const wchar_t* event, std::int16_t button, std::int16_t shift, float x, float y) {
         log_.push_back(std::wstring(event) + L" " + LogNumber(button) + L" " + LogNumber(shift) + L" " + LogNumber(x) +
                        L" " + LogNumber(y));
@@ -143,13 +144,13 @@ constexpr Colour kFakeButtonText = 0x000001;
 // The one picture of these tests that cannot be loaded.
 inline const wchar_t* const kUnloadablePicture = L"broken.bmp";
 
-// A button over a fake platform: drawing and platform calls are logged, the
-// events are logged by a RecordingEvents listener, window properties live in
-// a MemoryProperties of its own (logged) or one shared with other buttons.
-class RecordingButton : public ButtonModel {
+// The fake platform of a RecordingButton: drawing and platform calls are
+// logged, window properties live in a MemoryProperties of its own (logged)
+// or one shared with other buttons.
+class RecordingPlatform : public ButtonPlatform {
 public:
-    RecordingButton(ButtonHost& host, Log& log) : RecordingButton(host, log, nullptr) {}
-    RecordingButton(ButtonHost& host, Log& log, MemoryProperties& shared) : RecordingButton(host, log, &shared) {}
+    RecordingPlatform(Log& log, MemoryProperties* shared)
+        : log_(log), ownProperties_(&log), properties_(shared ? *shared : ownProperties_) {}
 
     // The fake platform's answers.
     bool pointerOver = true;
@@ -157,25 +158,27 @@ public:
     PixelPoint cursor{};
     const std::uintptr_t window = NextWindow();
 
-    using ButtonModel::RecomputeFaceColors;
-
-protected:
+private:
     Colour SysColor(int index) const override {
         return index == 15 ? kFakeButtonFace : index == 18 ? kFakeButtonText : 0x00FF00FF;
     }
     void ApplyFont() override { log_.push_back(L"font"); }
     // Every picture of these tests measures 32 x 32.
-    void MeasurePicture() override {
+    PictureMeasure MeasurePicture(const PictureRef& picture) override {
         log_.push_back(L"picture");
-        m_.PictureWidth = m_.PictureHeight = m_.Picture ? 32 : 0;
+        const std::int32_t side = picture ? 32 : 0;
+        return {side, side, std::nullopt};
     }
     std::optional<std::wstring> PictureLoadError(const PictureValue& picture) const override {
         if (picture.Name == kUnloadablePicture) return L"Invalid picture";
         return std::nullopt;
     }
     void RemakeBuffer() override { log_.push_back(L"buffer"); }
-    void BuildButtonRegion() override { log_.push_back(L"region"); }
-    void LayoutCaptionAndPicture() override { log_.push_back(L"layout"); }
+    void BuildButtonRegion(std::int32_t&, std::int32_t&) override { log_.push_back(L"region"); }
+    std::optional<ButtonLayout> LayoutCaptionAndPicture() override {
+        log_.push_back(L"layout");
+        return std::nullopt;
+    }
     void RedrawButton() override { log_.push_back(L"redraw"); }
     void EnabledChanged() override { log_.push_back(L"enabled"); }
     void CaptureMouse() override { log_.push_back(L"capture"); }
@@ -193,16 +196,6 @@ protected:
     std::uintptr_t OwnWindow() const override { return window; }
     WindowProperties& Properties() override { return properties_; }
 
-private:
-    RecordingButton(ButtonHost& host, Log& log, MemoryProperties* shared)
-        : ButtonModel(host),
-          log_(log),
-          ownProperties_(&log),
-          properties_(shared ? *shared : ownProperties_),
-          recorder_(log) {
-        Listen(recorder_);
-    }
-
     static std::uintptr_t NextWindow() {
         static std::uintptr_t next = 0x20000;
         return next += 0x10;
@@ -211,6 +204,21 @@ private:
     Log& log_;
     MemoryProperties ownProperties_;
     MemoryProperties& properties_;
+};
+
+// A button over the fake platform; its events are logged by a
+// RecordingEvents listener.
+class RecordingButton : public RecordingPlatform, public ButtonModel {
+public:
+    RecordingButton(ButtonHost& host, Log& log) : RecordingButton(host, log, nullptr) {}
+    RecordingButton(ButtonHost& host, Log& log, MemoryProperties& shared) : RecordingButton(host, log, &shared) {}
+
+private:
+    RecordingButton(ButtonHost& host, Log& log, MemoryProperties* shared)
+        : RecordingPlatform(log, shared), ButtonModel(host, *this), recorder_(log) {
+        Listen(recorder_);
+    }
+
     RecordingEvents recorder_;
 };
 

@@ -99,8 +99,8 @@ public:
                      const PropertyBag* bag = nullptr) {
         const int id = 100 + static_cast<int>(buttons->Buttons().size());
         xoButtons_H* button = buttons->Add(container ? container : hwnd(), id, bounds, caption, bag);
-        if (!bag) button->SetCaption(caption);
-        button->Listen(recorders_.emplace_back(log ? *log : log_));
+        if (!bag) button->Model().SetCaption(caption);
+        button->Model().Listen(recorders_.emplace_back(log ? *log : log_));
         return *button;
     }
 

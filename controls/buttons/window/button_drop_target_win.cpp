@@ -10,11 +10,15 @@ namespace {
 // OLEDragOver's State.
 constexpr std::int16_t kDragEnters = 0, kDragLeaves = 1, kDragMoves = 2;
 
+DragData DragDataOf(IDataObject* data) { return static_cast<DragData>(reinterpret_cast<std::uintptr_t>(data)); }
+
 }  // namespace
+
+IDataObject* DataObjectOf(DragData data) { return reinterpret_cast<IDataObject*>(static_cast<std::uintptr_t>(data)); }
 
 class DropTarget final : public ComObject<IDropTarget> {
 public:
-    DropTarget(HWND window, ButtonModel& button) : window_(window), button_(&button) {}
+    DropTarget(HWND window, ButtonInteraction& button) : window_(window), button_(&button) {}
     DropTarget(const DropTarget&) = delete;
     DropTarget& operator=(const DropTarget&) = delete;
 
@@ -40,8 +44,8 @@ public:
         if (!button_) return S_OK;
         std::int32_t raised = static_cast<std::int32_t>(*effect);
         const POINT client = Client(at);
-        button_->OLEDragDrop(data, raised, MouseButtonsOf(keyState), ShiftOf(keyState), static_cast<float>(client.x),
-                             static_cast<float>(client.y));
+        button_->OLEDragDrop(DragDataOf(data), raised, MouseButtonsOf(keyState), ShiftOf(keyState),
+                             static_cast<float>(client.x), static_cast<float>(client.y));
         *effect = static_cast<DWORD>(raised);
         return S_OK;
     }
@@ -61,8 +65,8 @@ private:
         if (!button_) return S_OK;
         std::int32_t raised = static_cast<std::int32_t>(*effect);
         const POINT client = Client(at);
-        button_->OLEDragOver(data_, raised, MouseButtonsOf(keyState), ShiftOf(keyState), static_cast<float>(client.x),
-                             static_cast<float>(client.y), state);
+        button_->OLEDragOver(DragDataOf(data_), raised, MouseButtonsOf(keyState), ShiftOf(keyState),
+                             static_cast<float>(client.x), static_cast<float>(client.y), state);
         *effect = static_cast<DWORD>(raised);
         return S_OK;
     }
@@ -74,13 +78,13 @@ private:
     }
 
     HWND window_;
-    ButtonModel* button_;
+    ButtonInteraction* button_;
     IDataObject* data_ = nullptr;  // borrowed from the drag between its enter and its leave or drop
     DWORD lastKeyState_ = 0;
     POINTL lastAt_{};
 };
 
-ButtonDropTarget::ButtonDropTarget(HWND window, ButtonModel& button)
+ButtonDropTarget::ButtonDropTarget(HWND window, ButtonInteraction& button)
     : window_(window), target_(new DropTarget(window, button)) {
     if (RegisterDragDrop(window, target_.get()) != S_OK) target_.reset();
 }

@@ -1,10 +1,14 @@
 #pragma once
 #include <windows.h>
 
-#include "controls/buttons/model/button_model.h"
+#include "controls/buttons/model/button_interaction.h"
 #include "platform/handles_win.h"
 
 class DropTarget;
+
+// The data object a drag event's Data stands for; null for none. It is the
+// drag's, alive while the event is raised.
+IDataObject* DataObjectOf(DragData data);
 
 // The button's window as a place to drop dragged data: every drag the
 // system reports over it is raised as OLEDragOver, and a drop as
@@ -14,7 +18,7 @@ class DropTarget;
 // no drop target and nothing is raised.
 class ButtonDropTarget {
 public:
-    ButtonDropTarget(HWND window, ButtonModel& button);
+    ButtonDropTarget(HWND window, ButtonInteraction& button);
     // Revokes the registration; a drag still holding the target is told
     // nothing more.
     ~ButtonDropTarget();

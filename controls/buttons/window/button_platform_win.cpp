@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "controls/buttons/model/button_model.h"
 #include "controls/buttons/model/interaction_codes.h"
 
 // The core names these keys by their virtual-key codes.
@@ -34,7 +35,7 @@ void CALLBACK HoverTimerProc(HWND window, UINT, UINT_PTR timerId, DWORD) {
         KillTimer(window, timerId);
         return;
     }
-    button->CheckHover(static_cast<std::uint32_t>(properties.Get(id, kTimerIdProperty)));
+    button->Interaction().CheckHover(static_cast<std::uint32_t>(properties.Get(id, kTimerIdProperty)));
 }
 
 bool PointerOver(HWND window) {

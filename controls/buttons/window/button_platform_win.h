@@ -1,8 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "controls/buttons/model/button_model.h"
-#include "controls/buttons/model/window_properties.h"
+#include "controls/buttons/model/button_platform.h"
 
 // The platform side of what the model asks of its window: the window
 // properties, and the hover tracking over the window.

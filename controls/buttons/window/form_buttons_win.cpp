@@ -64,8 +64,8 @@ FormButtons::Site* FormButtons::Shown() const { return focused_ ? focused_ : def
 void FormButtons::ShowAsDefault(Site* before) {
     Site* const now = Shown();
     if (now == before) return;
-    if (before) before->button->AmbientChanged(L"DisplayAsDefault");
-    if (now) now->button->AmbientChanged(L"DisplayAsDefault");
+    if (before) before->button->Model().AmbientChanged(L"DisplayAsDefault");
+    if (now) now->button->Model().AmbientChanged(L"DisplayAsDefault");
 }
 
 void FormButtons::SetDefault(xoButtons_H* button) {
@@ -106,7 +106,7 @@ bool FormButtons::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         site = default_;
     }
     if (!site) return false;
-    if (site->button->Enabled()) site->button->AccessKeyPress(key);
+    if (site->button->Model().Enabled()) site->button->Model().Interaction().AccessKeyPress(key);
     result = 0;
     return true;
 }

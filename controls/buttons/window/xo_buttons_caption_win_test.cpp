@@ -21,30 +21,32 @@ protected:
 };
 
 TEST_F(ButtonCaptionTest, TheWindowTextIsTheCaption) {
-    button->SetCaption(L"Save &As");
+    button->Model().SetCaption(L"Save &As");
     wchar_t text[16]{};
     EXPECT_EQ(GetWindowTextW(button->hWnd(), text, 16), 8);
     EXPECT_STREQ(text, L"Save &As");
     SetWindowTextW(button->hWnd(), L"&Open");
-    EXPECT_EQ(button->Caption(), L"&Open");
-    EXPECT_EQ(button->WindowValues().AccessKeys, L"O");
+    EXPECT_EQ(button->Model().Caption(), L"&Open");
+    EXPECT_EQ(button->Model().WindowValues().AccessKeys, L"O");
 }
 
 TEST_F(ButtonCaptionTest, ANewButtonIsLaidOutLikeALoadedOne) {
     PropertyBag bag;
     bag.Write(L"Caption", std::wstring(L"cmdCaption"));
     const auto loaded = CreateXoButton(parent.hwnd(), 2, {10, 10, 110, 40}, site, &bag);
-    const ButtonRect caption = button->Members().CaptionRect;
-    EXPECT_EQ(caption, loaded->Members().CaptionRect);
+    const ButtonRect caption = button->Model().Members().CaptionRect;
+    EXPECT_EQ(caption, loaded->Model().Members().CaptionRect);
     EXPECT_GT(caption.right - caption.left, 40) << "measured with the caption it was given";
     EXPECT_EQ(caption.top, (30 - (caption.bottom - caption.top)) / 2) << "centred";
 }
 
 TEST_F(ButtonCaptionTest, TheLayoutMeasuresInTheCaptionFont) {
-    button->SetCaption(L"Go");
-    const auto height = [&] { return button->Members().CaptionRect.bottom - button->Members().CaptionRect.top; };
+    button->Model().SetCaption(L"Go");
+    const auto height = [&] {
+        return button->Model().Members().CaptionRect.bottom - button->Model().Members().CaptionRect.top;
+    };
     for (double points : {8.25, 9.75, 12.0}) {
-        button->SetFont({L"Tahoma", points});
+        button->Model().SetFont({L"Tahoma", points});
         TEXTMETRICW metrics{};
         GetTextMetricsW(button->CurrentObjects().BufferDC, &metrics);
         EXPECT_EQ(height(), metrics.tmHeight) << points << " points";
@@ -61,17 +63,17 @@ constexpr Colour kLighter = 0xE9E9E8;  // and by +40
 class RedrawnCaptionTest : public ButtonCaptionTest {
 protected:
     RedrawnCaptionTest() {
-        button->DelayDrawing(true);
-        button->SetCaption(L"I");
-        button->SetFont({L"Tahoma", 12, 700});
-        button->SetBackColor(kFace);
-        button->SetForeColor(kFore);
-        button->DelayDrawing(false);
+        button->Model().DelayDrawing(true);
+        button->Model().SetCaption(L"I");
+        button->Model().SetFont({L"Tahoma", 12, 700});
+        button->Model().SetBackColor(kFace);
+        button->Model().SetForeColor(kFore);
+        button->Model().DelayDrawing(false);
     }
     // Where the pixels of colour lie, inside the caption's rectangle and two
     // pixels around it, and relative to the rectangle's top left.
     RECT GlyphOf(Colour colour) const {
-        const ButtonRect& c = button->Members().CaptionRect;
+        const ButtonRect& c = button->Model().Members().CaptionRect;
         const TestSurface image(button->CurrentObjects().BufferDC, 100, 30);
         RECT box{100, 30, -1, -1};
         for (int y = c.top - 2; y < c.bottom + 2; ++y)
@@ -94,7 +96,7 @@ std::string Box(const RECT& r) {
 TEST_F(RedrawnCaptionTest, EffectPassesLandWhereTheCaptionWasLaidOut) {
     const RECT flat = GlyphOf(kFore);
     ASSERT_FALSE(IsRectEmpty(&flat)) << "the flat caption shows";
-    const ButtonRect& c = button->Members().CaptionRect;
+    const ButtonRect& c = button->Model().Members().CaptionRect;
     RECT ink = TestSurface(button->CurrentObjects().BufferDC, 100, 30).Ink(kFace, {c.left, c.top, c.right, c.bottom});
     OffsetRect(&ink, -c.left, -c.top);
 
@@ -153,12 +155,12 @@ TEST_F(RedrawnCaptionTest, EffectPassesLandWhereTheCaptionWasLaidOut) {
          {{"down and right of the glyph", BottomRight, 1, 1, kFace}}},
     };
     for (const Row& row : rows) {
-        button->DelayDrawing(true);
-        button->SetMode(row.mode);
-        button->SetCaptionStyle(row.captionStyle);
-        button->SetEnabled(row.enabled);
-        button->ShowInteractionState({row.pressed ? kPressedIn : std::uint8_t{0}, false, row.pressed});
-        button->DelayDrawing(false);
+        button->Model().DelayDrawing(true);
+        button->Model().SetMode(row.mode);
+        button->Model().SetCaptionStyle(row.captionStyle);
+        button->Model().SetEnabled(row.enabled);
+        button->Model().ShowInteractionState({row.pressed ? kPressedIn : std::uint8_t{0}, false, row.pressed});
+        button->Model().DelayDrawing(false);
 
         RECT expected = flat;
         OffsetRect(&expected, row.moved.x, row.moved.y);
@@ -198,13 +200,13 @@ const PixelRows kIconRows{
 class RedrawnPictureTest : public ButtonCaptionTest {
 protected:
     void Show(const std::wstring& file, PictureKind kind, bool enabled) {
-        button->DelayDrawing(true);
-        button->SetCaption(L"");
-        button->SetBackColor(kFace);
-        button->SetPicture(PictureValue{kind, PictureOrigin::File, file});
-        button->SetEnabled(enabled);
-        button->DelayDrawing(false);
-        ASSERT_EQ(button->Members().PictureRect, (ButtonRect{4, 7, 20, 23}));
+        button->Model().DelayDrawing(true);
+        button->Model().SetCaption(L"");
+        button->Model().SetBackColor(kFace);
+        button->Model().SetPicture(PictureValue{kind, PictureOrigin::File, file});
+        button->Model().SetEnabled(enabled);
+        button->Model().DelayDrawing(false);
+        ASSERT_EQ(button->Model().Members().PictureRect, (ButtonRect{4, 7, 20, 23}));
     }
     // Pixel for pixel: the face where rows hold seeThrough, else the colour.
     void ExpectShown(const PixelRows& rows, char seeThrough, const char* name) {

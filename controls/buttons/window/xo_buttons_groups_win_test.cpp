@@ -10,6 +10,7 @@
 #include "controls/buttons/testing/test_hover_ticks_win.h"
 #include "controls/buttons/testing/test_input_win.h"
 #include "controls/buttons/testing/test_window_win.h"
+#include "controls/buttons/window/button_drop_target_win.h"
 #include "controls/buttons/window/button_platform_win.h"
 #include "controls/buttons/window/button_site_win.h"
 
@@ -47,12 +48,12 @@ class OptionGroupsTest : public FormTest {
 protected:
     std::string Values() const {
         std::string values;
-        for (const xoButtons_H* b : options) values += b->Value() ? '1' : '0';
+        for (const xoButtons_H* b : options) values += b->Model().Value() ? '1' : '0';
         return values;
     }
     xoButtons_H& Option(const wchar_t* caption, RECT bounds, HWND container, Log& log) {
         xoButtons_H& b = form.Add(caption, bounds, container, &log);
-        b.SetMode(kOptionButton);
+        b.Model().SetMode(kOptionButton);
         return b;
     }
 
@@ -91,17 +92,17 @@ TEST_F(OptionGroupsTest, AFrameAndTheFormHoldTwoIndependentGroups) {
 }
 
 TEST_F(OptionGroupsTest, LeavingMovesTheLaterSlotsDownAndTheLastLeaverTakesThePropertiesAway) {
-    options[1]->SetValue(true);
-    options[1]->SetMode(kCommandButton);
-    EXPECT_FALSE(options[1]->Value());
+    options[1]->Model().SetValue(true);
+    options[1]->Model().SetMode(kCommandButton);
+    EXPECT_FALSE(options[1]->Model().Value());
     EXPECT_EQ(Property(frame.hwnd(), kOptCountProperty), 2u);
-    EXPECT_EQ(Property(frame.hwnd(), OptionSlotName(1)), options[0]->Identity());
-    EXPECT_EQ(Property(frame.hwnd(), OptionSlotName(2)), options[2]->Identity());
+    EXPECT_EQ(Property(frame.hwnd(), OptionSlotName(1)), options[0]->Model().Identity());
+    EXPECT_EQ(Property(frame.hwnd(), OptionSlotName(2)), options[2]->Model().Identity());
     EXPECT_EQ(Property(frame.hwnd(), OptionSlotName(3)), 0u);
 
-    options[3]->SetMode(kCheckBox);
+    options[3]->Model().SetMode(kCheckBox);
     EXPECT_EQ(Property(form.hwnd(), kOptCountProperty), 1u);
-    options[4]->SetMode(kCommandButton);
+    options[4]->Model().SetMode(kCommandButton);
     EXPECT_EQ(Property(form.hwnd(), kOptCountProperty), 0u);
     EXPECT_EQ(Property(form.hwnd(), OptionSlotName(1)), 0u);
 }
@@ -110,13 +111,13 @@ TEST_F(OptionGroupsTest, ADestroyedMemberLeavesItsGroup) {
     ButtonSite site(frame.hwnd(), L"optGone");
     {
         auto gone = CreateXoButton(frame.hwnd(), 9, Slot(0, 3), site, nullptr);
-        gone->SetMode(kOptionButton);
+        gone->Model().SetMode(kOptionButton);
         EXPECT_EQ(Property(frame.hwnd(), kOptCountProperty), 4u);
-        gone->SetValue(true);
+        gone->Model().SetValue(true);
     }
     EXPECT_EQ(Property(frame.hwnd(), kOptCountProperty), 3u);
     EXPECT_EQ(Property(frame.hwnd(), OptionSlotName(4)), 0u);
-    options[0]->SetValue(true);  // unchecks the others through the slots: none names the dead button
+    options[0]->Model().SetValue(true);  // unchecks the others through the slots: none names the dead button
     EXPECT_EQ(Values(), "10000");
 }
 
@@ -126,9 +127,9 @@ TEST_F(ButtonLifetime, AHeldButtonLetsGoOfTheMouseWhenDisabledOrDestroyed) {
     xoButtons_H& disabled = form.Add(L"Disabled", Slot(0, 0));
     PressOn(disabled);
     ASSERT_EQ(GetCapture(), disabled.hWnd());
-    disabled.SetEnabled(false);
+    disabled.Model().SetEnabled(false);
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(disabled.Members().StateFlags & kHeld, 0);
+    EXPECT_EQ(disabled.Model().Members().StateFlags & kHeld, 0);
     MouseButton(1, false);
 
     ButtonSite site(form.hwnd(), L"cmdGone");
@@ -145,8 +146,8 @@ TEST_F(ButtonLifetime, ACaptureTakenAwayEndsThePressWithoutAClick) {
     PressOn(button);
     log.clear();
     SetCapture(form.hwnd());
-    EXPECT_EQ(button.Members().StateFlags & kHeld, 0);
-    EXPECT_FALSE(button.Members().Armed);
+    EXPECT_EQ(button.Model().Members().StateFlags & kHeld, 0);
+    EXPECT_FALSE(button.Model().Members().Armed);
     ReleaseCapture();
     MouseButton(1, false);
     EXPECT_TRUE(SameSequence(Without(log, L"Mouse"), {})) << "no Click";
@@ -158,7 +159,7 @@ TEST_F(ButtonLifetime, AButtonDestroyedWhileHoveredLeavesNoTimer) {
     const HWND window = button->hWnd();
     TickCounter ticks(window);
     MoveTo(InputForm::OnScreen(*button, kInside));
-    ASSERT_TRUE(button->Members().Hovering);
+    ASSERT_TRUE(button->Model().Members().Hovering);
     ASSERT_TRUE(PumpUntil([&] { return ticks.ticks() > 0; }, kInputDeadlineMs)) << "the timer runs while hovered";
     button.reset();
     const int before = ticks.ticks();
@@ -196,11 +197,11 @@ protected:
 TEST_F(ReaderTest, AReaderGetsNameRoleAndStatesOfRealButtons) {
     xoButtons_H& command = form.Add(L"&Save||As", Slot(0, 0));
     xoButtons_H& check = form.Add(L"Tom && &Jerry", Slot(1, 0));
-    check.SetMode(kCheckBox);
-    check.SetValue(true);
+    check.Model().SetMode(kCheckBox);
+    check.Model().SetValue(true);
     xoButtons_H& option = form.Add(L"Option", Slot(2, 0));
-    option.SetMode(kOptionButton);
-    option.SetEnabled(false);
+    option.Model().SetMode(kOptionButton);
+    option.Model().SetEnabled(false);
     SetFocus(command.hWnd());
     Settle();
     struct Row {
@@ -245,7 +246,7 @@ TEST_F(ReaderTest, TheDefaultActionClicksAnEnabledButtonOnceTheReaderIsDone) {
     EXPECT_TRUE(log.empty()) << "not inside the reader's call";
     Settle();
     EXPECT_TRUE(SameSequence(log, {L"Click"}));
-    button.SetEnabled(false);
+    button.Model().SetEnabled(false);
     EXPECT_EQ(accessible.get()->accDoDefaultAction(Self()), E_FAIL);
     Settle();
     EXPECT_TRUE(SameSequence(log, {L"Click"})) << "no click while disabled";
@@ -284,12 +285,21 @@ public:
     HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
 };
 
+// What a host's drop handler takes from the event.
+struct DropHandler final : ButtonEvents {
+    void OLEDragDrop(DragData& data, std::int32_t&, std::int16_t&, std::int16_t&, float&, float&) override {
+        dropped = DataObjectOf(data);
+    }
+    IDataObject* dropped = nullptr;
+};
+
 // The drop target the system keeps for the window, as a drag would reach it.
 TEST(ButtonDrops, ADragOverTheButtonAndADropAreRaisedInClientPixels) {
     ASSERT_EQ(OleInitialize(nullptr), S_OK);
     {
         MoveTo({0, 0});
         Log log;
+        DropHandler handler;
         InputForm form{log};
         xoButtons_H& button = form.Add(L"Drop here", Slot(0, 0));
         auto* target = static_cast<IDropTarget*>(GetPropW(button.hWnd(), L"OleDropTargetInterface"));
@@ -303,6 +313,11 @@ TEST(ButtonDrops, ADragOverTheButtonAndADropAreRaisedInClientPixels) {
         target->Drop(&data, MK_RBUTTON | MK_CONTROL, screen, &effect);
         EXPECT_TRUE(SameSequence(
             log, {L"OLEDragOver 1 1 12 7 effect 3 state 0 with data", L"OLEDragDrop 2 2 12 7 effect 3 with data"}));
+
+        // A host's drop handler gets the dragged object back from the event's Data.
+        button.Model().Listen(handler);
+        target->Drop(&data, MK_LBUTTON, screen, &effect);
+        EXPECT_EQ(handler.dropped, &data);
     }
     OleUninitialize();
 }

@@ -56,11 +56,11 @@ const Step FocusButton = [](Stage& t) {
 };
 // Lets the hover timer find the pointer elsewhere.
 const Step HoverEnds = [](Stage& t) {
-    EXPECT_TRUE(PumpUntil([&] { return !t.button.Members().Hovering; }, kInputDeadlineMs)) << "hover ends";
+    EXPECT_TRUE(PumpUntil([&] { return !t.button.Model().Members().Hovering; }, kInputDeadlineMs)) << "hover ends";
 };
 // Writes what the renderers would draw from into the log.
 const Step Look = [](Stage& t) {
-    const ButtonMembers& m = t.button.Members();
+    const ButtonMembers& m = t.button.Model().Members();
     t.log.push_back(L"look " + LogNumber(m.StateFlags) + (m.Armed ? L" armed" : L"") + (m.Value ? L" checked" : L""));
 };
 const Step FocusOther = [](Stage& t) {
@@ -69,8 +69,8 @@ const Step FocusOther = [](Stage& t) {
 };
 const Step DefaultButton = [](Stage& t) { t.form.buttons->SetDefault(&t.button); };
 const Step OtherOptionChecked = [](Stage& t) {
-    t.other.SetMode(kOptionButton);
-    t.other.SetValue(true);
+    t.other.Model().SetMode(kOptionButton);
+    t.other.Model().SetValue(true);
 };
 const Step CancelButton = [](Stage& t) { t.form.buttons->SetCancel(&t.button); };
 const Step FocusEdit = [](Stage& t) {
@@ -96,8 +96,8 @@ Step Setup(std::function<void(xoButtons_H&)> change) {
 }
 Step Mode(std::int32_t mode, bool value = false) {
     return Setup([=](xoButtons_H& b) {
-        b.SetMode(mode);
-        b.SetValue(value);
+        b.Model().SetMode(mode);
+        b.Model().SetValue(value);
     });
 }
 

@@ -53,27 +53,27 @@ void Hold(xoButtons_H& button, State state) {
     case kNormal:
         break;
     case kFocus:
-        button.ShowInteractionState({kDefaultLook, false, false});
+        button.Model().ShowInteractionState({kDefaultLook, false, false});
         break;
     case kPressed:
-        button.ShowInteractionState({kPressedIn, true, true});
+        button.Model().ShowInteractionState({kPressedIn, true, true});
         break;
     case kHot:
-        button.ShowInteractionState({kPointerOver, true, false});
+        button.Model().ShowInteractionState({kPointerOver, true, false});
         break;
     case kCheckedCheckBox:
     case kDisabledCheckedCheckBox:
-        button.SetMode(kCheckBox);
-        button.SetValue(true);
+        button.Model().SetMode(kCheckBox);
+        button.Model().SetValue(true);
         break;
     case kCheckedOptionButton:
-        button.SetMode(kOptionButton);
-        button.SetValue(true);
+        button.Model().SetMode(kOptionButton);
+        button.Model().SetValue(true);
         break;
     case kDisabled:
         break;
     }
-    if (state == kDisabled || state == kDisabledCheckedCheckBox) button.SetEnabled(false);
+    if (state == kDisabled || state == kDisabledCheckedCheckBox) button.Model().SetEnabled(false);
 }
 
 class StyleTest : public ::testing::Test {
@@ -81,11 +81,11 @@ protected:
     std::unique_ptr<xoButtons_H> Button(int style, int shape = 0) {
         auto button = CreateXoButton(form.hwnd(), 8, {0, 0, kWidth, kHeight}, site, nullptr);
         button->SetScreenSize(SIZE{1024, 768});
-        button->SetCaption(L"Go");
-        button->SetBackColor(kBack);
-        button->SetHoverBackColor(kHoverBack);
-        button->SetButtonStyle(style);
-        button->SetButtonShape(shape);
+        button->Model().SetCaption(L"Go");
+        button->Model().SetBackColor(kBack);
+        button->Model().SetHoverBackColor(kHoverBack);
+        button->Model().SetButtonStyle(style);
+        button->Model().SetButtonShape(shape);
         return button;
     }
     static TestSurface Image(const xoButtons_H& button) {
@@ -300,17 +300,17 @@ TEST_F(StyleTest, EdgeCasesOfTheStyles) {
          2,
          0,
          [](xoButtons_H& b) {
-             b.SetShowFocusRect(false);
-             b.ShowInteractionState({kDefaultLook, false, false});
+             b.Model().SetShowFocusRect(false);
+             b.Model().ShowInteractionState({kDefaultLook, false, false});
          },
          {{{2, 15}, 0xC0DCEE}, {{50, 2}, 0xD4F0FF}, {{50, 28}, 0x98B6C8}, {{0, 15}, 0x733C00}}},
         {"ButtonStyle 2 checked option button, focused: the blue column",
          2,
          0,
          [](xoButtons_H& b) {
-             b.SetMode(kOptionButton);
-             b.SetValue(true);
-             b.ShowInteractionState({kDefaultLook, false, false});
+             b.Model().SetMode(kOptionButton);
+             b.Model().SetValue(true);
+             b.Model().ShowInteractionState({kDefaultLook, false, false});
          },
          {{{2, 15}, 0xF0D1B5}, {{50, 2}, 0xF7D7BD}, {{50, 28}, 0xEF826B}, {{99, 15}, 0x733C00}}},
         {"ButtonStyle 2 corner pixels in the frame colour",
@@ -322,9 +322,9 @@ TEST_F(StyleTest, EdgeCasesOfTheStyles) {
          7,
          0,
          [](xoButtons_H& b) {
-             b.SetGradientMode(3);
-             b.SetGradientColor(0x2080F0);
-             b.ShowInteractionState({kPressedIn, true, true});
+             b.Model().SetGradientMode(3);
+             b.Model().SetGradientColor(0x2080F0);
+             b.Model().ShowInteractionState({kPressedIn, true, true});
          },
          {{{2, 15}, 0xA1B5C7},
           {{97, 15}, 0xC0D4E7},
@@ -347,14 +347,14 @@ TEST_F(StyleTest, EdgeCasesOfTheStyles) {
          0,
          4,
          [](xoButtons_H& b) {
-             b.ShowInteractionState({kDefaultLook, false, false});
+             b.Model().ShowInteractionState({kDefaultLook, false, false});
          },
          {{{2, 15}, kBack}, {{50, 2}, kBack}, {{97, 15}, kBack}, {{50, 27}, kBack}, {{0, 15}, rim}}},
         {"ellipse, ButtonStyle 1 pressed in: no edge lines",
          1,
          5,
          [](xoButtons_H& b) {
-             b.ShowInteractionState({kPressedIn, true, true});
+             b.Model().ShowInteractionState({kPressedIn, true, true});
          },
          {{{2, 15}, kBack}, {{50, 2}, kBack}, {{97, 15}, kBack}, {{50, 27}, kBack}}},
         {"plain ellipse, ButtonStyle 2: shaded face, black outline",
@@ -378,12 +378,12 @@ TEST_F(StyleTest, EdgeCasesOfTheStyles) {
 
 TEST_F(StyleTest, ButtonStyle7GivesTheHoverTextColourBackAfterTheCaption) {
     auto button = Button(7);
-    button->SetMode(kCheckBox);
-    button->SetValue(true);
-    const Colour hoverFore = button->HoverForeColor();
-    ASSERT_EQ(hoverFore, button->ForeColor());
-    button->ShowInteractionState({kPointerOver, true, false});
-    EXPECT_EQ(button->HoverForeColor(), hoverFore);
+    button->Model().SetMode(kCheckBox);
+    button->Model().SetValue(true);
+    const Colour hoverFore = button->Model().HoverForeColor();
+    ASSERT_EQ(hoverFore, button->Model().ForeColor());
+    button->Model().ShowInteractionState({kPointerOver, true, false});
+    EXPECT_EQ(button->Model().HoverForeColor(), hoverFore);
 }
 
 TEST(PaintGradient, AButtonOverAQuarterOfTheScreenIsShadedInTwoPixelBands) {
@@ -391,16 +391,16 @@ TEST(PaintGradient, AButtonOverAQuarterOfTheScreenIsShadedInTwoPixelBands) {
     ButtonSite site(form.hwnd(), L"cmdTall");
     auto button = CreateXoButton(form.hwnd(), 1, {0, 0, 60, 400}, site, nullptr);
     button->SetScreenSize(SIZE{1024, 768});
-    button->SetBackColor(0xFFFFFF);
-    button->SetGradientColor(0x000000);
-    button->SetGradientMode(3);
+    button->Model().SetBackColor(0xFFFFFF);
+    button->Model().SetGradientColor(0x000000);
+    button->Model().SetGradientMode(3);
     const TestSurface twoPixelBands(button->CurrentObjects().BufferDC, 60, 400);
     EXPECT_TRUE(PixelIs(twoPixelBands, {30, 100}, 0xBFBFBE)) << "band 50 of 200";
     EXPECT_TRUE(PixelIs(twoPixelBands, {30, 101}, 0xBFBFBE)) << "band 50 of 200";
     EXPECT_TRUE(PixelIs(twoPixelBands, {30, 102}, 0xBEBEBD)) << "band 51 of 200";
 
     button->SetScreenSize(SIZE{1024, 1600});
-    button->Refresh();
+    button->Model().Refresh();
     const TestSurface onePixelBands(button->CurrentObjects().BufferDC, 60, 400);
     EXPECT_TRUE(PixelIs(onePixelBands, {30, 101}, 0xBEBEBE)) << "band 101 of 400";
     EXPECT_TRUE(PixelIs(onePixelBands, {30, 102}, 0xBEBEBD)) << "band 102 of 400";

@@ -67,7 +67,7 @@ bool xoButtons_H::Create(HWND parent, int id, const RECT& bounds) {
     descriptor.childId = id;
     if (!CreateOwnWindow(descriptor)) return false;
     accessibility_.emplace(hwnd(), static_cast<AccessibleButtonFacts&>(*this));
-    dropTarget_.emplace(hwnd(), *this);
+    dropTarget_.emplace(hwnd(), model_.Interaction());
     return true;
 }
 
@@ -76,10 +76,14 @@ LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return OnInput(msg, wp, lp);
     switch (msg) {
     case WM_SIZE:
-        Resize();
+        // The resize its own widening causes only remakes the bitmap.
+        if (widening_)
+            ManageBuffer(true);
+        else
+            model_.Resize();
         return 0;
     case WM_SHOWWINDOW:
-        if (wp) Show();
+        if (wp) model_.Show();
         break;
     case WM_ERASEBKGND:
         return 1;  // the image covers every pixel
@@ -93,13 +97,13 @@ LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (LOWORD(lp) == HTCLIENT && SetPointer()) return TRUE;
         break;
     case WM_SETTEXT:
-        SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
+        model_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
         return TRUE;
     case WM_CAPTURECHANGED:
         // Taken away by another window: the press ends without a click.
         if (!releasing_) {
             pressedHere_ = 0;
-            CancelPress();
+            model_.Interaction().CancelPress();
         }
         return 0;
     case WM_SETFOCUS:
@@ -121,7 +125,7 @@ LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (const LRESULT object = accessibility_->OnGetObject(wp, lp)) return object;
         break;
     case WM_DESTROY:
-        EndInteraction();
+        model_.Interaction().EndInteraction();
         Terminate();
         break;
     }
@@ -129,6 +133,7 @@ LRESULT xoButtons_H::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT xoButtons_H::OnInput(UINT msg, WPARAM wp, LPARAM lp) {
+    ButtonInteraction& input = model_.Interaction();
     const auto key = static_cast<std::int16_t>(wp);
     switch (msg) {
     case WM_LBUTTONDOWN:
@@ -148,18 +153,18 @@ LRESULT xoButtons_H::OnInput(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_MOUSEMOVE: {
         const POINT at = ClientPoint(lp);
-        MouseMove(MouseButtonsOf(static_cast<DWORD>(wp)), KeyboardShift(), static_cast<float>(at.x),
-                  static_cast<float>(at.y));
+        input.MouseMove(MouseButtonsOf(static_cast<DWORD>(wp)), KeyboardShift(), static_cast<float>(at.x),
+                        static_cast<float>(at.y));
         return 0;
     }
     case WM_KEYDOWN:
-        KeyDown(key, KeyboardShift());
+        input.KeyDown(key, KeyboardShift());
         return 0;
     case WM_CHAR:
-        KeyPress(key);
+        input.KeyPress(key);
         return 0;
     case WM_KEYUP:
-        KeyUp(key, KeyboardShift());
+        input.KeyUp(key, KeyboardShift());
         return 0;
     }
     return DefaultProc(msg, wp, lp);
@@ -171,7 +176,7 @@ void xoButtons_H::PressMouse(std::int16_t button, LPARAM lp) {
     if (button == kLeftButton && GetFocus() != hwnd()) SetFocus(hwnd());
     pressedHere_ |= button;
     const POINT at = ClientPoint(lp);
-    MouseDown(button, KeyboardShift(), static_cast<float>(at.x), static_cast<float>(at.y));
+    model_.Interaction().MouseDown(button, KeyboardShift(), static_cast<float>(at.x), static_cast<float>(at.y));
 }
 
 // The platform's click follows a release over the button of a press that
@@ -181,15 +186,15 @@ void xoButtons_H::ReleaseMouseButton(std::int16_t button, LPARAM lp) {
     const bool clicked = (pressedHere_ & button) && InsideAt(at);
     pressedHere_ &= ~button;
     releasing_ = true;
-    MouseUp(button, KeyboardShift(), static_cast<float>(at.x), static_cast<float>(at.y));
+    model_.Interaction().MouseUp(button, KeyboardShift(), static_cast<float>(at.x), static_cast<float>(at.y));
     releasing_ = false;
-    if (clicked) Click();
+    if (clicked) model_.Interaction().Click();
 }
 
 void xoButtons_H::DoubleClickMouse(std::int16_t button) {
     if (button == kLeftButton && GetFocus() != hwnd()) SetFocus(hwnd());
     pressedHere_ &= ~button;
-    DblClick();
+    model_.Interaction().DblClick();
 }
 
 // Inside the button's shape, and not under another window.
@@ -201,7 +206,7 @@ bool xoButtons_H::InsideAt(POINT client) const {
 
 void xoButtons_H::TakeFocus() {
     host_.FocusChanged(true);
-    GotFocus();
+    model_.Interaction().GotFocus();
     if (accessibility_) accessibility_->NotifyChanges();
 }
 
@@ -209,7 +214,7 @@ void xoButtons_H::TakeFocus() {
 // release goes elsewhere.
 void xoButtons_H::LoseFocus() {
     pressedHere_ = 0;
-    CancelPress();
+    model_.Interaction().CancelPress();
     host_.FocusChanged(false);
     if (accessibility_) accessibility_->NotifyChanges();
 }
@@ -221,17 +226,17 @@ LRESULT xoButtons_H::DialogCode() const {
 // The dialog manager found the access key of the caption. A disabled
 // button, which no key or mouse reaches, is not clicked this way either.
 void xoButtons_H::ClickByAccessKey() {
-    if (!Enabled()) return;
+    if (!model_.Enabled()) return;
     if (GetFocus() != hwnd()) SetFocus(hwnd());
-    const std::wstring& key = WindowValues().AccessKeys;
-    AccessKeyPress(key.empty() ? 0 : static_cast<std::int16_t>(towupper(key[0])));
+    const std::wstring& key = model_.WindowValues().AccessKeys;
+    model_.Interaction().AccessKeyPress(key.empty() ? 0 : static_cast<std::int16_t>(towupper(key[0])));
 }
 
 void xoButtons_H::ClickForReader() {
-    if (Enabled()) AccessKeyPress(0);
+    if (model_.Enabled()) model_.Interaction().AccessKeyPress(0);
 }
 
-AccessibleView xoButtons_H::Describe() const { return DescribeButton(*this, GetFocus() == hwnd()); }
+AccessibleView xoButtons_H::Describe() const { return DescribeButton(model_, GetFocus() == hwnd()); }
 
 // The reader's call returns before the click, so a modal window that a
 // Click handler opens does not run inside it.
@@ -240,16 +245,16 @@ void xoButtons_H::DoDefaultAction() { PostMessageW(hwnd(), kDoDefaultAction, 0, 
 // The window's text is the caption, for every process that reads it: the
 // dialog manager finds access keys in it, screen readers and tests read it.
 void xoButtons_H::CaptionChanged() {
-    if (hwnd()) DefaultProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Caption().c_str()));
+    if (hwnd()) DefaultProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(model_.Caption().c_str()));
 }
 
 bool xoButtons_H::SetPointer() {
     HCURSOR cursor = nullptr;
-    if (MousePointer() == 99) {
-        if (mouseIcon_.source() != MouseIcon())
-            mouseIcon_ = MouseIcon() ? LoadedPicture(*MouseIcon()) : LoadedPicture();
+    const PictureRef& icon = model_.MouseIcon();
+    if (model_.MousePointer() == 99) {
+        if (mouseIcon_.source() != icon) mouseIcon_ = icon ? LoadedPicture(*icon) : LoadedPicture();
         cursor = static_cast<HCURSOR>(mouseIcon_.handle());
-    } else if (const wchar_t* standard = StandardPointer(MousePointer())) {
+    } else if (const wchar_t* standard = StandardPointer(model_.MousePointer())) {
         cursor = LoadCursorW(nullptr, standard);
     }
     if (!cursor) return false;
@@ -258,7 +263,7 @@ bool xoButtons_H::SetPointer() {
 }
 
 void xoButtons_H::EnabledChanged() {
-    if (hwnd()) EnableWindow(hwnd(), Enabled());
+    if (hwnd()) EnableWindow(hwnd(), model_.Enabled());
 }
 
 void xoButtons_H::PaintControl() {
@@ -266,26 +271,29 @@ void xoButtons_H::PaintControl() {
     // A paint the system asks for always draws afresh; one that shows an
     // image just composed only copies it.
     if (!paintingComposedImage_) {
-        m_.DrawingDelayed = false;
+        model_.ResumeDrawing();
         Compose();
     }
     CopyBuffer(paint.get());
 }
 
 void xoButtons_H::RedrawButton() {
-    if (m_.DrawingDelayed) return;
+    if (model_.Members().DrawingDelayed) return;
     Compose();
     ManageBuffer(false);
     if (accessibility_) accessibility_->NotifyChanges();
 }
 
 void xoButtons_H::Compose() {
-    if (!BufferDC || m_.ButtonStyle < 0 || m_.ButtonStyle > kLastStyle) return;
+    // A copy, as a style changes the hover text colour while it draws the caption.
+    ButtonMembers members = model_.Members();
+    if (!BufferDC || members.ButtonStyle < 0 || members.ButtonStyle > kLastStyle) return;
     EdgePoints points{};
     EdgeColors colours{};
     LookState lookState = 0;
-    ButtonPainter painter(*BufferDC, ClipRegion, m_, Context(), {window_, picture_.handle(), ScreenSize()});
-    kStyleRenderers[m_.ButtonStyle](painter, points, colours, lookState);
+    ButtonPainter painter(*BufferDC, ClipRegion, members, Context(),
+                          {model_.WindowValues(), picture_.handle(), ScreenSize()});
+    kStyleRenderers[members.ButtonStyle](painter, points, colours, lookState);
 }
 
 // create True: the surface, and a new bitmap of the control's size (the
@@ -306,7 +314,7 @@ void xoButtons_H::CreateSurface() {
     // Captions are drawn over the face without a background box.
     SetBkMode(BufferDC->dc(), TRANSPARENT);
     ::SetDrawingTool(*BufferDC, true, nullptr, DrawingTool::Brush, kBlack, true);
-    ApplyProperty(L"Font");
+    model_.ApplyProperty(L"Font");
 }
 
 void xoButtons_H::ShowBuffer() {
@@ -323,14 +331,15 @@ void xoButtons_H::CopyBuffer(HDC target) const {
     BitBlt(target, 0, 0, size.width, size.height, BufferDC->dc(), 0, 0, SRCCOPY);
 }
 
-void xoButtons_H::BuildButtonRegion() {
+void xoButtons_H::BuildButtonRegion(std::int32_t& leftSlantX, std::int32_t& rightSlantX) {
     if (!hwnd()) return;
     DropClipRegion(BufferDC ? BufferDC->dc() : nullptr, ClipRegion);
+    const ButtonMembers& m = model_.Members();
     ButtonSize size = ClientSize();
-    if (IsSlanted(m_.ButtonShape)) size.width = WidenForSlant(size);
-    const RegionPlan plan = PlanButtonRegion(m_.ButtonShape, m_.ButtonStyle, Enabled(), size.width, size.height);
-    m_.LeftSlantX = plan.LeftSlantX;
-    m_.RightSlantX = plan.RightSlantX;
+    if (IsSlanted(m.ButtonShape)) size.width = WidenForSlant(size);
+    const RegionPlan plan = PlanButtonRegion(m.ButtonShape, m.ButtonStyle, model_.Enabled(), size.width, size.height);
+    leftSlantX = plan.LeftSlantX;
+    rightSlantX = plan.RightSlantX;
     if (BufferDC) {
         // Later drawing is clipped away from the rim, so it lasts until the
         // next resize remakes the bitmap.
@@ -343,12 +352,10 @@ void xoButtons_H::BuildButtonRegion() {
 
 // Measured in the surface with the caption font, which later draws it; the
 // resize that makes the surface lays the button out.
-void xoButtons_H::LayoutCaptionAndPicture() {
-    if (!BufferDC) return;
+std::optional<ButtonLayout> xoButtons_H::LayoutCaptionAndPicture() {
+    if (!BufferDC) return std::nullopt;
     const ButtonSize size = ClientSize();
-    const ButtonLayout layout = ::LayoutCaptionAndPicture(BufferDC->dc(), m_, size.width, size.height);
-    m_.CaptionRect = layout.CaptionRect;
-    m_.PictureRect = layout.PictureRect;
+    return ::LayoutCaptionAndPicture(BufferDC->dc(), model_.Members(), size.width, size.height);
 }
 
 // Widens a slanted button too narrow for its slant; its resize handling
@@ -356,20 +363,25 @@ void xoButtons_H::LayoutCaptionAndPicture() {
 std::int32_t xoButtons_H::WidenForSlant(ButtonSize client) {
     const std::int32_t width = SlantedButtonWidth(client.width, client.height);
     if (width == client.width) return width;
-    const bool delayed = m_.DrawingDelayed;
-    m_.DrawingDelayed = true;
+    const bool widening = widening_;
+    widening_ = true;
     RECT frame{};
     GetWindowRect(hwnd(), &frame);
     SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left + width - client.width, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    m_.DrawingDelayed = delayed;
+    widening_ = widening;
     return ClientSize().width;
 }
 
 LookContext xoButtons_H::Context() const {
     const ButtonSize size = ClientSize();
-    return {Enabled(),  !host_.UserMode(), ForeColor(), ResolveSysColor(ForeColor()), ResolveSysColor(GradientColor()),
-            size.width, size.height};
+    return {model_.Enabled(),
+            !host_.UserMode(),
+            model_.ForeColor(),
+            model_.ResolveSysColor(model_.ForeColor()),
+            model_.ResolveSysColor(model_.GradientColor()),
+            size.width,
+            size.height};
 }
 
 SIZE xoButtons_H::ScreenSize() const {
@@ -382,7 +394,7 @@ void xoButtons_H::SetDrawingTool(bool select, HDC surface, DrawingTool kind, Col
 }
 
 void xoButtons_H::ApplyFont() {
-    const FontValue& font = Font();
+    const FontValue& font = model_.Font();
     LOGFONTW lf{};
     lf.lfHeight = FontHeightPixels(font.Size, TwipsPerPixel(ScreenDpi()));
     lf.lfWeight = font.Weight;
@@ -397,32 +409,29 @@ void xoButtons_H::ApplyFont() {
     if (BufferDC) BufferDC->Select(Gdi<HFONT>(CreateFontIndirectW(&lf)));
 }
 
-void xoButtons_H::MeasurePicture() {
-    picture_ = Picture() ? LoadedPicture(*Picture()) : LoadedPicture();
-    int width = 0, height = 0;
-    if (picture_) {
-        BITMAP bm{};
-        bool measured = false;
-        if (GetObjectW(picture_.handle(), sizeof bm, &bm)) {
-            width = bm.bmWidth;
-            height = bm.bmHeight;
-            if (bm.bmBits) {
-                m_.PictureIsIcon = 0;
-                measured = true;
-            }
-        }
-        ICONINFO info{};
-        if (!measured && GetIconInfo(static_cast<HICON>(picture_.handle()), &info)) {
-            Gdi<HBITMAP> colour(info.hbmColor), mask(info.hbmMask);
-            if (colour && GetObjectW(colour.get(), sizeof bm, &bm)) {
-                width = bm.bmWidth;
-                height = bm.bmHeight;
-                m_.PictureIsIcon = 1;
-            }
+PictureMeasure xoButtons_H::MeasurePicture(const PictureRef& picture) {
+    picture_ = picture ? LoadedPicture(*picture) : LoadedPicture();
+    PictureMeasure measure;
+    if (!picture_) return measure;
+    BITMAP bm{};
+    if (GetObjectW(picture_.handle(), sizeof bm, &bm)) {
+        measure.width = bm.bmWidth;
+        measure.height = bm.bmHeight;
+        if (bm.bmBits) {
+            measure.isIcon = 0;
+            return measure;
         }
     }
-    m_.PictureWidth = width;
-    m_.PictureHeight = height;
+    ICONINFO info{};
+    if (GetIconInfo(static_cast<HICON>(picture_.handle()), &info)) {
+        Gdi<HBITMAP> colour(info.hbmColor), mask(info.hbmMask);
+        if (colour && GetObjectW(colour.get(), sizeof bm, &bm)) {
+            measure.width = bm.bmWidth;
+            measure.height = bm.bmHeight;
+            measure.isIcon = 1;
+        }
+    }
+    return measure;
 }
 
 void xoButtons_H::Terminate() {
@@ -447,10 +456,10 @@ std::unique_ptr<xoButtons_H> CreateXoButton(HWND parent, int id, const RECT& bou
     // The window's first size came before the properties; a loaded button is
     // sized again at the end of ReadProperties, a new one here.
     if (bag) {
-        button->ReadProperties(*bag);
+        button->Model().ReadProperties(*bag);
     } else {
-        button->InitProperties();
-        button->Resize();
+        button->Model().InitProperties();
+        button->Model().Resize();
     }
     ShowWindow(button->hWnd(), SW_SHOWNA);
     return button;

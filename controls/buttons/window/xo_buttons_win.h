@@ -18,19 +18,24 @@
 #include "platform/window_win.h"
 
 // The owner-drawn push button: a child window of its own that composes its
-// image in an off-screen surface and shows it when it paints. The property
-// model is ButtonModel, the drawing ButtonPainter and the style renderers;
-// this class routes the window's messages and owns the surface, the clip
-// region, the pictures, the accessible object and the drop target.
+// image in an off-screen surface and shows it when it paints. It owns its
+// ButtonModel (the properties and, through its interaction, the input) and
+// is the model's platform; the drawing is ButtonPainter's and the style
+// renderers'. This class routes the window's messages and owns the surface,
+// the clip region, the pictures, the accessible object and the drop target.
 //
 // To the dialog manager (IsDialogMessage in the host's message loop) it is a
 // push button that takes the arrow keys: Tab reaches it (WS_TABSTOP), its
 // access key clicks it, and while the host displays it as the default button
 // Enter is sent to the host as the button's command (see FormButtons).
-class xoButtons_H final : public Window, public ButtonModel, private AccessibleButtonFacts {
+class xoButtons_H final : public Window, private ButtonPlatform, private AccessibleButtonFacts {
 public:
-    explicit xoButtons_H(ButtonHost& host) : ButtonModel(host) {}
+    explicit xoButtons_H(ButtonHost& host) : host_(host), model_(host, *this) {}
     ~xoButtons_H() override;
+
+    // The button's properties, its persistence and its input.
+    ButtonModel& Model() { return model_; }
+    const ButtonModel& Model() const { return model_; }
 
     // Creates the control's window, hidden; the host then initialises or
     // reads the properties and shows it.
@@ -92,15 +97,16 @@ private:
     SIZE ScreenSize() const;
     void Terminate();
 
+    // The model's platform.
     Colour SysColor(int index) const override { return static_cast<Colour>(GetSysColor(index)); }
     void ApplyFont() override;
-    void MeasurePicture() override;
+    PictureMeasure MeasurePicture(const PictureRef& picture) override;
     std::optional<std::wstring> PictureLoadError(const PictureValue& picture) const override {
         return ::PictureLoadError(picture);
     }
     void RemakeBuffer() override { ManageBuffer(true); }
-    void BuildButtonRegion() override;
-    void LayoutCaptionAndPicture() override;
+    void BuildButtonRegion(std::int32_t& leftSlantX, std::int32_t& rightSlantX) override;
+    std::optional<ButtonLayout> LayoutCaptionAndPicture() override;
     void RedrawButton() override;
     void EnabledChanged() override;
     void CaptionChanged() override;
@@ -125,6 +131,8 @@ private:
     std::uintptr_t OwnWindow() const override { return reinterpret_cast<std::uintptr_t>(hwnd()); }
     WindowProperties& Properties() override { return properties_; }
 
+    ButtonHost& host_;
+    ButtonModel model_;
     std::optional<OffscreenSurface> BufferDC;
     std::optional<ButtonAccessibility> accessibility_;
     std::optional<ButtonDropTarget> dropTarget_;
@@ -136,6 +144,7 @@ private:
     WindowPropertyStore properties_;
     std::optional<SIZE> screenSize_;
     bool paintingComposedImage_ = false;
+    bool widening_ = false;  // inside its own widening for a slant
 };
 
 // Creates a button in parent and gives it its properties: read from bag, or

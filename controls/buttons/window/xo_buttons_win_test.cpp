@@ -45,7 +45,7 @@ LOGFONTW SelectedFont(HDC dc) {
 TEST_F(XoButtonTest, CaptionFontFollowsTheFontProperty) {
     auto button = Create();
     const auto first = button->CurrentObjects();
-    button->SetFont(FontValue{L"Arial", 12, 700, true, false, false});
+    button->Model().SetFont(FontValue{L"Arial", 12, 700, true, false, false});
     const auto objects = button->CurrentObjects();
     EXPECT_FALSE(Alive(first.font)) << "the previous caption font is deleted";
 
@@ -56,28 +56,28 @@ TEST_F(XoButtonTest, CaptionFontFollowsTheFontProperty) {
     EXPECT_TRUE(lf.lfItalic);
     EXPECT_STREQ(lf.lfFaceName, L"Arial");
 
-    button->SetFontStyle(8);
+    button->Model().SetFontStyle(8);
     const LOGFONTW underlined = SelectedFont(objects.BufferDC);
     EXPECT_EQ(underlined.lfWeight, 400);
     EXPECT_TRUE(underlined.lfUnderline);
 
-    button->SetFont(FontValue{std::wstring(40, L'x')});
+    button->Model().SetFont(FontValue{std::wstring(40, L'x')});
     EXPECT_EQ(std::wstring(SelectedFont(objects.BufferDC).lfFaceName), std::wstring(31, L'x'));
 }
 
 TEST_F(XoButtonTest, PictureIsMeasuredFromItsFileOrResource) {
     TestPictures pictures;
     auto button = Create();
-    button->SetPicture(PictureValue{PictureKind::Bitmap, PictureOrigin::File, pictures.bitmap});
-    EXPECT_EQ(button->Members().PictureWidth, 24);
-    EXPECT_EQ(button->Members().PictureHeight, 16);
-    EXPECT_EQ(button->Members().PictureIsIcon, 0);
-    button->SetPicture(PictureValue{PictureKind::Icon, PictureOrigin::Resource, L"#1"});
-    EXPECT_EQ(button->Members().PictureIsIcon, 1);
+    button->Model().SetPicture(PictureValue{PictureKind::Bitmap, PictureOrigin::File, pictures.bitmap});
+    EXPECT_EQ(button->Model().Members().PictureWidth, 24);
+    EXPECT_EQ(button->Model().Members().PictureHeight, 16);
+    EXPECT_EQ(button->Model().Members().PictureIsIcon, 0);
+    button->Model().SetPicture(PictureValue{PictureKind::Icon, PictureOrigin::Resource, L"#1"});
+    EXPECT_EQ(button->Model().Members().PictureIsIcon, 1);
     const HANDLE shown = button->CurrentObjects().picture;
-    button->SetPicture(PictureValue{PictureKind::Icon, PictureOrigin::File, pictures.folder / L"gone.ico"});
-    EXPECT_EQ(button->Picture()->Name, L"#1") << "a picture that cannot be loaded is refused";
-    EXPECT_EQ(button->Members().PictureWidth, 16);
+    button->Model().SetPicture(PictureValue{PictureKind::Icon, PictureOrigin::File, pictures.folder / L"gone.ico"});
+    EXPECT_EQ(button->Model().Picture()->Name, L"#1") << "a picture that cannot be loaded is refused";
+    EXPECT_EQ(button->Model().Members().PictureWidth, 16);
     EXPECT_EQ(button->CurrentObjects().picture, shown);
 }
 
@@ -88,8 +88,8 @@ TEST_F(XoButtonTest, MousePointerChoosesTheCursorOverTheButton) {
         return SendMessageW(button->hWnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(button->hWnd()),
                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     };
-    button->SetMouseIcon(PictureFromFile(pictures.cursor));
-    EXPECT_EQ(button->MousePointer(), 99);
+    button->Model().SetMouseIcon(PictureFromFile(pictures.cursor));
+    EXPECT_EQ(button->Model().MousePointer(), 99);
     EXPECT_TRUE(setCursor());
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(GetCursor(), &info));
@@ -98,7 +98,7 @@ TEST_F(XoButtonTest, MousePointerChoosesTheCursorOverTheButton) {
     EXPECT_EQ(info.xHotspot, 3u);
     EXPECT_EQ(info.yHotspot, 5u);
 
-    button->SetMousePointer(11);
+    button->Model().SetMousePointer(11);
     EXPECT_TRUE(setCursor());
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
 }
@@ -110,8 +110,8 @@ TEST_F(XoButtonTest, DestroyingTheButtonReleasesEveryObject) {
         TestForm owner;
         ButtonSite ownerSite(owner.hwnd(), L"cmdGo");
         auto button = CreateXoButton(owner.hwnd(), 7, {0, 0, 80, 24}, ownerSite, nullptr);
-        button->SetFont(FontValue{L"Tahoma", 10});
-        button->SetPicture(PictureFromFile(pictures.bitmap));
+        button->Model().SetFont(FontValue{L"Tahoma", 10});
+        button->Model().SetPicture(PictureFromFile(pictures.bitmap));
         button->SetDrawingTool(true, nullptr, DrawingTool::Brush, RGB(1, 2, 3), true);
         const auto objects = button->CurrentObjects();
         const HGDIOBJ drawing[] = {objects.BufferDC, objects.bitmap, objects.pen, objects.brush, objects.font};
@@ -134,26 +134,26 @@ TEST_F(XoButtonTest, DestroyingTheButtonReleasesEveryObject) {
 }
 
 void Configure(xoButtons_H& b, const TestPictures& pictures) {
-    b.SetButtonShape(2);
-    b.SetCaption(L"D\x00e9j\x00e0 &vu||again");
-    b.SetCaptionAlign(0);  // zero, and not the default
-    b.SetButtonStyle(2);
-    b.SetCaptionStyle(2);
-    b.SetFont(FontValue{L"Tahoma", 9.75, 700, false, true, true});
-    b.SetForeColor(0x000080);
-    b.SetGradientMode(4);
-    b.SetGradientColor(0xE0FFFF);
-    b.SetHoverForeColor(0x0000FF);
-    b.SetHoverBackColor(0xFFE0E0);
-    b.SetPicture(PictureValue{PictureKind::Icon, PictureOrigin::Resource, L"#1"});
-    b.SetPictureAlign(3);
-    b.SetPictureSize(1);
-    b.SetBackColor(0x8000000F);
-    b.SetMode(1);
-    b.SetValue(true);
-    b.SetMouseIcon(PictureFromFile(pictures.cursor));
-    b.SetShowFocusRect(false);
-    b.SetEnabled(false);
+    b.Model().SetButtonShape(2);
+    b.Model().SetCaption(L"D\x00e9j\x00e0 &vu||again");
+    b.Model().SetCaptionAlign(0);  // zero, and not the default
+    b.Model().SetButtonStyle(2);
+    b.Model().SetCaptionStyle(2);
+    b.Model().SetFont(FontValue{L"Tahoma", 9.75, 700, false, true, true});
+    b.Model().SetForeColor(0x000080);
+    b.Model().SetGradientMode(4);
+    b.Model().SetGradientColor(0xE0FFFF);
+    b.Model().SetHoverForeColor(0x0000FF);
+    b.Model().SetHoverBackColor(0xFFE0E0);
+    b.Model().SetPicture(PictureValue{PictureKind::Icon, PictureOrigin::Resource, L"#1"});
+    b.Model().SetPictureAlign(3);
+    b.Model().SetPictureSize(1);
+    b.Model().SetBackColor(0x8000000F);
+    b.Model().SetMode(1);
+    b.Model().SetValue(true);
+    b.Model().SetMouseIcon(PictureFromFile(pictures.cursor));
+    b.Model().SetShowFocusRect(false);
+    b.Model().SetEnabled(false);
 }
 
 TEST_F(XoButtonTest, EveryPropertySurvivesSavingAndReloadingThroughTheTextBag) {
@@ -165,9 +165,9 @@ TEST_F(XoButtonTest, EveryPropertySurvivesSavingAndReloadingThroughTheTextBag) {
 
     std::vector<NamedBag> bags(2);
     bags[0].Name = L"cmdConfigured";
-    configured->WriteProperties(bags[0].Bag);
+    configured->Model().WriteProperties(bags[0].Bag);
     bags[1].Name = L"cmdPlain";
-    plain->WriteProperties(bags[1].Bag);
+    plain->Model().WriteProperties(bags[1].Bag);
     const std::wstring file = pictures.folder / L"buttons.txt";
     ASSERT_TRUE(ReplaceFileContent(file, CodePageFromWide(FormatBags(bags), CP_UTF8)));
 
@@ -179,8 +179,8 @@ TEST_F(XoButtonTest, EveryPropertySurvivesSavingAndReloadingThroughTheTextBag) {
     const xoButtons_H* originals[] = {configured.get(), plain.get()};
     for (std::size_t i = 0; i < 2; ++i) {
         auto reloaded = Create(kBounds, &(*loaded)[i].Bag);
-        EXPECT_EQ(reloaded->Members(), originals[i]->Members()) << "button " << i;
-        EXPECT_EQ(reloaded->WindowValues(), originals[i]->WindowValues()) << "button " << i;
+        EXPECT_EQ(reloaded->Model().Members(), originals[i]->Model().Members()) << "button " << i;
+        EXPECT_EQ(reloaded->Model().WindowValues(), originals[i]->Model().WindowValues()) << "button " << i;
         EXPECT_EQ(IsWindowEnabled(reloaded->hWnd()), IsWindowEnabled(originals[i]->hWnd())) << "button " << i;
         const LOGFONTW a = SelectedFont(reloaded->CurrentObjects().BufferDC);
         const LOGFONTW b = SelectedFont(originals[i]->CurrentObjects().BufferDC);
@@ -244,10 +244,10 @@ TEST_F(XoButtonTest, WindowRegionsFollowShapeAndStyle) {
     };
     for (const RegionCase& c : cases) {
         auto button = Create({0, 0, c.width, c.height});
-        button->SetButtonStyle(c.style);
-        button->SetButtonShape(c.shape);
-        if (c.disabled) button->SetEnabled(false);
-        if (c.enabledAgain) button->SetEnabled(true);
+        button->Model().SetButtonStyle(c.style);
+        button->Model().SetButtonShape(c.shape);
+        if (c.disabled) button->Model().SetEnabled(false);
+        if (c.enabledAgain) button->Model().SetEnabled(true);
         const Gdi<HRGN> region = WindowRegion(button->hWnd());
         for (const Point& p : c.inside)
             EXPECT_TRUE(PtInRegion(region.get(), p.x, p.y)) << c.name << ": (" << p.x << ", " << p.y << ") inside";
@@ -258,43 +258,43 @@ TEST_F(XoButtonTest, WindowRegionsFollowShapeAndStyle) {
 
 TEST_F(XoButtonTest, ANarrowSlantedButtonWidensToKeepItsFace) {
     auto button = Create({0, 0, 22, 20});
-    button->SetButtonShape(1);
+    button->Model().SetButtonShape(1);
     RECT client{};
     GetClientRect(button->hWnd(), &client);
     EXPECT_EQ(client.right, 27);
-    EXPECT_EQ(button->Members().LeftSlantX, 21);
-    EXPECT_EQ(button->Members().RightSlantX, 27);
-    EXPECT_FALSE(button->Members().DrawingDelayed);
+    EXPECT_EQ(button->Model().Members().LeftSlantX, 21);
+    EXPECT_EQ(button->Model().Members().RightSlantX, 27);
+    EXPECT_FALSE(button->Model().Members().DrawingDelayed);
     EXPECT_EQ(button->CurrentObjects().bitmap ? BitmapSize(button->CurrentObjects().bitmap).cx : 0, 27);
     EXPECT_TRUE(PtInRegion(WindowRegion(button->hWnd()).get(), 27, 20));
 
     // A delay the caller set outlasts a widening on the way.
     auto grouped = Create({0, 0, 60, 20});
-    grouped->SetButtonShape(1);
-    grouped->DelayDrawing(true);
+    grouped->Model().SetButtonShape(1);
+    grouped->Model().DelayDrawing(true);
     MoveWindow(grouped->hWnd(), 0, 0, 22, 20, FALSE);
-    grouped->SetButtonStyle(2);
+    grouped->Model().SetButtonStyle(2);
     GetClientRect(grouped->hWnd(), &client);
     EXPECT_EQ(client.right, 27);
-    EXPECT_TRUE(grouped->Members().DrawingDelayed);
+    EXPECT_TRUE(grouped->Model().Members().DrawingDelayed);
 }
 
 TEST_F(XoButtonTest, EllipsesClipTheirDrawingInsideARimExceptButtonStyle5) {
     auto button = Create();
-    button->SetButtonShape(4);
+    button->Model().SetButtonShape(4);
     auto objects = button->CurrentObjects();
     ASSERT_TRUE(objects.ClipRegion);
     Gdi<HRGN> clip(CreateRectRgn(0, 0, 0, 0));
     EXPECT_EQ(GetClipRgn(objects.BufferDC, clip.get()), 1);
     EXPECT_FALSE(PtInRegion(clip.get(), 0, 15)) << "the rim lies outside the clip";
     EXPECT_TRUE(PtInRegion(clip.get(), 1, 15));
-    const Colour face = button->Members().FaceColor;
+    const Colour face = button->Model().Members().FaceColor;
     const TestSurface rim(objects.BufferDC, 100, 30);
     EXPECT_NE(rim.Pixel(0, 15), face) << "the rim is shaded";
 
     // 4 -> 0 takes the clip out of the surface and deletes it.
     const HRGN old = objects.ClipRegion;
-    button->SetButtonShape(0);
+    button->Model().SetButtonShape(0);
     objects = button->CurrentObjects();
     EXPECT_FALSE(objects.ClipRegion);
     EXPECT_FALSE(Alive(old));
@@ -302,8 +302,8 @@ TEST_F(XoButtonTest, EllipsesClipTheirDrawingInsideARimExceptButtonStyle5) {
     EXPECT_TRUE(PixelIs(TestSurface(objects.BufferDC, 100, 30), {0, 15}, 0xFFFFFF))
         << "the outer edge is drawn unclipped";
 
-    button->SetButtonStyle(5);
-    button->SetButtonShape(4);
+    button->Model().SetButtonStyle(5);
+    button->Model().SetButtonShape(4);
     objects = button->CurrentObjects();
     EXPECT_FALSE(objects.ClipRegion);
     EXPECT_EQ(GetClipRgn(objects.BufferDC, clip.get()), 0);
@@ -363,7 +363,7 @@ protected:
 };
 
 TEST_F(ShownButtonTest, ARefreshShowsTheNewImageAtOnceInOnePaint) {
-    button->SetBackColor(0x0000C0);
+    button->Model().SetBackColor(0x0000C0);
     EXPECT_EQ(counter.paints, 1);
     EXPECT_TRUE(PixelIs(OnScreen(button->hWnd()), {40, 12}, 0x0000C0)) << "shown without waiting for the message loop";
     EXPECT_NE(SendMessageW(button->hWnd(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(button->hDC()), 0), 0)
@@ -372,14 +372,14 @@ TEST_F(ShownButtonTest, ARefreshShowsTheNewImageAtOnceInOnePaint) {
 
 TEST_F(ShownButtonTest, DelayDrawingGroupsChangesIntoOneRedraw) {
     const Colour before = TestSurface(button->CurrentObjects().BufferDC, 80, 24).Pixel(40, 12);
-    button->DelayDrawing(true);
-    button->SetBackColor(0x00C000);
-    button->SetCaption(L"Later");
-    button->SetButtonStyle(1);
+    button->Model().DelayDrawing(true);
+    button->Model().SetBackColor(0x00C000);
+    button->Model().SetCaption(L"Later");
+    button->Model().SetButtonStyle(1);
     EXPECT_EQ(counter.paints, 0);
     EXPECT_TRUE(PixelIs(TestSurface(button->CurrentObjects().BufferDC, 80, 24), {40, 12}, before))
         << "nothing composed yet";
-    button->DelayDrawing(false);
+    button->Model().DelayDrawing(false);
     EXPECT_EQ(counter.paints, 1);
     SettlePaints();
     EXPECT_EQ(counter.paints, 1) << "the region change left no paint of its own behind";
@@ -387,10 +387,10 @@ TEST_F(ShownButtonTest, DelayDrawingGroupsChangesIntoOneRedraw) {
 }
 
 TEST_F(ShownButtonTest, APaintWhileDelayedRedrawsAndEndsTheDelay) {
-    button->DelayDrawing(true);
-    button->SetBackColor(0xC00000);
+    button->Model().DelayDrawing(true);
+    button->Model().SetBackColor(0xC00000);
     RedrawWindow(button->hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_FALSE(button->Members().DrawingDelayed);
+    EXPECT_FALSE(button->Model().Members().DrawingDelayed);
     EXPECT_TRUE(PixelIs(TestSurface(button->CurrentObjects().BufferDC, 80, 24), {40, 12}, 0xC00000));
     EXPECT_TRUE(PixelIs(OnScreen(button->hWnd()), {40, 12}, 0xC00000));
 }
@@ -410,9 +410,9 @@ TEST_F(ShownButtonTest, TheCopiedBlockFollowsAResize) {
 TEST_F(XoButtonTest, ATerminateBeforeAnyResizeReleasesNothingAndDoesNotFail) {
     const auto windowless = [&] {
         xoButtons_H button(site);
-        button.InitProperties();
-        button.SetButtonShape(5);
-        button.Refresh();
+        button.Model().InitProperties();
+        button.Model().SetButtonShape(5);
+        button.Model().Refresh();
         EXPECT_FALSE(button.CurrentObjects().BufferDC) << "no surface before the first resize";
     };
     windowless();  // the system's own objects, made at first use, stay
@@ -425,18 +425,18 @@ TEST_F(XoButtonTest, ATerminateBeforeAnyResizeReleasesNothingAndDoesNotFail) {
 
 void DrawEveryWay(xoButtons_H& button, int i) {
     const bool icon = i % 2 == 0;
-    button.DelayDrawing(true);
-    button.SetFont(FontValue{i % 3 ? L"Tahoma" : L"Arial", 8.25 + i % 4});
-    button.SetPicture(
+    button.Model().DelayDrawing(true);
+    button.Model().SetFont(FontValue{i % 3 ? L"Tahoma" : L"Arial", 8.25 + i % 4});
+    button.Model().SetPicture(
         PictureValue{icon ? PictureKind::Icon : PictureKind::Bitmap, PictureOrigin::Resource, icon ? L"#1" : L"#3"});
-    button.SetCaptionStyle(i % 3);
-    button.SetButtonStyle(i % 8);
-    button.SetButtonShape((i / 8) % 7);
-    button.SetGradientMode((i / 56) % 5);
-    button.SetMode((i / 3) % 3);
-    if (button.Mode() != kCommandButton) button.SetValue(i % 2 == 0);
-    button.SetEnabled(i % 5 != 0);
-    button.DelayDrawing(false);
+    button.Model().SetCaptionStyle(i % 3);
+    button.Model().SetButtonStyle(i % 8);
+    button.Model().SetButtonShape((i / 8) % 7);
+    button.Model().SetGradientMode((i / 56) % 5);
+    button.Model().SetMode((i / 3) % 3);
+    if (button.Model().Mode() != kCommandButton) button.Model().SetValue(i % 2 == 0);
+    button.Model().SetEnabled(i % 5 != 0);
+    button.Model().DelayDrawing(false);
 }
 
 // Every style, shape, gradient, mode, font, picture, caption style and
@@ -445,7 +445,7 @@ void RedrawEveryWay(xoButtons_H& button, int redraws) {
     for (int i = 0; i < redraws; ++i) {
         if (i % 20 == 0) DrawEveryWay(button, i / 20);
         const std::uint8_t flags[] = {0, kDefaultLook, kPressedIn, kPointerOver, kDefaultLook | kPressedIn};
-        button.ShowInteractionState({flags[i % 5], i % 3 == 0, i % 4 == 0});
+        button.Model().ShowInteractionState({flags[i % 5], i % 3 == 0, i % 4 == 0});
     }
     DrawEveryWay(button, 0);
 }
