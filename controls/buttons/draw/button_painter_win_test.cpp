@@ -83,14 +83,14 @@ TEST(DrawEdges, EachEdgePointTakesTheColourOfTheLastLineThroughIt) {
     EdgeColors colours;
     for (int slot = 1; slot <= 12; ++slot) colours[slot] = 0x0000A1 + (slot - 1) * 0x100000;
     const RingCase cases[] = {
-        {0,
+        {kRectangle,
          0,
          100,
          100,
          30,
          {0x3000A1, 0x1000A1, 0x2000A1, 0x3000A1, 0x4000A1, 0x7000A1, 0x5000A1, 0x6000A1, 0x7000A1, 0x8000A1, 0xB000A1,
           0x9000A1, 0xA000A1, 0xB000A1, -1, 0xB000A1}},
-        {3,
+        {kBothSlants,
          21,
          19,
          40,

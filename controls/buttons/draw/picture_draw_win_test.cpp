@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "controls/buttons/testing/test_pictures_win.h"
 #include "controls/buttons/testing/test_surface_win.h"
 
@@ -35,16 +33,11 @@ ButtonMembers PictureMembers(int width, int height, bool icon) {
 
 ButtonRect RectAt(int width, int height) { return {kAt, kAt, kAt + width, kAt + height}; }
 
-std::string Point(int x, int y) {
-    char text[32];
-    std::snprintf(text, sizeof text, "(%d, %d)", x, y);
-    return text;
-}
-
 void ExpectFaceAround(const TestSurface& surface, int width, int height, const char* name) {
     const POINT outside[] = {{kAt - 1, kAt - 1}, {kAt + width, kAt}, {kAt, kAt + height}, {kAt + width, kAt + height}};
     for (const POINT& p : outside)
-        EXPECT_EQ(ColourText(surface.Pixel(p.x, p.y)), ColourText(kFace)) << name << ": outside at " << Point(p.x, p.y);
+        EXPECT_EQ(ColourText(surface.Pixel(p.x, p.y)), ColourText(kFace))
+            << name << ": outside at " << PointText({p.x, p.y});
 }
 
 // A keyed bitmap and an icon's mask are shown pixel for pixel on the real

@@ -39,7 +39,7 @@ TEST(PlanBackground, ChoosesTheFillTheRimAndTheStartingLook) {
         {"gradient of a checked button is solid",
          [](ButtonMembers& m) {
              m.GradientMode = 3;
-             m.Mode = 1;
+             m.Mode = kCheckBox;
              m.Value = true;
          },
          true,
@@ -57,14 +57,14 @@ TEST(PlanBackground, ChoosesTheFillTheRimAndTheStartingLook) {
         {"ellipse checked",
          [](ButtonMembers& m) {
              m.ButtonShape = 5;
-             m.Mode = 2;
+             m.Mode = kOptionButton;
              m.Value = true;
          },
          true,
          {0, Rim::Shaded, false, true, Fill::Solid, kFace, 0}},
         {"ButtonStyle 5 ellipse hovered",
          [](ButtonMembers& m) {
-             m.ButtonShape = 4;
+             m.ButtonShape = kEllipse;
              m.ButtonStyle = 5;
              m.Hovering = true;
          },

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "controls/buttons/look/picture_fit.h"
+#include "controls/buttons/testing/test_text.h"
 
 namespace {
 
@@ -170,12 +169,6 @@ ButtonMembers MembersOf(const Case& c) {
     return m;
 }
 
-std::string Text(const ButtonRect& r) {
-    char text[64];
-    std::snprintf(text, sizeof text, "(%d, %d, %d, %d)", r.left, r.top, r.right, r.bottom);
-    return text;
-}
-
 TEST(LayoutCaptionAndPicture, PlacesCaptionAndPictureByShapeAlignmentAndSize) {
     for (const Case& c : kCases) {
         TextSize asked;
@@ -186,8 +179,8 @@ TEST(LayoutCaptionAndPicture, PlacesCaptionAndPictureByShapeAlignmentAndSize) {
             return c.text;
         };
         const ButtonLayout layout = LayoutCaptionAndPicture(MembersOf(c), c.w, c.h, measure);
-        EXPECT_EQ(Text(layout.CaptionRect), Text(c.captionRect)) << c.name << ": CaptionRect";
-        EXPECT_EQ(Text(layout.PictureRect), Text(c.pictureRect)) << c.name << ": PictureRect";
+        EXPECT_EQ(RectText(layout.CaptionRect), RectText(c.captionRect)) << c.name << ": CaptionRect";
+        EXPECT_EQ(RectText(layout.PictureRect), RectText(c.pictureRect)) << c.name << ": PictureRect";
         EXPECT_EQ(measured, *c.caption ? 1 : 0) << c.name << ": an empty caption is not measured";
         EXPECT_EQ(asked.width, c.asked.width) << c.name << ": measuring width";
         EXPECT_EQ(asked.height, c.asked.height) << c.name << ": measuring height";

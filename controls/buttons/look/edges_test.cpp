@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/buttons/model/button_codes.h"
+
 namespace {
 
 struct PointsCase {
@@ -13,7 +15,7 @@ struct PointsCase {
 // and the order of the lines and a left-out slot in DrawEdges.
 TEST(ComputeEdgePoints, PlacesTheThreeRingsInsideASlantedOutline) {
     const PointsCase cases[] = {
-        {3,
+        {kBothSlants,
          21,
          19,
          40,

@@ -64,26 +64,26 @@ struct CaptionCase {
 // Faces are drawn in StyleTest.EachStyleColoursItsRingsAndFaceInEveryState; these rows pin text and focus mark.
 TEST(StyleLooks, GiveTheCaptionItsColoursAndTheFocusMarkItsKind) {
     const CaptionCase cases[] = {
-        {"0 slanted", 0, 1, [](Button&) {}, kBack, -1, false, false, true, 0x718598, false, false},
-        {"1 checked", 1, 0, Check, 0xE0E0DF, -1, true, true, true, 0x000000, true, false},
-        {"2 no focus mark on a rectangle", 2, 0, [](Button&) {}, 0xC9E5F8, 0x000000, false, true, false, 0, false,
-         false},
+        {"0 slanted", 0, kLeftSlant, [](Button&) {}, kBack, -1, false, false, true, 0x718598, false, false},
+        {"1 checked", 1, kRectangle, Check, 0xE0E0DF, -1, true, true, true, 0x000000, true, false},
+        {"2 no focus mark on a rectangle", 2, kRectangle, [](Button&) {}, 0xC9E5F8, 0x000000, false, true, false, 0,
+         false, false},
         {"2 dotted mark on an ellipse", 2, 5, Check, 0xD6E0DF, 0x000000, true, true, true, 0x000000, false, false},
-        {"2 disabled", 2, 0, Disable, 0xB1CEE0, 0x526778, false, true, false, 0, false, false},
-        {"3 plain", 3, 0, [](Button&) {}, kBack, 0x808080, false, true, true, 0xCC9999, true, true},
-        {"5 slanted", 5, 2, [](Button&) {}, kBack, -1, false, false, true, 0x405060, false, false},
-        {"5 checked ellipse", 5, 6, Check, 0xE0E0DF, -1, true, true, true, 0x000000, true, false},
-        {"7 plain", 7, 0, [](Button&) {}, 0xC0D4E7, kFore, false, false, true, 0x000000, false, true},
-        {"7 slanted", 7, 3, [](Button&) {}, 0xC0D4E7, kFore, false, false, true, 0x8195A7, false, true},
-        {"7 pressed in", 7, 0, PressIn, 0x717170, 0xC0D4E7, false, false, true, 0x000000, false, true},
-        {"7 checked", 7, 0, Check, 0x8B9190, 0xC0D4E7, true, true, true, 0x616160, true, true},
-        {"7 disabled check box", 7, 0,
+        {"2 disabled", 2, kRectangle, Disable, 0xB1CEE0, 0x526778, false, true, false, 0, false, false},
+        {"3 plain", 3, kRectangle, [](Button&) {}, kBack, 0x808080, false, true, true, 0xCC9999, true, true},
+        {"5 slanted", 5, kRightSlant, [](Button&) {}, kBack, -1, false, false, true, 0x405060, false, false},
+        {"5 checked ellipse", 5, kPlainEllipse, Check, 0xE0E0DF, -1, true, true, true, 0x000000, true, false},
+        {"7 plain", 7, kRectangle, [](Button&) {}, 0xC0D4E7, kFore, false, false, true, 0x000000, false, true},
+        {"7 slanted", 7, kBothSlants, [](Button&) {}, 0xC0D4E7, kFore, false, false, true, 0x8195A7, false, true},
+        {"7 pressed in", 7, kRectangle, PressIn, 0x717170, 0xC0D4E7, false, false, true, 0x000000, false, true},
+        {"7 checked", 7, kRectangle, Check, 0x8B9190, 0xC0D4E7, true, true, true, 0x616160, true, true},
+        {"7 disabled check box", 7, kRectangle,
          [](Button& b) {
              b.m.Mode = kCheckBox;
              Disable(b);
          },
          0xC0D4E7, 0x808080, false, true, true, 0x000000, false, true},
-        {"7 disabled", 7, 0, Disable, 0xC0D4E7, -1, false, false, true, 0x000000, false, true},
+        {"7 disabled", 7, kRectangle, Disable, 0xC0D4E7, -1, false, false, true, 0x000000, false, true},
     };
     for (const CaptionCase& c : cases) {
         Button b = MakeButton(c.style, c.shape);

@@ -76,7 +76,7 @@ TEST(InputSequenceTest, PointerKeyAndAccessKeySequences) {
         {"an arrow key's release checks an unchecked option button",
          kOptionButton,
          false,
-         {Key(40, true), Key(40, false), Key(40, true), Key(40, false)},
+         {Key(kKeyDown, true), Key(kKeyDown, false), Key(kKeyDown, true), Key(kKeyDown, false)},
          {L"post key-down 40 0x00500001 to 0x10A2C", L"redraw", L"notify Value", L"Click",
           L"post key-down 40 0x00500001 to 0x10A2C"}},
         {"the access key toggles a check box",
@@ -113,8 +113,8 @@ TEST(InteractionTest, AMouseUpHandlerThatChangesTheButtonStopsTheClick) {
         }
     } listener(log);
     button.Listen(listener);
-    button.Interaction().MouseDown(1, 0, 5, 5);
-    button.Interaction().MouseUp(1, 0, 5, 5);
+    button.Interaction().MouseDown(kLeftButton, 0, 5, 5);
+    button.Interaction().MouseUp(kLeftButton, 0, 5, 5);
     button.Interaction().Click();
     EXPECT_EQ(button.Members().LastMouseButton, kRightButton);
     EXPECT_TRUE(SameSequence(
@@ -131,8 +131,8 @@ TEST(OptionButtonClick, InAnEmptyGroupItClicksOnceWhicheverOfFocusAndClickComesF
         option.InitProperties();
         option.SetMode(kOptionButton);
         if (focusFirst) option.Interaction().GotFocus();
-        option.Interaction().MouseDown(1, 0, 5, 5);
-        option.Interaction().MouseUp(1, 0, 5, 5);
+        option.Interaction().MouseDown(kLeftButton, 0, 5, 5);
+        option.Interaction().MouseUp(kLeftButton, 0, 5, 5);
         option.Interaction().Click();
         if (!focusFirst) option.Interaction().GotFocus();
         EXPECT_EQ(std::count(log.begin(), log.end(), L"Click"), 1) << (focusFirst ? "focus first" : "click first");

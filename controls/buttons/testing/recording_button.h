@@ -4,7 +4,6 @@
 // notifications with an expected table.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "controls/buttons/model/button_model.h"
+#include "platform/test_sequence.h"
 
 using Log = std::vector<std::wstring>;
 
@@ -221,24 +221,3 @@ private:
 
     RecordingEvents recorder_;
 };
-
-// Compares a log with the expected sequence; a mismatch shows both side by
-// side with the differing rows marked.
-inline ::testing::AssertionResult SameSequence(const Log& actual, const Log& expected) {
-    if (actual == expected) return ::testing::AssertionSuccess();
-    auto narrow = [](const std::wstring& text) {
-        std::string out;
-        for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
-        return out;
-    };
-    std::size_t width = 8;
-    for (const std::wstring& entry : expected) width = std::max(width, entry.size());
-    std::string table = "\n   " + std::string("expected").append(width - 8, ' ') + " | actual\n";
-    for (std::size_t i = 0; i < std::max(actual.size(), expected.size()); ++i) {
-        const std::string left = i < expected.size() ? narrow(expected[i]) : "";
-        const std::string right = i < actual.size() ? narrow(actual[i]) : "";
-        const bool same = i < expected.size() && i < actual.size() && expected[i] == actual[i];
-        table += (same ? "   " : " > ") + left + std::string(width - left.size(), ' ') + " | " + right + "\n";
-    }
-    return ::testing::AssertionFailure() << table;
-}

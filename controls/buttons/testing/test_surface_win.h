@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/buttons/model/geometry.h"
+#include "controls/buttons/testing/test_text.h"
 #include "platform/handles_win.h"
 #include "platform/offscreen_surface_win.h"
 
@@ -64,10 +65,20 @@ public:
     // none.
     RECT Ink(COLORREF background) const { return Ink(background, {0, 0, width_, height_}); }
     RECT Ink(COLORREF background, const RECT& within) const {
+        return BoxWhere(within, [background](COLORREF pixel) { return pixel != background; });
+    }
+    // The same for the pixels of one colour.
+    RECT BoxOf(COLORREF colour, const RECT& within) const {
+        return BoxWhere(within, [colour](COLORREF pixel) { return pixel == colour; });
+    }
+
+private:
+    template <typename Counts>
+    RECT BoxWhere(const RECT& within, Counts counts) const {
         RECT box{width_, height_, -1, -1};
         for (int y = std::max<int>(within.top, 0); y < std::min<int>(within.bottom, height_); ++y)
             for (int x = std::max<int>(within.left, 0); x < std::min<int>(within.right, width_); ++x) {
-                if (Pixel(x, y) == background) continue;
+                if (!counts(Pixel(x, y))) continue;
                 box.left = std::min<LONG>(box.left, x);
                 box.top = std::min<LONG>(box.top, y);
                 box.right = std::max<LONG>(box.right, x + 1);
@@ -76,7 +87,6 @@ public:
         return box.right < 0 ? RECT{} : box;
     }
 
-private:
     static SIZE ClientSize(HWND window) {
         RECT client{};
         GetClientRect(window, &client);
@@ -90,6 +100,8 @@ private:
     Selected selected_;
 };
 
+inline std::string RectText(const RECT& r) { return RectText(ButtonRect{r.left, r.top, r.right, r.bottom}); }
+
 // "0x00BBGGRR", for failure messages.
 inline std::string ColourText(COLORREF colour) {
     char text[16];
@@ -101,7 +113,7 @@ inline std::string ColourText(COLORREF colour) {
 inline testing::AssertionResult PixelIs(const TestSurface& surface, Point p, COLORREF expected) {
     const COLORREF got = surface.Pixel(p.x, p.y);
     if (got == expected) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "pixel (" << p.x << ", " << p.y << ") is "
+    return testing::AssertionFailure() << "pixel " << PointText(p) << " is "
                                        << (got == CLR_INVALID ? "outside the surface" : ColourText(got)) << ", not "
                                        << ColourText(expected);
 }

@@ -2,8 +2,6 @@
 // and picture properties, the layout, and what a real redraw draws.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "controls/buttons/model/bag_text.h"
 #include "controls/buttons/testing/test_button_form_win.h"
 #include "controls/buttons/testing/test_pictures_win.h"
@@ -75,23 +73,11 @@ protected:
     RECT GlyphOf(Colour colour) const {
         const ButtonRect& c = button->Model().Members().CaptionRect;
         const TestSurface image(button->CurrentObjects().BufferDC, 100, 30);
-        RECT box{100, 30, -1, -1};
-        for (int y = c.top - 2; y < c.bottom + 2; ++y)
-            for (int x = c.left - 2; x < c.right + 2; ++x)
-                if (image.Pixel(x, y) == static_cast<COLORREF>(colour)) {
-                    box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
-                           std::max<LONG>(box.bottom, y + 1)};
-                }
+        RECT box = image.BoxOf(static_cast<COLORREF>(colour), {c.left - 2, c.top - 2, c.right + 2, c.bottom + 2});
         OffsetRect(&box, -c.left, -c.top);
         return box;
     }
 };
-
-std::string Box(const RECT& r) {
-    char text[64];
-    std::snprintf(text, sizeof text, "(%ld, %ld, %ld, %ld)", r.left, r.top, r.right, r.bottom);
-    return text;
-}
 
 TEST_F(RedrawnCaptionTest, EffectPassesLandWhereTheCaptionWasLaidOut) {
     const RECT flat = GlyphOf(kFore);
@@ -100,7 +86,7 @@ TEST_F(RedrawnCaptionTest, EffectPassesLandWhereTheCaptionWasLaidOut) {
     RECT ink = TestSurface(button->CurrentObjects().BufferDC, 100, 30).Ink(kFace, {c.left, c.top, c.right, c.bottom});
     OffsetRect(&ink, -c.left, -c.top);
 
-    ASSERT_EQ(Box(ink), Box(flat)) << "crisp glyphs: every pixel of the text in its own colour";
+    ASSERT_EQ(RectText(ink), RectText(flat)) << "crisp glyphs: every pixel of the text in its own colour";
 
     enum Corner { TopLeft, BottomRight };
     struct Point {
@@ -165,7 +151,7 @@ TEST_F(RedrawnCaptionTest, EffectPassesLandWhereTheCaptionWasLaidOut) {
         RECT expected = flat;
         OffsetRect(&expected, row.moved.x, row.moved.y);
         const RECT main = GlyphOf(row.main);
-        EXPECT_EQ(Box(main), Box(expected)) << row.name << ": the main glyph";
+        EXPECT_EQ(RectText(main), RectText(expected)) << row.name << ": the main glyph";
         const TestSurface image(button->CurrentObjects().BufferDC, 100, 30);
         for (const Point& p : row.points) {
             const LONG x = c.left + p.dx + (p.from == TopLeft ? main.left : main.right - 1);

@@ -134,11 +134,11 @@ TEST_F(XoButtonTest, DestroyingTheButtonReleasesEveryObject) {
 }
 
 void Configure(xoButtons_H& b, const TestPictures& pictures) {
-    b.Model().SetButtonShape(2);
+    b.Model().SetButtonShape(kRightSlant);
     b.Model().SetCaption(L"D\x00e9j\x00e0 &vu||again");
-    b.Model().SetCaptionAlign(0);  // zero, and not the default
+    b.Model().SetCaptionAlign(kAlignLeft);  // zero, and not the default
     b.Model().SetButtonStyle(2);
-    b.Model().SetCaptionStyle(2);
+    b.Model().SetCaptionStyle(kEngraved);
     b.Model().SetFont(FontValue{L"Tahoma", 9.75, 700, false, true, true});
     b.Model().SetForeColor(0x000080);
     b.Model().SetGradientMode(4);
@@ -146,10 +146,10 @@ void Configure(xoButtons_H& b, const TestPictures& pictures) {
     b.Model().SetHoverForeColor(0x0000FF);
     b.Model().SetHoverBackColor(0xFFE0E0);
     b.Model().SetPicture(PictureValue{PictureKind::Icon, PictureOrigin::Resource, L"#1"});
-    b.Model().SetPictureAlign(3);
+    b.Model().SetPictureAlign(kPictureRightOfCaption);
     b.Model().SetPictureSize(1);
     b.Model().SetBackColor(0x8000000F);
-    b.Model().SetMode(1);
+    b.Model().SetMode(kCheckBox);
     b.Model().SetValue(true);
     b.Model().SetMouseIcon(PictureFromFile(pictures.cursor));
     b.Model().SetShowFocusRect(false);
@@ -207,40 +207,47 @@ struct RegionCase {
 
 TEST_F(XoButtonTest, WindowRegionsFollowShapeAndStyle) {
     const RegionCase cases[] = {
-        {"rectangle", 0, 0, 60, 24, {{0, 0}, {59, 0}, {0, 23}, {59, 23}, {60, 24}}, {{61, 0}, {0, 25}}},
-        {"left slant", 1, 0, 60, 20, {{3, 2}, {25, 18}, {59, 0}, {59, 19}}, {{2, 10}, {8, 19}}},
-        {"both slants, 40 x 20", 3, 0, 40, 20, {{10, 5}, {30, 15}, {5, 1}, {35, 19}}, {{2, 15}, {35, 5}}},
+        {"rectangle", kRectangle, 0, 60, 24, {{0, 0}, {59, 0}, {0, 23}, {59, 23}, {60, 24}}, {{61, 0}, {0, 25}}},
+        {"left slant", kLeftSlant, 0, 60, 20, {{3, 2}, {25, 18}, {59, 0}, {59, 19}}, {{2, 10}, {8, 19}}},
+        {"both slants, 40 x 20", kBothSlants, 0, 40, 20, {{10, 5}, {30, 15}, {5, 1}, {35, 19}}, {{2, 15}, {35, 5}}},
         {"ButtonStyle 1 pixel corners",
-         0,
+         kRectangle,
          1,
          60,
          24,
          {{1, 0}, {0, 1}, {58, 23}, {59, 22}},
          {{0, 0}, {0, 23}, {59, 23}, {59, 0}}},
         {"ButtonStyle 2 triangles",
-         0,
+         kRectangle,
          2,
          60,
          24,
          {{2, 0}, {1, 1}, {0, 2}, {57, 0}, {58, 1}, {2, 23}, {1, 22}, {58, 22}},
          {{0, 0}, {1, 0}, {0, 1}, {58, 0}, {59, 0}, {59, 1}, {0, 22}, {0, 23}, {1, 23}, {59, 22}, {58, 23}, {59, 23}}},
         {"right slant, ButtonStyle 7: the left corners only",
-         2,
+         kRightSlant,
          7,
          60,
          24,
          {{2, 0}, {2, 23}, {35, 0}, {58, 23}},
          {{0, 0}, {1, 0}, {0, 1}, {0, 22}, {0, 23}, {1, 23}, {50, 2}, {59, 5}}},
         {"ButtonShape 1, ButtonStyle 1: the right corners only",
-         1,
+         kLeftSlant,
          1,
          60,
          24,
          {{2, 0}, {58, 0}, {58, 23}},
          {{59, 0}, {59, 23}}},
-        {"ellipse", 4, 0, 60, 24, {{30, 12}, {1, 12}, {30, 0}}, {{0, 0}, {59, 0}, {0, 23}, {59, 23}}},
-        {"ButtonStyle 3 disabled: square corners", 0, 3, 60, 24, {{0, 0}, {0, 23}, {59, 23}, {59, 0}}, {}, true},
-        {"ButtonStyle 3 enabled again: round corners", 0, 3, 60, 24, {{1, 0}}, {{0, 0}, {59, 23}}, true, true},
+        {"ellipse", kEllipse, 0, 60, 24, {{30, 12}, {1, 12}, {30, 0}}, {{0, 0}, {59, 0}, {0, 23}, {59, 23}}},
+        {"ButtonStyle 3 disabled: square corners",
+         kRectangle,
+         3,
+         60,
+         24,
+         {{0, 0}, {0, 23}, {59, 23}, {59, 0}},
+         {},
+         true},
+        {"ButtonStyle 3 enabled again: round corners", kRectangle, 3, 60, 24, {{1, 0}}, {{0, 0}, {59, 23}}, true, true},
     };
     for (const RegionCase& c : cases) {
         auto button = Create({0, 0, c.width, c.height});
@@ -250,15 +257,15 @@ TEST_F(XoButtonTest, WindowRegionsFollowShapeAndStyle) {
         if (c.enabledAgain) button->Model().SetEnabled(true);
         const Gdi<HRGN> region = WindowRegion(button->hWnd());
         for (const Point& p : c.inside)
-            EXPECT_TRUE(PtInRegion(region.get(), p.x, p.y)) << c.name << ": (" << p.x << ", " << p.y << ") inside";
+            EXPECT_TRUE(PtInRegion(region.get(), p.x, p.y)) << c.name << ": " << PointText(p) << " inside";
         for (const Point& p : c.outside)
-            EXPECT_FALSE(PtInRegion(region.get(), p.x, p.y)) << c.name << ": (" << p.x << ", " << p.y << ") outside";
+            EXPECT_FALSE(PtInRegion(region.get(), p.x, p.y)) << c.name << ": " << PointText(p) << " outside";
     }
 }
 
 TEST_F(XoButtonTest, ANarrowSlantedButtonWidensToKeepItsFace) {
     auto button = Create({0, 0, 22, 20});
-    button->Model().SetButtonShape(1);
+    button->Model().SetButtonShape(kLeftSlant);
     RECT client{};
     GetClientRect(button->hWnd(), &client);
     EXPECT_EQ(client.right, 27);
@@ -270,7 +277,7 @@ TEST_F(XoButtonTest, ANarrowSlantedButtonWidensToKeepItsFace) {
 
     // A delay the caller set outlasts a widening on the way.
     auto grouped = Create({0, 0, 60, 20});
-    grouped->Model().SetButtonShape(1);
+    grouped->Model().SetButtonShape(kLeftSlant);
     grouped->Model().DelayDrawing(true);
     MoveWindow(grouped->hWnd(), 0, 0, 22, 20, FALSE);
     grouped->Model().SetButtonStyle(2);
@@ -281,7 +288,7 @@ TEST_F(XoButtonTest, ANarrowSlantedButtonWidensToKeepItsFace) {
 
 TEST_F(XoButtonTest, EllipsesClipTheirDrawingInsideARimExceptButtonStyle5) {
     auto button = Create();
-    button->Model().SetButtonShape(4);
+    button->Model().SetButtonShape(kEllipse);
     auto objects = button->CurrentObjects();
     ASSERT_TRUE(objects.ClipRegion);
     Gdi<HRGN> clip(CreateRectRgn(0, 0, 0, 0));
@@ -294,7 +301,7 @@ TEST_F(XoButtonTest, EllipsesClipTheirDrawingInsideARimExceptButtonStyle5) {
 
     // 4 -> 0 takes the clip out of the surface and deletes it.
     const HRGN old = objects.ClipRegion;
-    button->Model().SetButtonShape(0);
+    button->Model().SetButtonShape(kRectangle);
     objects = button->CurrentObjects();
     EXPECT_FALSE(objects.ClipRegion);
     EXPECT_FALSE(Alive(old));
@@ -303,7 +310,7 @@ TEST_F(XoButtonTest, EllipsesClipTheirDrawingInsideARimExceptButtonStyle5) {
         << "the outer edge is drawn unclipped";
 
     button->Model().SetButtonStyle(5);
-    button->Model().SetButtonShape(4);
+    button->Model().SetButtonShape(kEllipse);
     objects = button->CurrentObjects();
     EXPECT_FALSE(objects.ClipRegion);
     EXPECT_EQ(GetClipRgn(objects.BufferDC, clip.get()), 0);
