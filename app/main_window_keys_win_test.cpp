@@ -13,7 +13,7 @@
 #include "app/links.h"
 #include "app/main_window_win.h"
 #include "app/settings_rules.h"
-#include "controls/buttons/test_input_win.h"
+#include "controls/buttons/testing/test_input_win.h"
 #include "platform/handles_win.h"
 #include "platform/screen_win.h"
 

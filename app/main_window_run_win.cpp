@@ -44,7 +44,7 @@ void frmMain::StartSchedule() {
         return;
     }
     armed_ = true;
-    Button(idCmdAction).SetCaption(kStop);
+    Button(idCmdAction).Model().SetCaption(kStop);
     for (ControlId id : kLockedWhileArmed) SetEnabled(id, false);
     stopRequested_ = false;
     minutesElapsed_ = 0;
@@ -54,7 +54,7 @@ void frmMain::StartSchedule() {
 
 void frmMain::StopSchedule() {
     armed_ = false;
-    Button(idCmdAction).SetCaption(kStart);
+    Button(idCmdAction).Model().SetCaption(kStart);
     for (ControlId id : kLockedWhileArmed) SetEnabled(id, true);
     SetScheduleTimer(false);
     stopRequested_ = true;

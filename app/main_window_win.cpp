@@ -429,7 +429,7 @@ void frmMain::SetText(ControlId id, const std::wstring& text) {
 
 void frmMain::SetEnabled(ControlId id, bool enabled) {
     if (controls_.IsButton(id))
-        Button(id).SetEnabled(enabled);
+        Button(id).Model().SetEnabled(enabled);
     else
         EnableWindow(Control(id), enabled);
 }
