@@ -16,11 +16,41 @@ struct Case {
     BackgroundPlan expected;
 };
 
-// The plain, hovered, shaded and disabled faces are read as pixels in StyleTest,
-// gradients and rims in DrawBackground and EllipsesClipTheirDrawingInsideARimExceptButtonStyle5.
+// The same faces are read as pixels in StyleTest, gradients and rims in
+// DrawBackground and EllipsesClipTheirDrawingInsideARimExceptButtonStyle5.
 TEST(PlanBackground, ChoosesTheFillTheRimAndTheStartingLook) {
     // clang-format off
     const Case cases[] = {
+        {"plain", [](ButtonMembers&) {}, true, {0, Rim::None, false, false, Fill::Solid, kFace, 0}},
+        {"focus mark", [](ButtonMembers& m) { m.StateFlags = kDefaultLook; }, true,
+         {1, Rim::None, false, false, Fill::Solid, kFace, 0}},
+        {"hovering a command button", [](ButtonMembers& m) { m.Hovering = true; m.StateFlags = kPointerOver; }, true,
+         {0, Rim::None, false, false, Fill::Solid, kHover, 0}},
+        {"hovering a pressed command button", [](ButtonMembers& m) { m.Hovering = true; m.StateFlags = kPressedIn; },
+         true, {2, Rim::None, false, false, Fill::Solid, kFace, 0}},
+        {"gradient", [](ButtonMembers& m) { m.GradientMode = 3; }, true,
+         {0, Rim::None, false, false, Fill::Gradient, kFace, kGradient}},
+        {"hovering a gradient of the hover colour keeps it",
+         [](ButtonMembers& m) { m.GradientMode = 1; m.Hovering = true; m.GradientColor = m.HoverBackColor = 0x123; }, true,
+         {0, Rim::None, false, false, Fill::Gradient, kFace, kGradient}},
+        {"hovering a gradient of another colour turns it solid",
+         [](ButtonMembers& m) { m.GradientMode = 1; m.Hovering = true; m.GradientColor = 0x123; m.HoverBackColor = 0x456; },
+         true, {0, Rim::None, false, false, Fill::Solid, kHover, 0}},
+        {"ButtonStyle 2 shades in lines", [](ButtonMembers& m) { m.ButtonStyle = 2; }, true,
+         {0, Rim::None, false, false, Fill::Lines, kFace, 0}},
+        {"ButtonStyle 2 disabled command button is solid", [](ButtonMembers& m) { m.ButtonStyle = 2; }, false,
+         {0, Rim::None, false, false, Fill::Solid, kFace, 0}},
+        {"ButtonStyle 2 disabled check box keeps its lines",
+         [](ButtonMembers& m) { m.ButtonStyle = 2; m.Mode = kCheckBox; }, false,
+         {0, Rim::None, false, false, Fill::Lines, kFace, 0}},
+        {"ellipse", [](ButtonMembers& m) { m.ButtonShape = kEllipse; }, true,
+         {0, Rim::Shaded, false, false, Fill::Solid, kFace, 0}},
+        {"plain ellipse", [](ButtonMembers& m) { m.ButtonShape = kPlainEllipse; }, true,
+         {0, Rim::BlackOutline, false, false, Fill::Solid, kFace, 0}},
+        {"ButtonStyle 5 ellipse at rest", [](ButtonMembers& m) { m.ButtonShape = kEllipse; m.ButtonStyle = 5; }, true,
+         {0, Rim::Unclipped, false, false, Fill::Solid, kFace, 0}},
+        {"ellipse pressed in", [](ButtonMembers& m) { m.ButtonShape = kEllipse; m.StateFlags = kPressedIn; }, true,
+         {2, Rim::Shaded, false, true, Fill::Solid, kFace, 0}},
         {"hovering a checked check box",
          [](ButtonMembers& m) { m.Hovering = true; m.Mode = kCheckBox; m.Value = true; }, true,
          {0, Rim::None, false, false, Fill::Solid, kFace, 0}},

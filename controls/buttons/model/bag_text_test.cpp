@@ -42,6 +42,8 @@ TEST(BagText, RefusesMalformedText) {
         L"[cmd]\nCaption = \"unterminated",
         L"[cmd]\nCaption = \"bad \\q escape\"",
         L"[cmd]\nMode = 99999999999",
+        L"[cmd]\ncBack = 0x8000000",
+        L"[cmd]\ncBack = 0x08000000F",
         L"[cmd]\nFocus = Maybe",
         L"[cmd]\nno equals sign",
         L"[cmd]\nFont = Font(\"Arial\", 8, 400, bold)",

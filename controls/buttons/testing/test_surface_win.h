@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -101,13 +100,6 @@ private:
 };
 
 inline std::string RectText(const RECT& r) { return RectText(ButtonRect{r.left, r.top, r.right, r.bottom}); }
-
-// "0x00BBGGRR", for failure messages.
-inline std::string ColourText(COLORREF colour) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%06lX", static_cast<unsigned long>(colour));
-    return text;
-}
 
 // For EXPECT_TRUE: the pixel at p is expected, or what it is instead.
 inline testing::AssertionResult PixelIs(const TestSurface& surface, Point p, COLORREF expected) {

@@ -13,3 +13,9 @@ std::string RectText(const ButtonRect& r) {
     std::snprintf(text, sizeof text, "(%d, %d, %d, %d)", r.left, r.top, r.right, r.bottom);
     return text;
 }
+
+std::string ColourText(std::uint32_t colour) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%06X", static_cast<unsigned>(colour));
+    return text;
+}

@@ -1,5 +1,6 @@
 #pragma once
-// Test support: points and rectangles as failure messages show them.
+// Test support: points, rectangles and colours as failure messages show them.
+#include <cstdint>
 #include <string>
 
 #include "controls/buttons/model/geometry.h"
@@ -8,3 +9,5 @@
 std::string PointText(Point p);
 // "(left, top, right, bottom)".
 std::string RectText(const ButtonRect& r);
+// "0x00BBGGRR".
+std::string ColourText(std::uint32_t colour);

@@ -4,6 +4,8 @@
 #include <oleacc.h>
 
 #include <array>
+#include <functional>
+#include <utility>
 
 #include "controls/buttons/model/interaction_codes.h"
 #include "controls/buttons/model/option_group.h"
@@ -232,6 +234,65 @@ TEST_F(ReaderTest, AReaderGetsNameRoleAndStatesOfRealButtons) {
         EXPECT_STREQ(action, row.action);
         SysFreeString(name);
         SysFreeString(action);
+    }
+}
+
+// The name and state changes a listening reader is told of, for two buttons
+// of this thread, as "state" or "name" and which button.
+class ChangeEvents {
+public:
+    ChangeEvents(HWND first, HWND second) {
+        windows_[0] = first;
+        windows_[1] = second;
+        told_.clear();
+        hook_ = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, Record,
+                                GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+        EXPECT_TRUE(hook_);
+    }
+    ChangeEvents(const ChangeEvents&) = delete;
+    ChangeEvents& operator=(const ChangeEvents&) = delete;
+    ~ChangeEvents() { UnhookWinEvent(hook_); }
+    // What was told since the last call.
+    Log Take() {
+        Settle();
+        return std::exchange(told_, {});
+    }
+
+private:
+    static void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+        if (event == EVENT_OBJECT_LOCATIONCHANGE || object != OBJID_CLIENT || child != CHILDID_SELF) return;
+        for (int i = 0; i < 2; ++i)
+            if (window == windows_[i])
+                told_.push_back(std::wstring(event == EVENT_OBJECT_STATECHANGE ? L"state " : L"name ") +
+                                LogNumber(i + 1));
+    }
+
+    HWINEVENTHOOK hook_;
+    static inline HWND windows_[2];
+    static inline Log told_;
+};
+
+TEST_F(ReaderTest, AReaderIsToldWhenCheckedOrPressedChangesAndWhenTheNameDoes) {
+    xoButtons_H& check = form.Add(L"Check", Slot(0, 0));
+    check.Model().SetMode(kCheckBox);
+    xoButtons_H& command = form.Add(L"Go", Slot(1, 0));
+    SetFocus(command.hWnd());
+    Settle();
+    ChangeEvents events(check.hWnd(), command.hWnd());
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        Log told;
+    } steps[] = {
+        {"checked", [&] { check.Model().SetValue(true); }, {L"state 1"}},
+        {"checked again", [&] { check.Model().SetValue(true); }, {}},
+        {"a new caption", [&] { check.Model().SetCaption(L"Checked"); }, {L"name 1"}},
+        {"space pressed on the focused button", [] { Key(VK_SPACE, true); }, {L"state 2"}},
+        {"space released", [] { Key(VK_SPACE, false); }, {L"state 2"}},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_TRUE(SameSequence(events.Take(), step.told)) << step.name;
     }
 }
 

@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "controls/buttons/look/focus_mark.h"
+#include "controls/buttons/testing/recording_button.h"
 #include "controls/buttons/testing/test_button_form_win.h"
 #include "controls/buttons/testing/test_surface_win.h"
 #include "controls/buttons/window/button_site_win.h"
@@ -38,6 +40,7 @@ enum State {
     kCheckedOptionButton,
     kDisabled,
     kDisabledCheckedCheckBox,
+    kArmedCheckBox,
 };
 const char* const kStateNames[] = {"normal",
                                    "focus mark shown",
@@ -46,7 +49,8 @@ const char* const kStateNames[] = {"normal",
                                    "checked check box",
                                    "checked option button",
                                    "disabled command button",
-                                   "disabled checked check box"};
+                                   "disabled checked check box",
+                                   "check box held down, not yet checked"};
 
 void Hold(xoButtons_H& button, State state) {
     switch (state) {
@@ -71,6 +75,10 @@ void Hold(xoButtons_H& button, State state) {
         button.Model().SetValue(true);
         break;
     case kDisabled:
+        break;
+    case kArmedCheckBox:
+        button.Model().SetMode(kCheckBox);
+        button.Model().ShowInteractionState({kPressedIn, true, true});
         break;
     }
     if (state == kDisabled || state == kDisabledCheckedCheckBox) button.Model().SetEnabled(false);
@@ -148,6 +156,8 @@ TEST_F(StyleTest, EachStyleColoursItsRingsAndFaceInEveryState) {
                   {kEtched, kEtched, kWhite, kWhite}}, 0xADADAB},
         {3, kDisabled, {{kBack, kBack, kBack, kBack}, {kBack, kBack, kBack, kBack},
                   {kEtched, kEtched, kEtched, kEtched}}, kBack},
+        {3, kArmedCheckBox, {{kHoverBack, kHoverBack, kHoverBack, kHoverBack}, {kBack, kBack, kEtched, kEtched},
+                  {kEtched, kEtched, kWhite, kWhite}}, kHoverBack},
         {4, kNormal, {{kBack, kBack, kBack, kBack}, {kBack, kBack, kBack, kBack},
                   {kWhite, kWhite, kGrey, kGrey}}, kBack},
         {4, kPressed, {{kBack, kBack, kBack, kBack}, {kBack, kBack, kBack, kBack},
@@ -216,6 +226,11 @@ TEST_F(StyleTest, EdgeCasesOfTheStyles) {
          {{{2, 15}, 0xF0D1B5}, {{50, 2}, 0xF7D7BD}, {{50, 28}, 0xEF826B}, {{99, 15}, 0x733C00}}},
         {"ButtonStyle 2 corner pixels in the frame colour", 2, 0, [](xoButtons_H&) {},
          {{{1, 1}, 0x733C00}, {{1, 28}, 0x733C00}, {{98, 28}, 0x733C00}, {{98, 1}, 0x733C00}}},
+        {"ButtonStyle 2's rows 3 and 9 of 30, shaded by -2.5 and -7.5, round to even", 2, 0, [](xoButtons_H&) {},
+         {{{12, 3}, 0xC8E4F6}, {{12, 9}, 0xC2DEF0}}},
+        {"ButtonStyle 0 slanted on the left only, focused: the outline's right side stands upright", 0, kLeftSlant,
+         [](xoButtons_H& b) { b.Model().ShowInteractionState({kDefaultLook, false, false}); },
+         {{{95, 4}, 0x718598}, {{95, 15}, 0x718598}, {{95, 25}, 0x718598}, {{8, 4}, 0x718598}}},
         {"ButtonStyle 7 pressed in with a gradient: FaceColor and its shades", 7, 0,
          [](xoButtons_H& b) {
              b.Model().SetGradientMode(3);
@@ -255,6 +270,46 @@ TEST_F(StyleTest, ButtonStyle7GivesTheHoverTextColourBackAfterTheCaption) {
     ASSERT_EQ(hoverFore, button->Model().ForeColor());
     button->Model().ShowInteractionState({kPointerOver, true, false});
     EXPECT_EQ(button->Model().HoverForeColor(), hoverFore);
+}
+
+// An elliptic ButtonStyle 1 button leaves its focus colour to the caption;
+// a checked one frames its caption solid, in the fore colour resolved.
+TEST_F(StyleTest, AFocusFrameInTheCaptionsColourTakesTheResolvedForeColour) {
+    constexpr Colour kHighlight = static_cast<Colour>(0x80000000 | COLOR_HIGHLIGHT);
+    auto button = Button(1, kEllipse);
+    button->Model().SetForeColor(kHighlight);
+    button->Model().SetMode(kCheckBox);
+    button->Model().SetValue(true);
+    button->Model().ShowInteractionState({kDefaultLook, false, false});
+    const FocusMark frame = PlanFocusMark(button->Model().Members(), kWidth, kHeight, true, false);
+    ASSERT_EQ(frame.kind, FocusMark::Kind::Line);
+    const TestSurface image = Image(*button);
+    for (const Point& corner : frame.line) EXPECT_TRUE(PixelIs(image, corner, GetSysColor(COLOR_HIGHLIGHT)));
+}
+
+// In the designer a resting ButtonStyle 5 button shows where it lies with a
+// dotted outline: the face shows between the dots.
+TEST_F(StyleTest, ButtonStyle5InTheDesignerOutlinesItsRestingFaceInDots) {
+    Log log;
+    RecordingHost designer(log);
+    designer.userMode = false;
+    auto button = CreateXoButton(form.hwnd(), 9, {0, 0, kWidth, kHeight}, designer, nullptr);
+    button->Model().SetBackColor(kBack);
+    button->Model().SetButtonStyle(5);
+    const TestSurface image = Image(*button);
+    const struct {
+        const char* side;
+        Point from, step;
+    } sides[] = {
+        {"left", {0, 4}, {0, 1}}, {"top", {4, 0}, {1, 0}}, {"right", {99, 4}, {0, 1}}, {"bottom", {4, 29}, {1, 0}}};
+    for (const auto& side : sides) {
+        constexpr int kRun = 20;
+        int dots = 0;
+        for (int i = 0; i < kRun; ++i)
+            dots += image.Pixel(side.from.x + i * side.step.x, side.from.y + i * side.step.y) != kBack;
+        EXPECT_GT(dots, 0) << side.side << ": outlined";
+        EXPECT_LT(dots, kRun) << side.side << ": in dots";
+    }
 }
 
 TEST(PaintGradient, AButtonOverAQuarterOfTheScreenIsShadedInTwoPixelBands) {
