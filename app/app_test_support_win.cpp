@@ -4,7 +4,7 @@
 #include <shellapi.h>
 
 #include "app/settings_win.h"
-#include "controls/buttons/test_input_win.h"
+#include "controls/buttons/testing/test_input_win.h"
 #include "platform/handles_win.h"
 
 WhilePumping::WhilePumping(std::function<void()> step, UINT everyMs) : step_(std::move(step)) {

@@ -14,6 +14,9 @@
 #include "platform/window_text_win.h"
 #include "retrieval/test_http_server_win.h"
 
+// What a test saw, in order: texts to compare with SameSequence.
+using Log = std::vector<std::wstring>;
+
 // Calls step every everyMs while this thread handles messages: while a run
 // yields or waits for a download, while a message box or a menu runs its
 // own loop. A test looks and acts there as a user would.

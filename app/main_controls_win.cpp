@@ -7,7 +7,7 @@
 
 #include "app/resources.h"
 #include "app/spinner.h"
-#include "controls/buttons/bag_resource_win.h"
+#include "controls/buttons/window/bag_resource_win.h"
 #include "platform/screen_win.h"
 #include "platform/text.h"
 #include "platform/twips.h"
@@ -150,7 +150,7 @@ void MainControls::CreateButton(HWND parent, const ControlDesign& control, const
                                 const PropertyBag* bag, const std::function<void(ControlId)>& clicked) {
     xoButtons_H* button = buttons_.Add(parent, control.id, ToRect(place), control.name, bag);
     if (!button) return;
-    button->Listen(relays_.emplace_back([clicked, id = control.id] { clicked(id); }));
+    button->Model().Listen(relays_.emplace_back([clicked, id = control.id] { clicked(id); }));
     buttonsById_[control.id] = button;
     windows_[control.id] = button->hWnd();
 }

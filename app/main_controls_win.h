@@ -7,7 +7,7 @@
 
 #include "app/caption_room.h"
 #include "app/main_layout.h"
-#include "controls/buttons/form_buttons_win.h"
+#include "controls/buttons/window/form_buttons_win.h"
 #include "platform/handles_win.h"
 
 // Main window background and the colour of its labels, frames and boxes.

@@ -14,10 +14,10 @@
 #include "app/links.h"
 #include "app/main_window_win.h"
 #include "app/settings_rules.h"
-#include "controls/buttons/recording_button.h"
-#include "controls/buttons/test_input_win.h"
+#include "controls/buttons/testing/test_input_win.h"
 #include "platform/handles_win.h"
 #include "platform/screen_win.h"
+#include "platform/test_sequence.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "app/app_test_support_win.h"
 #include "app/main_window_win.h"
-#include "controls/buttons/recording_button.h"
 #include "controls/systray/tray_record.h"
 #include "platform/test_files_win.h"
+#include "platform/test_sequence.h"
 #include "retrieval/test_http_server_win.h"
 
 namespace {

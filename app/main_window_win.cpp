@@ -450,13 +450,13 @@ NamingChoice frmMain::Naming() const { return {SelectedConvention(), Text(idTxtC
 int frmMain::Interval() const { return static_cast<int>(ParseNumber(Text(idTxtAutoD)).value_or(kMinInterval)); }
 
 void frmMain::ScheduleArmed() {
-    Button(idCmdAction).SetCaption(kStop);
+    Button(idCmdAction).Model().SetCaption(kStop);
     LockWhileArmed(true);
     ShowSchedule(CountdownText(Text(idTxtAutoD)));
 }
 
 void frmMain::ScheduleDisarmed() {
-    Button(idCmdAction).SetCaption(kStart);
+    Button(idCmdAction).Model().SetCaption(kStart);
     LockWhileArmed(false);
     ShowStopped();
 }
@@ -536,7 +536,7 @@ void frmMain::SetText(ControlId id, const std::wstring& text) {
 
 void frmMain::SetEnabled(ControlId id, bool enabled) {
     if (controls_.IsButton(id))
-        Button(id).SetEnabled(enabled);
+        Button(id).Model().SetEnabled(enabled);
     else
         EnableWindow(Control(id), enabled);
 }

@@ -8,8 +8,8 @@
 
 #include "app/app_test_support_win.h"
 #include "app/settings_rules.h"
-#include "controls/buttons/recording_button.h"
 #include "platform/message_loop_win.h"
+#include "platform/test_sequence.h"
 #include "retrieval/list_file_win.h"
 #include "retrieval/queue_text.h"
 

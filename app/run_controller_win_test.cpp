@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "app/app_test_support_win.h"
-#include "controls/buttons/recording_button.h"
 #include "platform/handles_win.h"
 #include "platform/test_files_win.h"
+#include "platform/test_sequence.h"
 #include "retrieval/run_log_win.h"
 #include "retrieval/test_http_server_win.h"
 

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "bench/timing_summary.h"
-#include "controls/buttons/button_site_win.h"
-#include "controls/buttons/xo_buttons_win.h"
+#include "controls/buttons/window/button_site_win.h"
+#include "controls/buttons/window/xo_buttons_win.h"
 #include "platform/message_loop_win.h"
 #include "platform/window_win.h"
 
@@ -38,11 +38,11 @@ struct BenchCase {
     int width, height;
     int iterations;
     double targetMs;
-    std::function<void(xoButtons_H&)> setup;
+    std::function<void(ButtonModel&)> setup;
 };
 
-std::function<void(xoButtons_H&)> StyleAndGradient(int style, int gradientMode) {
-    return [=](xoButtons_H& button) {
+std::function<void(ButtonModel&)> StyleAndGradient(int style, int gradientMode) {
+    return [=](ButtonModel& button) {
         button.SetButtonStyle(style);
         button.SetGradientColor(kGradientBlue);
         button.SetGradientMode(gradientMode);
@@ -52,8 +52,8 @@ std::function<void(xoButtons_H&)> StyleAndGradient(int style, int gradientMode) 
 
 // A caption and a 16-pixel picture beside it; disabled, the picture is
 // embossed.
-std::function<void(xoButtons_H&)> CaptionAndPicture(PictureKind kind, const wchar_t* resource, bool enabled) {
-    return [=](xoButtons_H& button) {
+std::function<void(ButtonModel&)> CaptionAndPicture(PictureKind kind, const wchar_t* resource, bool enabled) {
+    return [=](ButtonModel& button) {
         button.SetCaption(L"&Save");
         button.SetPicture(PictureValue{kind, PictureOrigin::Resource, resource});
         button.SetPictureAlign(kPictureLeftOfCaption);
@@ -120,12 +120,12 @@ Result Measure(HWND stage, ButtonHost& host, const BenchCase& c) {
     const RECT bounds{0, 0, c.width, c.height};
     std::unique_ptr<xoButtons_H> button = CreateXoButton(stage, 1, bounds, host, nullptr);
     if (!button) return {};
-    c.setup(*button);
+    c.setup(button->Model());
     DoEvents();
     const Stopwatch watch;
-    const auto refresh = [&] { button->Refresh(); };
+    const auto refresh = [&] { button->Model().Refresh(); };
     const auto refreshAndPaint = [&] {
-        button->Refresh();
+        button->Model().Refresh();
         UpdateWindow(button->hWnd());
     };
     for (int i = 0; i < kWarmUp; ++i) refreshAndPaint();

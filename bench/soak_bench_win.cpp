@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "app/settings_win.h"
 #include "bench/address_list_win.h"
 #include "bench/program_copy_win.h"
+#include "platform/files_win.h"
 
 namespace {
 
@@ -25,14 +27,10 @@ constexpr DWORD kWindowWithinMs = 60'000;
 constexpr DWORD kRunWithinMs = 600'000;
 
 size_t FilesIn(const std::wstring& folder) {
-    size_t count = 0;
-    WIN32_FIND_DATAW found;
-    FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
-    if (!search) return 0;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
-    } while (FindNextFileW(search.get(), &found));
-    return count;
+    const std::vector<WIN32_FIND_DATAW> entries = FolderEntries(folder);
+    return std::count_if(entries.begin(), entries.end(), [](const WIN32_FIND_DATAW& found) {
+        return !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    });
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/buttons/button_model.h"
+#include "controls/buttons/model/button_members.h"
 
 // What the gallery reports about one live button. Colours are resolved RGB
 // (0x00BBGGRR); the caption is UTF-8.

@@ -35,11 +35,11 @@ void EventText::MouseOnButton(bool& onButton) {
 }
 void EventText::Click() { Write(L"Click", {}); }
 void EventText::DoubleClick(std::int16_t& button) { Write(L"DoubleClick", {double(button)}); }
-void EventText::OLEDragOver(IDataObject*&, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+void EventText::OLEDragOver(DragData&, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
                             float& y, std::int16_t& state) {
     Write(L"OLEDragOver", {double(effect), double(button), double(shift), x, y, double(state)});
 }
-void EventText::OLEDragDrop(IDataObject*&, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+void EventText::OLEDragDrop(DragData&, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
                             float& y) {
     Write(L"OLEDragDrop", {double(effect), double(button), double(shift), x, y});
 }

@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "controls/buttons/button_events.h"
+#include "controls/buttons/model/button_events.h"
 
 // Every event a button raises as one line of text: the button's caption,
 // the event and its arguments, for the gallery's event log.
@@ -20,9 +20,9 @@ public:
     void MouseOnButton(bool& onButton) override;
     void Click() override;
     void DoubleClick(std::int16_t& button) override;
-    void OLEDragOver(IDataObject*& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+    void OLEDragOver(DragData& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
                      float& y, std::int16_t& state) override;
-    void OLEDragDrop(IDataObject*& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+    void OLEDragDrop(DragData& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
                      float& y) override;
 
 private:

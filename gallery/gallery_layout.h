@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/buttons/button_model.h"
+#include "controls/buttons/model/button_model.h"
 
 enum class GalleryPicture { None, Icon, Bitmap };
 

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "controls/buttons/testing/test_text.h"
+
 namespace {
 
 bool Overlap(const ButtonRect& a, const ButtonRect& b) {
@@ -23,8 +25,11 @@ TEST(GalleryLayout, CaptionsAreUniqueAndNothingOverlapsOrLeavesTheClientArea) {
     }
     for (std::size_t i = 0; i < placed.size(); ++i) {
         const ButtonRect& r = placed[i];
-        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= layout.width && r.bottom <= layout.height) << "item " << i;
-        for (std::size_t j = i + 1; j < placed.size(); ++j) EXPECT_FALSE(Overlap(r, placed[j])) << i << " and " << j;
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= layout.width && r.bottom <= layout.height)
+            << "item " << i << " at " << RectText(r);
+        for (std::size_t j = i + 1; j < placed.size(); ++j)
+            EXPECT_FALSE(Overlap(r, placed[j]))
+                << i << " at " << RectText(r) << " and " << j << " at " << RectText(placed[j]);
     }
 }
 

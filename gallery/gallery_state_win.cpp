@@ -3,7 +3,8 @@
 #include "platform/text_win.h"
 
 ButtonState ReadButtonState(const xoButtons_H& button) {
-    const ButtonMembers& m = button.Members();
+    const ButtonModel& model = button.Model();
+    const ButtonMembers& m = model.Members();
     RECT client{};
     GetClientRect(button.hWnd(), &client);
     POINT origin{0, 0};
@@ -19,13 +20,13 @@ ButtonState ReadButtonState(const xoButtons_H& button) {
     s.gradientMode = m.GradientMode;
     s.mode = m.Mode;
     s.value = m.Value;
-    s.enabled = button.Enabled();
+    s.enabled = model.Enabled();
     s.showFocusRect = m.ShowFocusRect;
     s.captionStyle = m.CaptionStyle;
-    s.backColor = button.ResolveSysColor(m.BackColor);
-    s.gradientColor = button.ResolveSysColor(m.GradientColor);
-    s.hoverBackColor = button.ResolveSysColor(m.HoverBackColor);
-    s.foreColor = button.ResolveSysColor(button.ForeColor());
+    s.backColor = model.ResolveSysColor(m.BackColor);
+    s.gradientColor = model.ResolveSysColor(m.GradientColor);
+    s.hoverBackColor = model.ResolveSysColor(m.HoverBackColor);
+    s.foreColor = model.ResolveSysColor(model.ForeColor());
     s.containerBackColor = m.ContainerBackColor;  // resolved when the button took it from its host
     s.stateFlags = m.StateFlags;
     s.hovering = m.Hovering;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/buttons/xo_buttons_win.h"
+#include "controls/buttons/window/xo_buttons_win.h"
 #include "gallery/button_state.h"
 #include "platform/files_win.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/buttons/gdi_values_win.h"
+#include "controls/buttons/draw/gdi_values_win.h"
 
 namespace {
 
@@ -86,26 +86,27 @@ void GalleryWindow::AddButton(const GalleryButton& descriptor) {
     xoButtons_H* button =
         buttons_.Add(descriptor.inFrame ? frame_.hwnd() : hwnd(), id, bounds, descriptor.caption, nullptr);
     if (!button) return;
-    button->SetCaption(descriptor.caption);
+    ButtonModel& model = button->Model();
+    model.SetCaption(descriptor.caption);
     listeners_.push_back(
         std::make_unique<EventText>(descriptor.caption, [this](const std::wstring& line) { LogEvent(line); }));
-    button->Listen(*listeners_.back());
-    button->SetButtonStyle(descriptor.style);
-    button->SetButtonShape(descriptor.shape);
-    button->SetGradientColor(descriptor.gradientColor);
-    button->SetGradientMode(descriptor.gradientMode);
-    button->SetBackColor(descriptor.backColor);
-    button->SetMode(descriptor.mode);
-    button->SetValue(descriptor.value);
-    button->SetCaptionStyle(descriptor.captionStyle);
-    button->SetCaptionAlign(descriptor.captionAlign);
+    model.Listen(*listeners_.back());
+    model.SetButtonStyle(descriptor.style);
+    model.SetButtonShape(descriptor.shape);
+    model.SetGradientColor(descriptor.gradientColor);
+    model.SetGradientMode(descriptor.gradientMode);
+    model.SetBackColor(descriptor.backColor);
+    model.SetMode(descriptor.mode);
+    model.SetValue(descriptor.value);
+    model.SetCaptionStyle(descriptor.captionStyle);
+    model.SetCaptionAlign(descriptor.captionAlign);
     if (const PictureRef picture = GalleryPictureRef(descriptor.picture)) {
-        button->SetPicture(picture);
-        button->SetPictureAlign(descriptor.pictureAlign);
-        button->SetPictureSize(descriptor.pictureSize);
+        model.SetPicture(picture);
+        model.SetPictureAlign(descriptor.pictureAlign);
+        model.SetPictureSize(descriptor.pictureSize);
     }
-    button->SetEnabled(descriptor.enabled);
-    if (descriptor.held) button->ShowInteractionState(*descriptor.held);
+    model.SetEnabled(descriptor.enabled);
+    if (descriptor.held) model.ShowInteractionState(*descriptor.held);
 }
 
 LRESULT GalleryWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

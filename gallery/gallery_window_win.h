@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "controls/buttons/form_buttons_win.h"
+#include "controls/buttons/window/form_buttons_win.h"
 #include "gallery/event_text.h"
 #include "gallery/gallery_frame_win.h"
 #include "gallery/gallery_layout.h"

@@ -17,6 +17,18 @@ std::wstring ProgramFolder() {
 
 bool PathExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+std::vector<WIN32_FIND_DATAW> FolderEntries(const std::wstring& folder) {
+    std::vector<WIN32_FIND_DATAW> entries;
+    WIN32_FIND_DATAW found;
+    FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
+    if (!search) return entries;
+    do {
+        const std::wstring_view name = found.cFileName;
+        if (name != L"." && name != L"..") entries.push_back(found);
+    } while (FindNextFileW(search.get(), &found));
+    return entries;
+}
+
 FileResult ReadWholeFile(const std::wstring& path, std::string& bytes) {
     KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -94,24 +106,16 @@ namespace {
 // short and then deletes from the current folder instead.) A link to a
 // folder is removed, not followed.
 void RemoveTree(const std::wstring& folder) {
-    {
-        WIN32_FIND_DATAW found;
-        FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
-        if (search) {
-            do {
-                const std::wstring name = found.cFileName;
-                if (name == L"." || name == L"..") continue;
-                const std::wstring path = folder + L"\\" + name;
-                const DWORD attributes = found.dwFileAttributes;
-                if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-                    RemoveTree(path);
-                } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveDirectoryW(path.c_str());
-                } else {
-                    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileW(path.c_str());
-                }
-            } while (FindNextFileW(search.get(), &found));
+    for (const WIN32_FIND_DATAW& found : FolderEntries(folder)) {
+        const std::wstring path = folder + L"\\" + found.cFileName;
+        const DWORD attributes = found.dwFileAttributes;
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+            RemoveTree(path);
+        } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+            RemoveDirectoryW(path.c_str());
+        } else {
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
         }
     }
     RemoveDirectoryW(folder.c_str());

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // Folder that holds the running program, without a trailing backslash.
 std::wstring ProgramFolder();
@@ -10,6 +11,10 @@ std::wstring ProgramFolder();
 // True when anything (file or folder, hidden or not) exists under the name.
 // Names are taken literally: "*" and "?" are no wildcards here.
 bool PathExists(const std::wstring& path);
+
+// What a folder holds: its entries but "." and "..", in the order the system
+// lists them; none when it cannot be read.
+std::vector<WIN32_FIND_DATAW> FolderEntries(const std::wstring& folder);
 
 // The result of a file operation: the system error code, 0 on success.
 struct FileResult {

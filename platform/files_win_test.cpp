@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/handles_win.h"
+#include "platform/test_sequence.h"
 
 namespace {
 
@@ -27,6 +31,17 @@ TEST(ReplaceFileContent, ReplacesWholeOrKeepsTheOldFileAndLeavesNoTemporary) {
     }
     EXPECT_EQ(Read(path), "kept\r\n");
     EXPECT_FALSE(PathExists(path + L".new"));
+}
+
+TEST(FolderEntries, ListsFilesAndFoldersButNotTheDotEntries) {
+    TempFolder folder;
+    ASSERT_TRUE(ReplaceFileContent(folder / L"a.txt", "a"));
+    ASSERT_TRUE(CreateDirectoryW((folder / L"sub").c_str(), nullptr));
+    std::vector<std::wstring> names;
+    for (const WIN32_FIND_DATAW& found : FolderEntries(folder.path())) names.push_back(found.cFileName);
+    std::sort(names.begin(), names.end());
+    EXPECT_TRUE(SameSequence(names, {L"a.txt", L"sub"}));
+    EXPECT_TRUE(FolderEntries(folder / L"missing").empty());
 }
 
 // Around the removal, the current folder is a bystander's, which must stay whole.

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/test_sequence.h"
+
 namespace {
 
 using Log = std::vector<std::string>;
@@ -58,7 +60,7 @@ TEST(Window, DestroyingTheObjectOrTheWindowRunsItsOwnDestroyHandling) {
                 EXPECT_EQ(window.hwnd(), nullptr);
             }
         }
-        EXPECT_EQ(log, (Log{"destroy", "ncdestroy"})) << windowFirst;
+        EXPECT_TRUE(SameSequence(log, Log{"destroy", "ncdestroy"})) << windowFirst;
     }
 }
 

@@ -575,4 +575,26 @@ TEST(Downloader, SendsAHostOutsideAsciiInItsIdnaForm) {
     EXPECT_EQ(Content(folder / L"out"), "books");
 }
 
+// The body of a 299 is read and kept; a 300 leaves the old file.
+TEST(Downloader, TheSuccessRangeEndsAt299) {
+    TestHttpServer server;
+    const struct {
+        int status;
+        const char* path;
+        const wchar_t* words;
+        const char* kept;
+    } cases[] = {{299, "/299", L"OK, HTTP 299", "the answer"}, {300, "/300", L"failed, HTTP 300", "good file"}};
+    Downloader downloader(kTestTransferLimits);
+    for (const auto& c : cases) {
+        TestAnswer answer = TestAnswer::Body("the answer");
+        answer.status = c.status;
+        server.Serve(c.path, answer);
+        TempFolder folder;
+        ASSERT_TRUE(ReplaceFileContent(folder / L"data.bin", "good file"));
+        EXPECT_EQ(OutcomeText(downloader.Download(server.Url(c.path), folder / L"data.bin")), c.words) << c.status;
+        EXPECT_EQ(Content(folder / L"data.bin"), c.kept) << c.status;
+        EXPECT_EQ(FolderListing(folder.path()), "data.bin ") << c.status;
+    }
+}
+
 }  // namespace

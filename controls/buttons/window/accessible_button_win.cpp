@@ -1,0 +1,195 @@
+#include "controls/buttons/window/accessible_button_win.h"
+
+#include <oleacc.h>
+
+#include <string>
+
+#include "controls/buttons/window/com_object_win.h"
+
+static_assert(static_cast<LONG>(AccessibleRole::PushButton) == ROLE_SYSTEM_PUSHBUTTON);
+static_assert(static_cast<LONG>(AccessibleRole::CheckBox) == ROLE_SYSTEM_CHECKBUTTON);
+static_assert(static_cast<LONG>(AccessibleRole::RadioButton) == ROLE_SYSTEM_RADIOBUTTON);
+static_assert(kStateUnavailable == STATE_SYSTEM_UNAVAILABLE && kStateFocused == STATE_SYSTEM_FOCUSED);
+static_assert(kStatePressed == STATE_SYSTEM_PRESSED && kStateChecked == STATE_SYSTEM_CHECKED);
+static_assert(kStateHotTracked == STATE_SYSTEM_HOTTRACKED && kStateFocusable == STATE_SYSTEM_FOCUSABLE);
+
+namespace {
+
+bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+HRESULT ReturnText(const std::wstring& text, BSTR* out) {
+    if (!out) return E_POINTER;
+    *out = text.empty() ? nullptr : SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    if (text.empty()) return S_FALSE;
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT ReturnNumber(LONG number, VARIANT* out) {
+    if (!out) return E_POINTER;
+    VariantInit(out);
+    out->vt = VT_I4;
+    out->lVal = number;
+    return S_OK;
+}
+
+}  // namespace
+
+// Name, role, state, shortcut and default action come from the button; the
+// rest (place, parent, navigation, hit test) from the system's object for
+// the window's client area.
+class AccessibleButton final : public ComObject<IAccessible, IOleWindow> {
+public:
+    AccessibleButton(HWND window, AccessibleButtonFacts& facts) : window_(window), facts_(&facts) {
+        IAccessible* standard = nullptr;
+        CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard));
+        standard_.reset(standard);
+    }
+    AccessibleButton(const AccessibleButton&) = delete;
+    AccessibleButton& operator=(const AccessibleButton&) = delete;
+
+    bool Ready() const { return static_cast<bool>(standard_); }
+
+    void Disconnect() {
+        facts_ = nullptr;
+        standard_.reset();
+        CoDisconnectObject(static_cast<IAccessible*>(this), 0);
+    }
+
+    // IDispatch: clients use the IAccessible methods directly.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        if (!count) return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+        return E_NOTIMPL;
+    }
+
+    // IAccessible, from the button
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        return AboutSelf(child, [&](const AccessibleView& view) { return ReturnText(view.name, name); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        return AboutSelf(child,
+                         [&](const AccessibleView& view) { return ReturnNumber(static_cast<LONG>(view.role), role); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return AboutSelf(
+            child, [&](const AccessibleView& view) { return ReturnNumber(static_cast<LONG>(view.states), state); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        return AboutSelf(child, [&](const AccessibleView& view) { return ReturnText(view.shortcut, shortcut); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return AboutSelf(child, [&](const AccessibleView& view) { return ReturnText(view.defaultAction, action); });
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return AboutSelf(child, [&](const AccessibleView& view) {
+            // A disabled button takes no input, a reader's included.
+            if (view.states & kStateUnavailable) return E_FAIL;
+            facts_->DoDefaultAction();
+            return S_OK;
+        });
+    }
+
+    // IAccessible, from the system's object
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return standard_ ? standard_.get()->get_accParent(parent) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        return standard_ ? standard_.get()->get_accChildCount(count) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+        return standard_ ? standard_.get()->get_accChild(child, out) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return standard_ ? standard_.get()->get_accValue(child, value) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+        return standard_ ? standard_.get()->get_accDescription(child, description) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return standard_ ? standard_.get()->get_accHelp(child, help) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+        return standard_ ? standard_.get()->get_accHelpTopic(file, child, topic) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+        return standard_ ? standard_.get()->get_accFocus(focus) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        return standard_ ? standard_.get()->get_accSelection(selection) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+        return standard_ ? standard_.get()->accSelect(flags, child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
+        return standard_ ? standard_.get()->accLocation(left, top, width, height, child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+        return standard_ ? standard_.get()->accNavigate(direction, start, end) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
+        return standard_ ? standard_.get()->accHitTest(x, y, child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+    // IOleWindow, so readers find the window of the object.
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+        if (!window) return E_POINTER;
+        *window = window_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+private:
+    ~AccessibleButton() override = default;
+
+    void* Find(REFIID iid) override {
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible))
+            return static_cast<IAccessible*>(this);
+        if (iid == __uuidof(IOleWindow)) return static_cast<IOleWindow*>(this);
+        return nullptr;
+    }
+
+    // The button's own answers concern the object itself, not children.
+    template <typename Answer>
+    HRESULT AboutSelf(const VARIANT& child, Answer answer) {
+        if (!facts_) return RPC_E_DISCONNECTED;
+        if (!IsSelf(child)) return E_INVALIDARG;
+        return answer(facts_->Describe());
+    }
+
+    HWND window_;
+    AccessibleButtonFacts* facts_;
+    Com<IAccessible> standard_;
+};
+
+ButtonAccessibility::ButtonAccessibility(HWND window, AccessibleButtonFacts& facts) : window_(window), facts_(facts) {}
+
+ButtonAccessibility::~ButtonAccessibility() {
+    if (object_) object_.get()->Disconnect();
+}
+
+LRESULT ButtonAccessibility::OnGetObject(WPARAM wp, LPARAM lp) {
+    if (static_cast<LONG>(lp) != OBJID_CLIENT) return 0;
+    if (!object_) {
+        object_.reset(new AccessibleButton(window_, facts_));
+        if (!object_.get()->Ready()) {
+            object_.reset();
+            return 0;
+        }
+    }
+    return LresultFromObject(__uuidof(IAccessible), wp, static_cast<IAccessible*>(object_.get()));
+}
+
+void ButtonAccessibility::NotifyChanges() {
+    const AccessibleView now = facts_.Describe();
+    if (told_ && told_->name != now.name) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
+    if (told_ && told_->states != now.states)
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
+    told_ = now;
+}

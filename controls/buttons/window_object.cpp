@@ -1,7 +1,0 @@
-#include "controls/buttons/window_object.h"
-
-std::optional<std::wstring> WindowObject::AssignMouseIcon(const PictureRef& icon) {
-    if (icon && icon->Kind == PictureKind::Bitmap) return L"Invalid picture";
-    MouseIcon = icon;
-    return std::nullopt;
-}
