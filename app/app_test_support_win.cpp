@@ -7,57 +7,52 @@
 #include "controls/buttons/testing/test_input_win.h"
 #include "platform/handles_win.h"
 
-DialogWatcher* DialogWatcher::active_ = nullptr;
-
-DialogWatcher::DialogWatcher(std::function<bool(HWND)> answer) : answer_(std::move(answer)) {
-    active_ = this;
-    timer_ = SetTimer(nullptr, 0, 50, Tick);
+WhilePumping::WhilePumping(std::function<void()> step, UINT everyMs) : step_(std::move(step)) {
+    timer_ = SetTimer(nullptr, 0, everyMs, Tick);
+    Active()[timer_] = this;
 }
 
-DialogWatcher::~DialogWatcher() {
+WhilePumping::~WhilePumping() {
     KillTimer(nullptr, timer_);
-    active_ = nullptr;
+    Active().erase(timer_);
 }
 
-void CALLBACK DialogWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
+std::map<UINT_PTR, WhilePumping*>& WhilePumping::Active() {
+    static std::map<UINT_PTR, WhilePumping*> active;
+    return active;
+}
+
+void CALLBACK WhilePumping::Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (const auto found = Active().find(timer); found != Active().end()) found->second->step_();
+}
+
+DialogWatcher::DialogWatcher(std::function<bool(HWND)> answer) : answer_(std::move(answer)) {}
+
+void DialogWatcher::CloseDialogs() {
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
+        [](HWND window, LPARAM self) -> BOOL {
+            auto& watcher = *reinterpret_cast<DialogWatcher*>(self);
             wchar_t className[32] = {};
             GetClassNameW(window, className, 32);
-            if (wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window) || !active_) return TRUE;
-            if (active_->answer_ && active_->answer_(window)) return TRUE;
-            ClosedDialog dialog{TextOf(window), L""};
+            if (wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+            if (watcher.answer_ && watcher.answer_(window)) return TRUE;
+            ClosedDialog dialog{WindowText(window), L""};
             EnumChildWindows(
                 window,
                 [](HWND child, LPARAM text) -> BOOL {
                     wchar_t childClass[32] = {};
                     GetClassNameW(child, childClass, 32);
-                    if (_wcsicmp(childClass, L"Static") == 0) *reinterpret_cast<std::wstring*>(text) += TextOf(child);
+                    if (_wcsicmp(childClass, L"Static") == 0)
+                        *reinterpret_cast<std::wstring*>(text) += WindowText(child);
                     return TRUE;
                 },
                 reinterpret_cast<LPARAM>(&dialog.text));
-            active_->closed_.push_back(dialog);
+            watcher.closed_.push_back(dialog);
             PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
             return TRUE;
         },
-        0);
-}
-
-DuringRun* DuringRun::active_ = nullptr;
-
-DuringRun::DuringRun(std::function<void()> step) : step_(std::move(step)) {
-    active_ = this;
-    timer_ = SetTimer(nullptr, 0, 5, Tick);
-}
-
-DuringRun::~DuringRun() {
-    KillTimer(nullptr, timer_);
-    active_ = nullptr;
-}
-
-void CALLBACK DuringRun::Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (active_) active_->step_();
+        reinterpret_cast<LPARAM>(this));
 }
 
 std::wstring TestSettingsKey() {
@@ -138,12 +133,6 @@ void SetClipboardText(HWND owner, const std::wstring& text) {
     }
 }
 
-std::wstring TextOf(HWND control) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 std::wstring Panel(frmMain& form, int panel) {
     wchar_t text[256] = {};
     SendMessageW(form.StatusBar(), SB_GETTEXTW, panel - 1, reinterpret_cast<LPARAM>(text));
@@ -174,6 +163,23 @@ std::string FileBytes(const std::wstring& path) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return "<missing>";
     return bytes;
+}
+
+std::vector<std::wstring> ServeFaults(TestHttpServer& server, const TempFolder& downloads) {
+    server.Serve("/ok.txt", TestAnswer::Body("12345"));
+    server.Serve("/gone.txt", TestAnswer::Status(404));
+    server.Serve("/silent.txt", TestAnswer::Silent());
+    server.Serve("/cut.txt", TestAnswer::CutShort(std::string(10000, 'x'), 100));
+    for (const wchar_t* kept : {L"gone.txt", L"silent.txt", L"cut.txt"})
+        EXPECT_TRUE(ReplaceFileContent(downloads / kept, "good file"));
+    // An address queued twice is fetched twice.
+    return {server.Url("/ok.txt"),
+            server.Url("/gone.txt"),
+            server.UnreachableUrl("/far.txt"),
+            L"   ",
+            server.Url("/silent.txt"),
+            server.Url("/cut.txt"),
+            server.Url("/ok.txt")};
 }
 
 bool ShellHoldsIcon(HWND trayWindow) {

@@ -4,13 +4,35 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/main_window_win.h"
 #include "platform/files_win.h"
+#include "platform/window_text_win.h"
 #include "retrieval/test_http_server_win.h"
+
+// What a test saw, in order: texts to compare with SameSequence.
+using Log = std::vector<std::wstring>;
+
+// Calls step every everyMs while this thread handles messages: while a run
+// yields or waits for a download, while a message box or a menu runs its
+// own loop. A test looks and acts there as a user would.
+class WhilePumping {
+public:
+    explicit WhilePumping(std::function<void()> step, UINT everyMs = 5);
+    WhilePumping(const WhilePumping&) = delete;
+    WhilePumping& operator=(const WhilePumping&) = delete;
+    ~WhilePumping();
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD);
+    static std::map<UINT_PTR, WhilePumping*>& Active();
+    std::function<void()> step_;
+    UINT_PTR timer_ = 0;
+};
 
 // A dialog that the watcher closed: its title and the texts of its statics.
 struct ClosedDialog {
@@ -24,33 +46,13 @@ struct ClosedDialog {
 class DialogWatcher {
 public:
     explicit DialogWatcher(std::function<bool(HWND dialog)> answer = {});
-    DialogWatcher(const DialogWatcher&) = delete;
-    DialogWatcher& operator=(const DialogWatcher&) = delete;
-    ~DialogWatcher();
     const std::vector<ClosedDialog>& closed() const { return closed_; }
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-    static DialogWatcher* active_;
+    void CloseDialogs();
     std::function<bool(HWND)> answer_;
-    UINT_PTR timer_ = 0;
     std::vector<ClosedDialog> closed_;
-};
-
-// Calls step every few milliseconds while a run pumps messages, so a test
-// can look and act in the middle of a run as a user would.
-class DuringRun {
-public:
-    explicit DuringRun(std::function<void()> step);
-    DuringRun(const DuringRun&) = delete;
-    DuringRun& operator=(const DuringRun&) = delete;
-    ~DuringRun();
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-    static DuringRun* active_;
-    std::function<void()> step_;
-    UINT_PTR timer_ = 0;
+    WhilePumping hook_{[this] { CloseDialogs(); }, 50};
 };
 
 // A settings key of the test's own, never the program's: Software\Tolvane-test-<pid>-<n>.
@@ -97,13 +99,18 @@ void BringToFront(frmMain& form);
 // A left click of the real mouse in the middle of the control.
 void ClickWithMouse(HWND control);
 void SetClipboardText(HWND owner, const std::wstring& text);
-std::wstring TextOf(HWND control);
 std::wstring Panel(frmMain& form, int panel);
 std::vector<std::wstring> Queue(frmMain& form);
 int Progress(frmMain& form);
 int ProgressMaximum(frmMain& form);
 bool Ticked(frmMain& form, ControlId id);
 std::string FileBytes(const std::wstring& path);
+
+// Serves a queue that meets a few faults and returns it: an answer, a 404,
+// an unreachable host, an entry with no name, a silent server, a body cut
+// short, and the first address again. The files of the ones that fail are in
+// the folder already and must stay as they are.
+std::vector<std::wstring> ServeFaults(TestHttpServer& server, const TempFolder& downloads);
 
 // True while the shell holds the tray icon of the window: a modify that
 // changes nothing succeeds only then.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/message_loop_win.h"
+#include "platform/window_text_win.h"
 #include "platform/window_win.h"
 
 namespace {
@@ -31,11 +32,6 @@ public:
     }
     ~EditHost() override { DestroyOwnWindow(); }
     HWND edit() const { return edit_; }
-    std::wstring Text() const {
-        std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit_)) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(edit_, text.data(), static_cast<int>(text.size()))));
-        return text;
-    }
 
 private:
     HWND edit_ = nullptr;
@@ -47,7 +43,7 @@ TEST(DeferredEditText, FillsByItselfOrAtOnceForAReaderAndLeavesTheCaretAndTheVie
     const std::wstring text = Lines(5000);
     box.Set(text);
     EXPECT_TRUE(box.Pending()) << "a long text goes in a slice at a time";
-    EXPECT_EQ(host.Text(), text) << "a reader gets the whole text at once";
+    EXPECT_EQ(WindowText(host.edit()), text) << "a reader gets the whole text at once";
     EXPECT_FALSE(box.Pending());
     EXPECT_EQ(SendMessageW(host.edit(), EM_GETLINECOUNT, 0, 0), 5001);
 
@@ -62,7 +58,7 @@ TEST(DeferredEditText, FillsByItselfOrAtOnceForAReaderAndLeavesTheCaretAndTheVie
     EXPECT_EQ(end, 0u);
     EXPECT_EQ(SendMessageW(host.edit(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
     EXPECT_FALSE(SendMessageW(host.edit(), EM_GETMODIFY, 0, 0)) << "nothing the user changed";
-    EXPECT_EQ(host.Text(), text);
+    EXPECT_EQ(WindowText(host.edit()), text);
 }
 
 TEST(DeferredEditText, TypingOrANewTextDuringTheFillActsOnTheWholeText) {
@@ -73,13 +69,13 @@ TEST(DeferredEditText, TypingOrANewTextDuringTheFillActsOnTheWholeText) {
     box.Set(text);
     ASSERT_TRUE(box.Pending());
     SendMessageW(host.edit(), WM_CHAR, L'x', 0);
-    EXPECT_EQ(host.Text(), L"x" + text);
+    EXPECT_EQ(WindowText(host.edit()), L"x" + text);
 
     box.Set(text);
     SetWindowTextW(host.edit(), L"pasted");
     EXPECT_FALSE(box.Pending());
     PumpUntil([] { return false; }, 100);
-    EXPECT_EQ(host.Text(), L"pasted") << "nothing of the old text came after the new one";
+    EXPECT_EQ(WindowText(host.edit()), L"pasted") << "nothing of the old text came after the new one";
 }
 
 }  // namespace

@@ -6,12 +6,13 @@
 #include <optional>
 
 #include "app/resources.h"
+#include "app/spinner.h"
 #include "controls/buttons/window/bag_resource_win.h"
 #include "platform/screen_win.h"
 #include "platform/text.h"
 #include "platform/twips.h"
+#include "platform/window_text_win.h"
 #include "platform/wine_fonts_win.h"
-#include "retrieval/schedule.h"
 
 namespace {
 
@@ -67,12 +68,11 @@ CaptionRoom NeededRoom(HWND control, ControlKind kind) {
     SIZE ideal{};
     if (kind != ControlKind::Label && SendMessageW(control, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)))
         return {ideal.cx, ideal.cy};
-    wchar_t text[256] = {};
-    GetWindowTextW(control, text, static_cast<int>(std::size(text)));
+    const std::wstring text = WindowText(control);
     WindowDC screen(nullptr);
     Selected font(screen.get(), reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
     RECT extent{};
-    DrawTextW(screen.get(), text, -1, &extent, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(screen.get(), text.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE);
     if (kind != ControlKind::Label) extent.right += GetSystemMetrics(SM_CXMENUCHECK) + GetSystemMetrics(SM_CXEDGE);
     return {extent.right, extent.bottom};
 }

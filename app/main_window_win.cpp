@@ -1,15 +1,18 @@
 #include "app/main_window_win.h"
 
-#include <commctrl.h>
+#include <mmsystem.h>
 
 #include "app/links.h"
 #include "app/resources.h"
+#include "app/run_texts.h"
 #include "app/settings_rules.h"
+#include "app/shell_win.h"
+#include "app/spinner.h"
 #include "platform/handles_win.h"
 #include "platform/screen_win.h"
 #include "platform/text.h"
 #include "platform/twips.h"
-#include "retrieval/folder_win.h"
+#include "platform/window_text_win.h"
 #include "retrieval/list_file_win.h"
 #include "retrieval/queue_text.h"
 #include "retrieval/schedule.h"
@@ -22,6 +25,11 @@ constexpr wchar_t kProduct[] = L"Durnwick";
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr COLORREF kEtchShadow = RGB(0x80, 0x80, 0x80);
 constexpr COLORREF kEtchLight = RGB(0xFF, 0xFF, 0xFF);
+constexpr wchar_t kStart[] = L"&START";
+constexpr wchar_t kStop[] = L"&STOP";
+// What changes the queue, the folder or the interval waits while armed.
+constexpr ControlId kLockedWhileArmed[] = {idVScroll1, idCmdAdd, idCmdBrowse, idCmdClear, idCmdPaste};
+constexpr int kRightButton = 2;
 
 // The program's icon at one of its sizes, shared for the life of the process.
 HICON ProgramIcon(int size) {
@@ -39,9 +47,7 @@ void DrawLine(HDC dc, COLORREF colour, POINT from, POINT to) {
 }  // namespace
 
 frmMain::frmMain(MainWindowEnvironment environment)
-    : environment_(std::move(environment)),
-      settings_(environment_.settingsKey),
-      downloader_(environment_.transferLimits) {}
+    : environment_(std::move(environment)), settings_(environment_.settingsKey) {}
 
 frmMain::~frmMain() { DestroyOwnWindow(); }
 
@@ -67,10 +73,15 @@ bool frmMain::Show() {
     descriptor.exStyle = WS_EX_CONTROLPARENT;
     descriptor.bounds = {x, y, x + width, y + height};
     if (!CreateOwnWindow(descriptor)) return false;
+    run_.emplace(static_cast<RunSource&>(*this), static_cast<RunListener&>(*this),
+                 RunSetup{environment_.programFolder, environment_.transferLimits, hwnd(), idTmrAutoUpdater});
     controls_.Create(hwnd(), [this](ControlId id) { OnButtonClick(id); });
-    ConnectTray();
-    SetPanel(1, L"Idle");
-    SetPanel(2, L"No files");
+    queue_ = QueueList(Control(idLstDownload));
+    status_ = StatusPanels(StatusBar(), ProgressBar());
+    tray_.Connect([this] { stSysTray_MouseMouse(); }, [this](int button) { stSysTray_MouseUp(button); },
+                  [this] { stSysTray_DblClick(); });
+    ShowSchedule(L"Idle");
+    status_.SetQueue(L"No files");
     Form_Load();
     focused_ = Control(idTxtURLs);
     ShowWindow(hwnd(), SW_SHOWNORMAL);
@@ -84,7 +95,7 @@ void frmMain::Form_Load() {
     LoadSettings(storedNamingChoice);
     LoadListFile();
     SelectNamingOption(storedNamingChoice);
-    AddTrayIcon();
+    tray_.AddIcon();
 }
 
 void frmMain::LoadSettings(std::wstring& storedNamingChoice) {
@@ -147,7 +158,7 @@ void frmMain::LoadListFile() {
 LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (LRESULT result = 0; controls_.Buttons().OnMessage(msg, wp, lp, result)) return result;
     if (msg == taskbarCreated_) {
-        stSysTray_.Readd();
+        tray_.Readd();
         return 0;
     }
     switch (msg) {
@@ -186,11 +197,11 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_CLOSE:
         // A run in progress is abandoned, as Exit does: nothing waits for a transfer to end.
-        if (runActive_) exito_Click();
+        if (run_->Running()) exito_Click();
         DestroyWindow(hwnd());
         return 0;
     case WM_DESTROY:
-        stSysTray_.RemoveIconFromSystray();
+        tray_.Remove();
         if (environment_.onClosed) environment_.onClosed();
         return 0;
     }
@@ -290,14 +301,7 @@ void frmMain::cmdAdd_Click() {
 }
 
 void frmMain::AddLines(const std::vector<std::wstring>& lines, bool writeListFile) {
-    HWND list = Control(idLstDownload);
-    const size_t room = kMaxQueueEntries - std::min(QueueCount(), kMaxQueueEntries);
-    const size_t added = std::min(room, lines.size());
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(list, LB_INITSTORAGE, added, added * 64 * sizeof(wchar_t));
-    for (size_t i = 0; i < added; ++i) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lines[i].c_str()));
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
+    const size_t added = queue_.Append(lines);
 
     // The file keeps every line of the Add, also those the full queue refused.
     const std::wstring path = ListFilePath(environment_.programFolder);
@@ -306,8 +310,8 @@ void frmMain::AddLines(const std::vector<std::wstring>& lines, bool writeListFil
             ReportListFileError(path, written.error);
     }
 
-    SetPanel(2, QueuedStatusText(QueueCount()));
-    SendMessageW(ProgressBar(), PBM_SETRANGE32, 0, std::max<LPARAM>(QueueCount(), 1));
+    status_.SetQueue(QueuedStatusText(queue_.Count()));
+    status_.SetProgressEnd(queue_.Count());
     if (added < lines.size())
         ShowError(L"The queue holds at most " + std::to_wstring(kMaxQueueEntries) + L" addresses; " +
                       std::to_wstring(lines.size() - added) + L" line(s) were left out.",
@@ -322,7 +326,7 @@ void frmMain::cmdPaste_Click() {
     SetText(idTxtURLs, text);
 }
 
-void frmMain::cmdClear_Click() { SendMessageW(Control(idLstDownload), LB_RESETCONTENT, 0, 0); }
+void frmMain::cmdClear_Click() { queue_.Clear(); }
 
 void frmMain::cmdBrowse_Click() {
     const FolderChoice choice = BrowseForFolder(hwnd(), L"Select folder:");
@@ -402,25 +406,128 @@ void frmMain::chkPlaySound_Click() {
     settings_.Save(kOptionsSection, L"PlaySound", IsTicked(idChkPlaySound) ? L"1" : L"0");
 }
 
-void frmMain::SetPanel(int panel, const std::wstring& text) {
-    SendMessageW(StatusBar(), SB_SETTEXTW, panel - 1, reinterpret_cast<LPARAM>(text.c_str()));
-    if (panel == 1) RefreshTrayTip();
+void frmMain::cmdAction_Click() {
+    if (run_->Armed())
+        run_->Stop();
+    else
+        RefuseStart(run_->Start());
 }
 
-std::wstring frmMain::PanelText(int panel) const {
-    const LRESULT length = LOWORD(SendMessageW(StatusBar(), SB_GETTEXTLENGTHW, panel - 1, 0));
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(StatusBar(), SB_GETTEXTW, panel - 1, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return text;
+void frmMain::tmrAutoUpdater_Timer() { run_->Tick(); }
+
+void frmMain::Form_Resize(WPARAM sizeKind) {
+    // Without an icon in the tray the window stays on the taskbar, or it could not come back.
+    if (sizeKind == SIZE_MINIMIZED && tray_.IconInTray()) ShowWindow(hwnd(), SW_HIDE);
 }
 
-std::wstring frmMain::Text(ControlId id) const {
-    HWND control = Control(id);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
+void frmMain::stSysTray_MouseMouse() { tray_.ShowSchedule(status_.Schedule()); }
+
+void frmMain::stSysTray_MouseUp(int button) {
+    if (button == kRightButton) tray_.ShowMenu(hwnd(), idExito);
 }
+
+void frmMain::stSysTray_DblClick() {
+    if (IsIconic(hwnd()) || !IsWindowVisible(hwnd())) {
+        ShowWindow(hwnd(), SW_RESTORE);
+        ShowWindow(hwnd(), SW_SHOWNORMAL);
+    }
+    SetForegroundWindow(hwnd());
+}
+
+void frmMain::exito_Click() {
+    tray_.Remove();
+    // The transfer in flight ends with the process, and its temporary file with it.
+    run_->Abandon();
+    ExitProcess(0);
+}
+
+size_t frmMain::QueueCount() const { return queue_.Count(); }
+
+std::wstring frmMain::QueueEntry(size_t position) const { return queue_.Entry(position); }
+
+NamingChoice frmMain::Naming() const { return {SelectedConvention(), Text(idTxtCustomName), Text(idTxtPath)}; }
+
+int frmMain::Interval() const { return static_cast<int>(ParseNumber(Text(idTxtAutoD)).value_or(kMinInterval)); }
+
+void frmMain::ScheduleArmed() {
+    Button(idCmdAction).Model().SetCaption(kStop);
+    LockWhileArmed(true);
+    ShowSchedule(CountdownText(Text(idTxtAutoD)));
+}
+
+void frmMain::ScheduleDisarmed() {
+    Button(idCmdAction).Model().SetCaption(kStart);
+    LockWhileArmed(false);
+    ShowStopped();
+}
+
+void frmMain::CountdownTicked(int minutesLeft) { ShowSchedule(CountdownText(std::to_wstring(minutesLeft))); }
+
+void frmMain::RunStarted() {
+    ShowSchedule(L"Downloading...");
+    // The bar counts this run's entries, not the full bar the last run left.
+    status_.SetProgress(0);
+}
+
+void frmMain::EntryStarting(size_t position, size_t count) {
+    status_.SetQueue(DownloadingFileText(position + 1, count));
+}
+
+void frmMain::EntryFinished(const EntryReport& report) { status_.SetProgress(report.position + 1); }
+
+void frmMain::RunStopped() {
+    ShowStopped();
+    SetEnabled(idVScroll1, true);
+}
+
+void frmMain::RunCompleted(const RunSummary& summary) {
+    ShowSchedule(CountdownText(Text(idTxtAutoD)));
+    status_.SetQueue(QueuedStatusText(queue_.Count()));
+    if (IsTicked(idChkShowMessages)) tray_.ShowCompletionBalloon(summary.failed, summary.count);
+    if (IsTicked(idChkPlaySound)) PlayCompletionSound();
+}
+
+void frmMain::RefuseStart(StartRefusal refusal) {
+    switch (refusal) {
+    case StartRefusal::NoCustomName:
+        ShowError(L"Please enter a custom file name or chose another option.", MB_ICONERROR);
+        break;
+    case StartRefusal::CustomNameIsAPath:
+        ShowError(L"Please enter a custom file name without \\, / or : (a name, not a path) or choose another option.",
+                  MB_ICONERROR);
+        break;
+    case StartRefusal::NoFolder:
+        ShowError(L"Destination folder path could not be found. Please define another folder.", MB_ICONERROR);
+        break;
+    case StartRefusal::None:
+    case StartRefusal::EmptyQueue:
+        break;
+    }
+}
+
+void frmMain::LockWhileArmed(bool locked) {
+    for (ControlId id : kLockedWhileArmed) SetEnabled(id, !locked);
+}
+
+// After STOP, and after a run that STOP ended.
+void frmMain::ShowStopped() {
+    status_.SetProgress(0);
+    ShowSchedule(L"idle");
+    status_.SetQueue(QueuedStatusText(queue_.Count()));
+}
+
+// Panel 1, which the tray's tooltip follows.
+void frmMain::ShowSchedule(const std::wstring& text) {
+    status_.SetSchedule(text);
+    tray_.FollowSchedule(status_.Schedule());
+}
+
+void frmMain::PlayCompletionSound() {
+    const std::wstring sound = environment_.programFolder + L"\\sound.wav";
+    PlaySoundW(sound.c_str(), nullptr, SND_ASYNC | SND_FILENAME);
+}
+
+std::wstring frmMain::Text(ControlId id) const { return WindowText(Control(id)); }
 
 void frmMain::SetText(ControlId id, const std::wstring& text) {
     // Like a user edit, a change raises the box's change handler; an equal text does not.
@@ -439,23 +546,6 @@ bool frmMain::IsTicked(ControlId id) const { return SendMessageW(Control(id), BM
 void frmMain::SetTicked(ControlId id, bool ticked) {
     SendMessageW(Control(id), BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
-
-size_t frmMain::QueueCount() const {
-    const LRESULT count = SendMessageW(Control(idLstDownload), LB_GETCOUNT, 0, 0);
-    return count > 0 ? static_cast<size_t>(count) : 0;
-}
-
-std::wstring frmMain::QueueEntry(size_t index) const {
-    HWND list = Control(idLstDownload);
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-    if (length <= 0) return {};
-    std::wstring entry(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(entry.data()));
-    entry.resize(static_cast<size_t>(length));
-    return entry;
-}
-
-int frmMain::Interval() const { return static_cast<int>(ParseNumber(Text(idTxtAutoD)).value_or(kMinInterval)); }
 
 NamingConvention frmMain::SelectedConvention() const {
     if (IsTicked(idOptCustom)) return NamingConvention::Custom;

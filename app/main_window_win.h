@@ -1,7 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -9,10 +8,13 @@
 
 #include "app/deferred_edit_text_win.h"
 #include "app/main_controls_win.h"
+#include "app/main_tray_win.h"
+#include "app/queue_list_win.h"
+#include "app/run_controller_win.h"
 #include "app/settings_win.h"
-#include "controls/systray/sys_tray_win.h"
+#include "app/status_panels_win.h"
 #include "platform/window_win.h"
-#include "retrieval/download_win.h"
+#include "retrieval/download.h"
 #include "retrieval/list_file_win.h"
 #include "retrieval/naming.h"
 
@@ -27,8 +29,11 @@ struct MainWindowEnvironment {
     std::function<void(HWND owner, const std::wstring& target)> openWithShell;
 };
 
-// The main window: the queue, folder, naming, schedule and run.
-class frmMain : public Window {
+// The main window: the queue, folder, naming and schedule controls. Its
+// handlers hand the run to the run controller, the queue to its list, the
+// status texts to the panels and the icon to the tray, and it shows what
+// the controller reports.
+class frmMain : public Window, private RunSource, private RunListener {
 public:
     explicit frmMain(MainWindowEnvironment environment);
     ~frmMain() override;
@@ -42,9 +47,8 @@ public:
     RECT HintBox() const { return controls_.HintBox(); }
     HWND StatusBar() const { return controls_.statusBar(); }
     HWND ProgressBar() const { return controls_.progressBar(); }
-    bool ScheduleTimerEnabled() const { return timerEnabled_; }
-    bool RunActive() const { return runActive_; }
-    ctxSysTray& Tray() { return stSysTray_; }
+    const RunController& Runs() const { return *run_; }
+    ctxSysTray& Tray() { return tray_.Control(); }
 
     // One minute of the schedule; the timer calls it, and so can tests.
     void tmrAutoUpdater_Timer();
@@ -79,61 +83,54 @@ private:
     void chkShowMessages_Click();
     void chkPlaySound_Click();
 
-    void ConnectTray();
-    void AddTrayIcon();
-    void RefreshTrayTip();
     void Form_Resize(WPARAM sizeKind);
     void stSysTray_MouseMouse();
     void stSysTray_MouseUp(int button);
     void stSysTray_DblClick();
     void exito_Click();
 
-    void StartSchedule();
-    void StopSchedule();
-    void DownloadQueue();
-    bool DownloadEntry(const std::wstring& entry);
-    bool NameAndDownload(const std::wstring& entry);
-    void LogEntryCancelled();
-    void LogEntry(const std::wstring& entry, const std::wstring& result, std::uint64_t bytes, std::uint64_t elapsedMs);
-    void CompleteRun(size_t failed, size_t count);
-    void ShowCompletionBalloon(size_t failed, size_t count);
-    void SetScheduleTimer(bool enabled);
+    // What the run reads.
+    size_t QueueCount() const override;
+    std::wstring QueueEntry(size_t position) const override;
+    NamingChoice Naming() const override;
+    int Interval() const override;
 
-    void SetPanel(int panel, const std::wstring& text);
-    std::wstring PanelText(int panel) const;
+    // What the run reports.
+    void ScheduleArmed() override;
+    void ScheduleDisarmed() override;
+    void CountdownTicked(int minutesLeft) override;
+    void RunStarted() override;
+    void EntryStarting(size_t position, size_t count) override;
+    void EntryFinished(const EntryReport& report) override;
+    void RunStopped() override;
+    void RunCompleted(const RunSummary& summary) override;
+
+    void RefuseStart(StartRefusal refusal);
+    void LockWhileArmed(bool locked);
+    void ShowStopped();
+    void ShowSchedule(const std::wstring& text);
+    void PlayCompletionSound();
+
     std::wstring Text(ControlId id) const;
     void SetText(ControlId id, const std::wstring& text);
     bool IsTicked(ControlId id) const;
     void SetTicked(ControlId id, bool ticked);
     void SetEnabled(ControlId id, bool enabled);
-    size_t QueueCount() const;
-    std::wstring QueueEntry(size_t index) const;
-    int Interval() const;
     NamingConvention SelectedConvention() const;
     void ReportListFileError(const std::wstring& path, DWORD error);
     void ShowError(const std::wstring& text, UINT icon);
 
     MainWindowEnvironment environment_;
     SettingsStore settings_;
-    // Joined when the window object goes; Exit and closing cancel it first.
-    Downloader downloader_;
     ListFileEncoding listFileEncoding_ = ListFileEncoding::CodePage;
     MainControls controls_;
+    QueueList queue_;
+    StatusPanels status_;
     std::unique_ptr<DeferredEditText> loadedUrls_;  // the list file's text, going into the URL box
-    ctxSysTray stSysTray_;
+    MainTray tray_;
     const UINT taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     // The control that had the focus when the window last lost it.
     HWND focused_ = nullptr;
-    // START armed the schedule and STOP has not disarmed it.
-    bool armed_ = false;
-    bool stopRequested_ = false;
-    int16_t minutesElapsed_ = 0;
-    bool timerEnabled_ = false;
-    bool runActive_ = false;
-    // The entry the run is naming or downloading.
-    struct EntryInProgress {
-        std::wstring entry;
-        std::uint64_t startMs = 0;
-    };
-    std::optional<EntryInProgress> entryInProgress_;
+    // Made with the window, which its timer ticks to.
+    std::optional<RunController> run_;
 };

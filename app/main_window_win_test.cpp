@@ -9,6 +9,7 @@
 #include "app/app_test_support_win.h"
 #include "app/settings_rules.h"
 #include "platform/message_loop_win.h"
+#include "platform/test_sequence.h"
 #include "retrieval/list_file_win.h"
 #include "retrieval/queue_text.h"
 
@@ -32,7 +33,7 @@ protected:
     std::unique_ptr<frmMain> form_;
 };
 
-using Entries = std::vector<std::wstring>;
+using Entries = Log;
 
 void Notify(frmMain& form, UINT mouseMessage) {
     PostMessageW(form.Tray().hwnd(), kTrayCallbackMessage, 0, mouseMessage);
@@ -52,7 +53,7 @@ TEST_F(MainWindowTest, AddQueuesNonEmptyLinesAndWritesTheListFile) {
 
     Type(idTxtURLs, L"http://a/1\r\n\r\nhttp://b/2\r\n   \r\n");
     Click(form, idCmdAdd);
-    EXPECT_EQ(Queue(form), (Entries{L"http://a/1", L"http://b/2", L"   "}));
+    EXPECT_TRUE(SameSequence(Queue(form), {L"http://a/1", L"http://b/2", L"   "}));
     EXPECT_EQ(FileBytes(ListFile()), "http://a/1\r\nhttp://b/2\r\n   \r\n");
     EXPECT_EQ(ProgressMaximum(form), 3);
 
@@ -66,13 +67,13 @@ TEST_F(MainWindowTest, AddQueuesNonEmptyLinesAndWritesTheListFile) {
 TEST_F(MainWindowTest, ListFileFillsTheQueueAtStartWithoutBlankEntries) {
     ASSERT_TRUE(ReplaceFileContent(ListFile(), "  http://a/1\r\n\r\nhttp://b/2\r\n\r\n\r\n  "));
     frmMain& form = Open();
-    EXPECT_EQ(Queue(form), (Entries{L"http://a/1", L"http://b/2"}));
+    EXPECT_TRUE(SameSequence(Queue(form), {L"http://a/1", L"http://b/2"}));
     EXPECT_EQ(FileBytes(ListFile()), "http://a/1\r\nhttp://b/2\r\n");
     Click(form, idCmdClear);
     EXPECT_TRUE(Queue(form).empty());
     frmMain& again = Restart();
-    EXPECT_EQ(Queue(again), (Entries{L"http://a/1", L"http://b/2"}));
-    EXPECT_EQ(TextOf(again.Control(idTxtURLs)), L"http://a/1\r\nhttp://b/2\r\n");
+    EXPECT_TRUE(SameSequence(Queue(again), {L"http://a/1", L"http://b/2"}));
+    EXPECT_EQ(WindowText(again.Control(idTxtURLs)), L"http://a/1\r\nhttp://b/2\r\n");
 }
 
 // Held open by another program, or kept read-only by the user.
@@ -95,7 +96,7 @@ TEST_F(MainWindowTest, ListFileThatCannotBeWrittenIsReportedAndTheQueueStillFill
         ASSERT_EQ(dialogs.closed().size(), 1u) << readOnly;
         const std::wstring& said = dialogs.closed()[0].text;
         EXPECT_NE(said.find(L"The list file \"" + ListFile() + L"\" could not be used:"), std::wstring::npos) << said;
-        EXPECT_EQ(Queue(form), (Entries{L"http://new/"})) << readOnly;
+        EXPECT_TRUE(SameSequence(Queue(form), {L"http://new/"})) << readOnly;
         EXPECT_EQ(FileBytes(ListFile()), "http://old/\r\n") << readOnly;
         SetFileAttributesW(ListFile().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
@@ -132,14 +133,14 @@ TEST_F(MainWindowTest, StartRefusesInOrderThenArmsAndStopDisarms) {
     ASSERT_EQ(dialogs.closed().size(), 2u);
     EXPECT_EQ(dialogs.closed()[0].text, L"Please enter a custom file name or chose another option.");
     EXPECT_EQ(dialogs.closed()[1].text, L"Destination folder path could not be found. Please define another folder.");
-    EXPECT_FALSE(form.ScheduleTimerEnabled());
+    EXPECT_FALSE(form.Runs().TimerEnabled());
 
     SetWindowTextW(form.Control(idTxtPath), env_.folder().path().c_str());
     const ControlId locked[] = {idVScroll1, idCmdAdd, idCmdBrowse, idCmdClear, idCmdPaste};
     Click(form, idCmdAction);
-    EXPECT_EQ(TextOf(form.Control(idCmdAction)), L"&STOP");
+    EXPECT_EQ(WindowText(form.Control(idCmdAction)), L"&STOP");
     EXPECT_EQ(Panel(form, 1), L"Downloading in 3 min(s).");
-    EXPECT_TRUE(form.ScheduleTimerEnabled());
+    EXPECT_TRUE(form.Runs().TimerEnabled());
     for (ControlId id : locked) EXPECT_FALSE(IsWindowEnabled(form.Control(id))) << id;
     // No click gets through to a locked button.
     Click(form, idCmdAdd);
@@ -148,9 +149,9 @@ TEST_F(MainWindowTest, StartRefusesInOrderThenArmsAndStopDisarms) {
     EXPECT_EQ(Panel(form, 1), L"Downloading in 2 min(s).");
 
     Click(form, idCmdAction);
-    EXPECT_EQ(TextOf(form.Control(idCmdAction)), L"&START");
+    EXPECT_EQ(WindowText(form.Control(idCmdAction)), L"&START");
     EXPECT_EQ(Panel(form, 1), L"idle");
-    EXPECT_FALSE(form.ScheduleTimerEnabled());
+    EXPECT_FALSE(form.Runs().TimerEnabled());
     for (ControlId id : locked) EXPECT_TRUE(IsWindowEnabled(form.Control(id))) << id;
     // START again counts from the whole interval.
     Click(form, idCmdAction);
@@ -176,16 +177,16 @@ TEST_F(MainWindowTest, EveryChoiceIsStoredAsItChangesAndSurvivesARestart) {
 
     frmMain& again = Restart();
     EXPECT_TRUE(Ticked(again, idOptCustom));
-    EXPECT_EQ(TextOf(again.Control(idTxtCustomName)), L"da");
+    EXPECT_EQ(WindowText(again.Control(idTxtCustomName)), L"da");
     EXPECT_FALSE(Ticked(again, idChkPlaySound));
     EXPECT_EQ(GetScrollPos(again.Control(idVScroll1), SB_CTL), -5);
-    EXPECT_EQ(TextOf(again.Control(idTxtPath)), L"E:\\files");
+    EXPECT_EQ(WindowText(again.Control(idTxtPath)), L"E:\\files");
 
     // An empty name is a name; a number out of range is brought in and stored so.
     Type(idTxtCustomName, L"");
     env_.StoreSetting(kOptionsSection, L"AutoDownloadInterval", L"99");
     frmMain& third = Restart();
-    EXPECT_EQ(TextOf(third.Control(idTxtCustomName)), L"");
+    EXPECT_EQ(WindowText(third.Control(idTxtCustomName)), L"");
     EXPECT_EQ(GetScrollPos(third.Control(idVScroll1), SB_CTL), -60);
     EXPECT_EQ(env_.Setting(kOptionsSection, L"AutoDownloadInterval"), L"60");
 }
@@ -199,11 +200,11 @@ TEST_F(MainWindowTest, AUnicodeListFileLoadsEveryEntryAndTheRewriteKeepsItsEncod
     for (const std::wstring& entry : entries) text += entry + L"\r\n\r\n";
     ASSERT_TRUE(ReplaceFileContent(ListFile(), EncodeListFile(text, ListFileEncoding::Utf16Be)));
     DialogWatcher dialogs;
-    EXPECT_EQ(Queue(Open()), entries);
+    EXPECT_TRUE(SameSequence(Queue(Open()), entries));
     EXPECT_TRUE(dialogs.closed().empty());
     const std::string rewritten = FileBytes(ListFile());
     EXPECT_EQ(rewritten.substr(0, 2), "\xFE\xFF");
-    EXPECT_EQ(NonEmptyLines(LoadedText(DecodeListFile(rewritten))), entries);
+    EXPECT_TRUE(SameSequence(NonEmptyLines(LoadedText(DecodeListFile(rewritten))), entries));
 }
 
 TEST_F(MainWindowTest, AListFileWithANulByteStaysAsItWasAndTheLoadSaysSo) {
@@ -211,7 +212,7 @@ TEST_F(MainWindowTest, AListFileWithANulByteStaysAsItWasAndTheLoadSaysSo) {
     ASSERT_TRUE(ReplaceFileContent(ListFile(), bytes));
     DialogWatcher dialogs;
     frmMain& form = Open();
-    EXPECT_EQ(Queue(form), (Entries{L"http://a/1", L"http://c/3"}));
+    EXPECT_TRUE(SameSequence(Queue(form), {L"http://a/1", L"http://c/3"}));
     EXPECT_EQ(FileBytes(ListFile()), bytes);
     ASSERT_EQ(dialogs.closed().size(), 1u);
     EXPECT_NE(dialogs.closed()[0].text.find(ListFile()), std::wstring::npos) << dialogs.closed()[0].text;
@@ -260,21 +261,23 @@ TEST_F(MainWindowTest, TrayTipFollowsTheScheduleAndComesBackWhenTheShellRestarts
 
 TEST_F(MainWindowTest, RightButtonReleaseOnTheTrayIconOpensTheMenuAndLeftDoesNot) {
     frmMain& form = Open();
-    static std::vector<std::wstring> menus;
-    menus.clear();
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        if (!menu || !IsWindowVisible(menu)) return;
-        HMENU items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
-        wchar_t text[32] = {};
-        GetMenuStringW(items, 0, text, 32, MF_BYPOSITION);
-        menus.push_back(text);
-        EndMenu();
-    });
-    Notify(form, WM_LBUTTONUP);
-    Notify(form, WM_RBUTTONUP);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(menus, std::vector<std::wstring>{L"E&xit"});
+    Log menus;
+    {
+        const WhilePumping closeMenus(
+            [&] {
+                HWND menu = FindWindowW(L"#32768", nullptr);
+                if (!menu || !IsWindowVisible(menu)) return;
+                HMENU items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+                wchar_t text[32] = {};
+                GetMenuStringW(items, 0, text, 32, MF_BYPOSITION);
+                menus.push_back(text);
+                EndMenu();
+            },
+            50);
+        Notify(form, WM_LBUTTONUP);
+        Notify(form, WM_RBUTTONUP);
+    }
+    EXPECT_TRUE(SameSequence(menus, {L"E&xit"}));
     EXPECT_TRUE(IsWindow(form.hwnd()));
 }
 
@@ -293,8 +296,8 @@ TEST(EveryByteListFile, StartsAndShowsItsText) {
 
     const ListFileContent content = DecodeListFile(bytes);
     const std::wstring text = LoadedText(content);
-    EXPECT_EQ(TextOf(form.Control(idTxtURLs)), text);
-    EXPECT_EQ(Queue(form), NonEmptyLines(text));
+    EXPECT_EQ(WindowText(form.Control(idTxtURLs)), text);
+    EXPECT_TRUE(SameSequence(Queue(form), NonEmptyLines(text)));
     EXPECT_EQ(Queue(form).size(), AllReadable(content) ? 3u : 2u);
     EXPECT_EQ(dialogs.closed().size(), AllReadable(content) ? 0u : 1u);
 }

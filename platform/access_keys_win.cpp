@@ -6,14 +6,9 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "platform/window_text_win.h"
 
 namespace {
-
-std::wstring CaptionOf(HWND control) {
-    std::wstring text(GetWindowTextLengthW(control) + 1, L'\0');
-    text.resize(GetWindowTextW(control, text.data(), static_cast<int>(text.size())));
-    return text;
-}
 
 bool Usable(HWND control) { return (GetWindowLongW(control, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE; }
 
@@ -22,7 +17,7 @@ bool Usable(HWND control) { return (GetWindowLongW(control, GWL_STYLE) & (WS_VIS
 bool MarksKey(HWND control, wchar_t key) {
     if (!Usable(control)) return false;
     if (!(SendMessageW(control, WM_GETDLGCODE, 0, 0) & (DLGC_BUTTON | DLGC_STATIC))) return false;
-    const wchar_t marked = DialogAccessKey(CaptionOf(control));
+    const wchar_t marked = DialogAccessKey(WindowText(control));
     return marked && std::towupper(marked) == std::towupper(key);
 }
 

@@ -76,6 +76,8 @@ using Gdi = Owned<NullIsNone<H, DeleteObject>>;
 using MemoryDC = Owned<NullIsNone<HDC, DeleteDC>>;
 using Icon = Owned<NullIsNone<HICON, DestroyIcon>>;
 using Menu = Owned<NullIsNone<HMENU, DestroyMenu>>;
+// A window made without a Window object to own it.
+using WindowHandle = Owned<NullIsNone<HWND, DestroyWindow>>;
 // Files, events, processes and threads.
 using KernelHandle = Owned<InvalidIsNone<HANDLE, CloseHandle>>;
 using FindHandle = Owned<InvalidIsNone<HANDLE, FindClose>>;

@@ -1,22 +1,13 @@
 #pragma once
-#include <windows.h>
-#include <wininet.h>
-
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <set>
 #include <string>
-#include <thread>
-#include <vector>
 
-#include "platform/handles_win.h"
 #include "retrieval/download.h"
 
 // Downloads http, https, ftp and file addresses, one at a time, into files.
 //
-// Shape: the main window owns one Downloader for as long as it lives.
+// Shape: the run controller owns one Downloader for as long as it lives.
 // Download() hands a transfer to a worker thread the object owns and waits
 // for it while handling the calling thread's window messages, so the window
 // stays usable, and while watching the transfer against its limits. The
@@ -49,6 +40,11 @@
 // transfer leaves the target as it was and no temporary file behind. A
 // read-only target is never replaced, nor a target with bytes by an empty
 // body.
+//
+// Inside: download_win.cpp hands transfers to the workers, waits and
+// cancels; internet_fetch_win.* fetches through WinINet (headers,
+// redirects, body reads); temporary_file_win.* keeps the file beside the
+// target until it is renamed into place.
 class Downloader {
 public:
     explicit Downloader(TransferLimits limits = {});
@@ -71,38 +67,8 @@ public:
     void Cancel();
 
 private:
-    struct Job;
-    class TrackedRequest;
-    enum class WaitEnd { Done, Cancelled, Overdue };
-
-    void Serve(unsigned generation);
-    WaitEnd WaitFor(Job& job);
-    void Abandon(Job& job);
-    HINTERNET Session();
-    DownloadOutcome Transfer(Job& job, std::vector<char>& buffer);
-    DownloadOutcome FetchHttp(Job& job, std::vector<char>& buffer);
-    DownloadOutcome FetchFtp(Job& job, std::vector<char>& buffer);
-    DownloadOutcome BodyOutcome(DownloadFailure failure, DWORD error, const TransferReport& report);
-    DownloadOutcome Failed(DownloadFailure failure, DWORD error = 0);
-    DownloadOutcome SendFailed(HINTERNET request, DWORD error, std::uint64_t sendMs);
-    bool IsCancelled();
-    void SweepStaleTemporariesOnce(const std::wstring& target);
-
-    const TransferLimits limits_;
-    KernelHandle cancelledEvent_;
-    std::set<std::wstring> sweptFolders_;  // touched by the waiting thread only
-
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::shared_ptr<Job> next_;     // handed to the serving worker
-    std::shared_ptr<Job> current_;  // waited for, so Cancel can reach its file
-    HINTERNET inFlight_ = nullptr;  // the request Cancel and Abandon close
-    unsigned inFlightGeneration_ = 0;
-    HINTERNET session_ = nullptr;
-    unsigned generation_ = 0;  // workers of earlier generations are retired
-    bool cancelled_ = false;
-    bool stopping_ = false;
-    std::vector<std::thread> workers_;  // the last one serves
+    class Workers;
+    std::unique_ptr<Workers> workers_;
 };
 
 // Removes the address from the per-user internet cache; the result does not

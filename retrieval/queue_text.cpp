@@ -34,11 +34,3 @@ std::wstring ListFileText(const std::vector<std::wstring>& lines) {
     for (const std::wstring& line : lines) text += line + L"\r\n";
     return text;
 }
-
-std::wstring QueuedStatusText(size_t count) { return std::to_wstring(count) + L" file(s) queued for download"; }
-
-std::wstring DownloadingFileText(size_t position, size_t count) {
-    return L"Downloading file " + std::to_wstring(position) + L" of " + std::to_wstring(count);
-}
-
-std::wstring CountdownText(const std::wstring& minutes) { return L"Downloading in " + minutes + L" min(s)."; }

@@ -19,7 +19,3 @@ size_t AfterLines(std::wstring_view text, size_t from, size_t lines);
 
 // Every line followed by CR LF: the list file's text.
 std::wstring ListFileText(const std::vector<std::wstring>& lines);
-
-std::wstring QueuedStatusText(size_t count);
-std::wstring DownloadingFileText(size_t position, size_t count);
-std::wstring CountdownText(const std::wstring& minutes);

@@ -42,7 +42,3 @@ std::wstring KeepLastLines(const std::wstring& text, size_t count) {
     if (starts.size() <= count) return text;
     return text.substr(starts[starts.size() - count]);
 }
-
-std::wstring FailureSummary(size_t failed, size_t total) {
-    return std::to_wstring(failed) + L" of " + std::to_wstring(total) + L" downloads failed";
-}

@@ -23,7 +23,3 @@ std::wstring RunLogLine(const RunLogEntry& entry);
 
 // The last `count` lines of a log whose lines end with CR LF.
 std::wstring KeepLastLines(const std::wstring& text, size_t count);
-
-// The balloon's second line after a run in which some entries failed:
-// "2 of 5 downloads failed".
-std::wstring FailureSummary(size_t failed, size_t total);

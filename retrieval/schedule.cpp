@@ -1,12 +1,5 @@
 #include "retrieval/schedule.h"
 
-int IntervalFromSpinner(int spinnerValue) {
-    const int interval = kSpinnerMax - spinnerValue;
-    return interval == 0 ? kMinInterval : interval;
-}
-
-int SpinnerFromInterval(int interval) { return -interval; }
-
 TickOutcome ScheduleTick(int16_t& minutesElapsed, int interval) {
     ++minutesElapsed;
     if (minutesElapsed == interval) {

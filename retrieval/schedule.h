@@ -1,18 +1,10 @@
 #pragma once
 #include <cstdint>
 
-// The interval spinner holds the negated interval, so its upper arrow (towards
-// the minimum) raises the interval.
-constexpr int kSpinnerMin = -60;
-constexpr int kSpinnerMax = 0;
-constexpr int kSpinnerDesignValue = -1;
+// The interval in minutes, and the tick that counts it down.
 constexpr int kMinInterval = 1;
 constexpr int kMaxInterval = 60;
 constexpr unsigned kScheduleTickMs = 60000;
-
-// The interval a spinner position shows: both 0 and -1 give 1.
-int IntervalFromSpinner(int spinnerValue);
-int SpinnerFromInterval(int interval);
 
 struct TickOutcome {
     bool startRun = false;  // the countdown reached zero: show "Downloading..." and run

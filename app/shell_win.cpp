@@ -1,9 +1,8 @@
-#include "retrieval/folder_win.h"
+#include "app/shell_win.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "platform/files_win.h"
 #include "platform/handles_win.h"
 
 namespace {
@@ -37,5 +36,3 @@ FolderChoice BrowseForFolder(HWND owner, const std::wstring& title) {
 void OpenWithShell(HWND owner, const std::wstring& target) {
     ShellExecuteW(owner, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
-
-bool FolderCheck(const std::wstring& folderText) { return !folderText.empty() && PathExists(folderText); }

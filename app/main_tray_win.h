@@ -1,0 +1,37 @@
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "controls/systray/sys_tray_win.h"
+
+// The main window's icon in the notification area, stSysTray: its picture,
+// its tooltip that follows the schedule, its menu and the balloon at the
+// end of a run.
+class MainTray {
+public:
+    // Gives the icon its picture and its events to the window's handlers.
+    void Connect(std::function<void()> mouseMove, std::function<void(int button)> mouseUp,
+                 std::function<void()> doubleClick);
+    // The last step of the window's load sequence.
+    void AddIcon();
+    // The tooltip "Durnwick - " and the schedule's text in the status bar;
+    // FollowSchedule only while the shell holds the icon.
+    void ShowSchedule(const std::wstring& schedule);
+    void FollowSchedule(const std::wstring& schedule);
+    // The pop-up menu with its one item, Exit, at the pointer; a choice
+    // comes to the owner as WM_COMMAND with exitCommand.
+    void ShowMenu(HWND owner, UINT exitCommand);
+    void ShowCompletionBalloon(size_t failed, size_t count);
+
+    void Remove() { stSysTray_.RemoveIconFromSystray(); }
+    // The shell restarted ("TaskbarCreated").
+    void Readd() { stSysTray_.Readd(); }
+    bool IconInTray() const { return stSysTray_.IconInTray(); }
+    ctxSysTray& Control() { return stSysTray_; }
+
+private:
+    ctxSysTray stSysTray_;
+};

@@ -1,0 +1,136 @@
+#include "app/run_controller_win.h"
+
+#include <functional>
+
+#include "platform/message_loop_win.h"
+#include "retrieval/address.h"
+#include "retrieval/file_checks_win.h"
+#include "retrieval/naming_win.h"
+#include "retrieval/run_log_win.h"
+#include "retrieval/schedule.h"
+
+RunController::RunController(RunSource& source, RunListener& listener, RunSetup setup)
+    : source_(source), listener_(listener), setup_(std::move(setup)), downloader_(setup_.transferLimits) {}
+
+StartRefusal RunController::Start() {
+    if (source_.QueueCount() == 0) return StartRefusal::EmptyQueue;
+    const NamingChoice naming = source_.Naming();
+    if (naming.convention == NamingConvention::Custom && naming.customName.empty()) return StartRefusal::NoCustomName;
+    // A path would put the files outside the chosen folder.
+    if (naming.convention == NamingConvention::Custom && !IsPlainFileName(naming.customName))
+        return StartRefusal::CustomNameIsAPath;
+    if (!FolderCheck(naming.folder)) return StartRefusal::NoFolder;
+    armed_ = true;
+    stopRequested_ = false;
+    minutesElapsed_ = 0;
+    SetTimerEnabled(true);
+    listener_.ScheduleArmed();
+    return StartRefusal::None;
+}
+
+void RunController::Stop() {
+    armed_ = false;
+    SetTimerEnabled(false);
+    stopRequested_ = true;
+    listener_.ScheduleDisarmed();
+}
+
+void RunController::Tick() {
+    // STOP then START during a run re-arms the timer; only one run at a time.
+    if (running_) return;
+    const TickOutcome tick = ScheduleTick(minutesElapsed_, source_.Interval());
+    if (!tick.startRun) {
+        listener_.CountdownTicked(tick.minutesLeft);
+        return;
+    }
+    Run();
+}
+
+void RunController::Run() {
+    running_ = true;
+    SetTimerEnabled(false);
+    listener_.RunStarted();
+    const size_t count = source_.QueueCount();
+    size_t failed = 0;
+    for (size_t i = 0; i < count; ++i) {
+        DoEvents();
+        listener_.EntryStarting(i, count);
+        const EntryReport report = DownloadEntry(i, source_.QueueEntry(i));
+        if (!report.arrived) ++failed;
+        listener_.EntryFinished(report);
+        if (stopRequested_) {
+            listener_.RunStopped();
+            SetTimerEnabled(false);
+            TrimRunLog(RunLogPath(setup_.programFolder));
+            running_ = false;
+            return;
+        }
+    }
+    TrimRunLog(RunLogPath(setup_.programFolder));
+    listener_.RunCompleted({failed, count});
+    SetTimerEnabled(true);
+    running_ = false;
+}
+
+EntryReport RunController::DownloadEntry(size_t position, const std::wstring& entry) {
+    entryInProgress_ = EntryInProgress{position, entry, GetTickCount64()};
+    EntryReport report = NameAndDownload(position, entry);
+    entryInProgress_.reset();
+    return report;
+}
+
+EntryReport RunController::NameAndDownload(size_t position, const std::wstring& entry) {
+    EntryReport report{position, entry};
+    const NamingChoice naming = source_.Naming();
+    const std::optional<std::wstring> target =
+        TargetPathOnDisk(entry, naming.convention, naming.customName, naming.folder);
+    DoEvents();
+    if (!target) {
+        report.result = L"skipped: no usable file name";
+    } else if (FileNameTooLong(*target)) {
+        report.result = naming.convention == NamingConvention::Custom ? L"the custom name is too long for a file name"
+                                                                      : L"the address is too long for a file name";
+    } else {
+        // A custom-named file never replaces one that appeared meanwhile.
+        std::function<std::wstring()> nextFree;
+        if (naming.convention == NamingConvention::Custom)
+            nextFree = [=] {
+                return TargetPathOnDisk(entry, naming.convention, naming.customName, naming.folder).value_or(L"");
+            };
+        const DownloadOutcome outcome = downloader_.Download(entry, *target, nextFree);
+        DropFromInternetCache(entry);
+        report.arrived = outcome.Succeeded();
+        report.result = OutcomeText(outcome);
+        report.bytes = outcome.bytes;
+        report.elapsedMs = outcome.elapsedMs;
+    }
+    Log(report);
+    return report;
+}
+
+// Exit and closing the window end the program before the download in
+// flight returns; its entry still gets its line.
+void RunController::Abandon() {
+    downloader_.Cancel();
+    if (entryInProgress_) {
+        EntryReport cancelled{entryInProgress_->position, entryInProgress_->entry};
+        cancelled.result = L"cancelled";
+        cancelled.elapsedMs = GetTickCount64() - entryInProgress_->startMs;
+        Log(cancelled);
+    }
+}
+
+void RunController::Log(const EntryReport& report) {
+    // The run stays silent: a log that cannot be written is not worth a message.
+    // Outside the queue a password in an address is never shown.
+    AppendToRunLog(RunLogPath(setup_.programFolder),
+                   {CurrentLocalTime(), MaskedAddress(report.entry), report.result, report.bytes, report.elapsedMs});
+}
+
+void RunController::SetTimerEnabled(bool enabled) {
+    timerEnabled_ = enabled;
+    if (enabled)
+        SetTimer(setup_.tickWindow, setup_.tickTimerId, kScheduleTickMs, nullptr);
+    else
+        KillTimer(setup_.tickWindow, setup_.tickTimerId);
+}
