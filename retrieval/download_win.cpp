@@ -130,7 +130,8 @@ DownloadOutcome Downloader::Workers::Download(const std::wstring& address, const
     if (control_.IsCancelled()) return finish(fetch_.Failed(DownloadFailure::Cancelled));
     // Only a target that is replaced can be the user's to keep.
     const bool replaces = !nextFreePath;
-    if (replaces && IsReadOnlyFile(targetPath)) return finish(fetch_.Failed(DownloadFailure::TargetReadOnly));
+    const std::optional<ReplacedFile> existing = replaces ? FileToReplace(targetPath) : std::nullopt;
+    if (existing && existing->readOnly) return finish(fetch_.Failed(DownloadFailure::TargetReadOnly));
     SweepStaleTemporariesOnce(targetPath);
     auto job = std::make_shared<Job>(*uri, scheme, targetPath, std::uint64_t{limits_.connectMs} + limits_.stallMs);
     if (!job->temporary) return finish(fetch_.Failed(DownloadFailure::CannotWrite, job->temporary.error()));
@@ -156,10 +157,15 @@ DownloadOutcome Downloader::Workers::Download(const std::wstring& address, const
         return finish(fetch_.Failed(DownloadFailure::Cancelled));
     }
     DownloadOutcome outcome = job->outcome;
-    if (outcome.Succeeded() && replaces && outcome.bytes == 0 && HoldsBytes(targetPath))
-        outcome.failure = DownloadFailure::EmptyAnswer;
-    if (outcome.Succeeded() && replaces && IsReadOnlyFile(targetPath))
-        outcome.failure = DownloadFailure::TargetReadOnly;
+    // Looked at again: the user may have made it read-only meanwhile.
+    if (outcome.Succeeded() && existing) {
+        if (const std::optional<ReplacedFile> replaced = FileToReplace(targetPath)) {
+            if (replaced->readOnly)
+                outcome.failure = DownloadFailure::TargetReadOnly;
+            else if (outcome.bytes == 0 && replaced->holdsBytes)
+                outcome.failure = DownloadFailure::EmptyAnswer;
+        }
+    }
     if (!outcome.Succeeded()) {
         job->Drop();
     } else if (!job->temporary.MoveTo(targetPath, nextFreePath)) {

@@ -10,10 +10,13 @@ bool IsReadOnlyFile(const std::wstring& path) {
            !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool HoldsBytes(const std::wstring& path) {
+std::optional<ReplacedFile> FileToReplace(const std::wstring& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    return GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
-           !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && (data.nFileSizeLow || data.nFileSizeHigh);
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return ReplacedFile{(data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0,
+                        data.nFileSizeLow != 0 || data.nFileSizeHigh != 0};
 }
 
 bool FolderCheck(const std::wstring& folderText) { return !folderText.empty() && PathExists(folderText); }

@@ -151,11 +151,17 @@ bool SameOrigin(const UrlParts& a, const UrlParts& b) {
 }
 
 // One read of `size` bytes, watched: the platform's read returns only when
-// it has them all or the body ends.
-bool ReadBody(HINTERNET source, std::vector<char>& buffer, DWORD size, CallWatch& watch, const TransferLimits& limits,
-              DWORD& got) {
+// it has them all or the body ends. A read of one byte takes whatever has
+// arrived instead, where it may: asking WinINet what is there costs far
+// less than growing reads byte by byte, but it hides the final chunk of a
+// chunked body, which shows only in what the reads do with the connection.
+bool ReadBody(HINTERNET source, std::vector<char>& buffer, DWORD size, bool takeWhatArrived, CallWatch& watch,
+              const TransferLimits& limits, DWORD& got) {
+    const auto room = static_cast<DWORD>(buffer.size());
     watch.Start(limits.stallMs);
-    const bool read = InternetReadFile(source, buffer.data(), std::min(size, static_cast<DWORD>(buffer.size())), &got);
+    DWORD available = 0;
+    if (size == 1 && takeWhatArrived && InternetQueryDataAvailable(source, &available, 0, 0)) size = available;
+    const bool read = InternetReadFile(source, buffer.data(), std::clamp<DWORD>(size, 1, room), &got);
     watch.Stop();
     return read;
 }
@@ -172,7 +178,7 @@ DownloadFailure StreamBody(HINTERNET source, const Sink& sink, std::vector<char>
         DWORD got = 0;
         const DWORD asked = std::min(sizer.Next(), static_cast<std::uint32_t>(buffer.size()));
         const std::uint64_t start = GetTickCount64();
-        if (!ReadBody(source, buffer, asked, watch, limits, got)) {
+        if (!ReadBody(source, buffer, asked, !report.chunked, watch, limits, got)) {
             error = GetLastError();
             return IsTimeout(error) ? DownloadFailure::TimedOut : DownloadFailure::Network;
         }
