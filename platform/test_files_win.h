@@ -1,5 +1,5 @@
 #pragma once
-// Test support: what a folder holds, as one readable line.
+// Test support: what a folder holds, as one readable line, and the times of its files.
 #include <windows.h>
 
 #include <algorithm>
@@ -16,4 +16,21 @@ inline std::string FolderListing(const std::wstring& folder) {
     std::string text;
     for (const std::wstring& name : names) text += std::string(name.begin(), name.end()) + " ";
     return text;
+}
+
+inline FILETIME ModifiedTime(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+inline bool SameTime(const FILETIME& a, const FILETIME& b) {
+    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
+}
+
+// A time in UTC as a file time.
+inline FILETIME FileTimeOf(SYSTEMTIME time) {
+    FILETIME file{};
+    SystemTimeToFileTime(&time, &file);
+    return file;
 }

@@ -604,22 +604,8 @@ TEST(Downloader, TheSuccessRangeEndsAt299) {
 constexpr char kReportHash[] = "fc54daf6865cec6354a8ada602faade2a408b3acbe4d2357274d21f7cd0cb9e1";
 constexpr char kMonday[] = "Mon, 07 Dec 2026 01:23:45 GMT";
 
-FILETIME ModifiedTime(const std::wstring& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
-    return data.ftLastWriteTime;
-}
-
-bool SameTime(const FILETIME& a, const FILETIME& b) {
-    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
-}
-
-FILETIME Monday() {
-    SYSTEMTIME monday{2026, 12, 1, 7, 1, 23, 45, 0};
-    FILETIME time{};
-    SystemTimeToFileTime(&monday, &time);
-    return time;
-}
+// kMonday as the file system keeps it.
+FILETIME Monday() { return FileTimeOf({2026, 12, 1, 7, 1, 23, 45, 0}); }
 
 TEST(Downloader, AnswersWhatTheCopyItStoredWasAndAsksOnlyForAChangeWhenToldOfIt) {
     TestHttpServer server;
