@@ -342,11 +342,7 @@ TEST_F(RunControllerTest, TheSameBytesAgainStoreACopyOnlyUnderANewNameAndOnlyWhe
     StartAndRun();
     const std::wstring original = downloads_ / L"report.pdf";
     const FILETIME touched = FileTimeOf({2026, 12, 4, 3, 9, 30, 0, 0});
-    {
-        const KernelHandle file(
-            CreateFileW(original.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        ASSERT_TRUE(SetFileTime(file.get(), nullptr, nullptr, &touched));
-    }
+    ASSERT_TRUE(SetModifiedTime(original, touched));
     run_.Tick();
     EXPECT_EQ(LastResult(), L"unchanged, HTTP 200");
     EXPECT_TRUE(SameTime(ModifiedTime(original), touched)) << "not rewritten";

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/files_win.h"
+#include "platform/handles_win.h"
 
 // The names in the folder, sorted, each followed by a space ("" when empty).
 inline std::string FolderListing(const std::wstring& folder) {
@@ -33,4 +34,9 @@ inline FILETIME FileTimeOf(SYSTEMTIME time) {
     FILETIME file{};
     SystemTimeToFileTime(&time, &file);
     return file;
+}
+
+inline bool SetModifiedTime(const std::wstring& path, const FILETIME& time) {
+    const KernelHandle file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    return file && SetFileTime(file.get(), nullptr, nullptr, &time);
 }

@@ -35,6 +35,8 @@ std::optional<RememberedDownload> RecordFrom(const json& value) {
         HasControlCharacter(record.etag) || HasControlCharacter(record.lastModified))
         return std::nullopt;
     record.size = size->get<std::uint64_t>();
+    if (const auto modified = value.find("modified"); modified != value.end() && modified->is_number_unsigned())
+        record.modified = modified->get<std::uint64_t>();
     return record;
 }
 
@@ -49,7 +51,8 @@ std::string StateFileText(const DownloadState& state, const std::vector<std::wst
                                             {"lastModified", Utf8FromWide(record.lastModified)},
                                             {"size", record.size},
                                             {"sha256", record.sha256},
-                                            {"target", Utf8FromWide(record.target)}};
+                                            {"target", Utf8FromWide(record.target)},
+                                            {"modified", record.modified}};
     }
     return json{{"version", kStateVersion}, {"addresses", std::move(addresses)}}.dump(1, '\t') + "\n";
 }

@@ -17,6 +17,10 @@ struct RememberedDownload {
     std::uint64_t size = 0;
     std::string sha256;   // lowercase hex
     std::wstring target;  // the file it went to
+    // The file's last-write time once stored, in the file system's units
+    // (100 ns since 1601); 0 when unknown. While size and time are as
+    // stored, the file is taken to hold what was stored without reading it.
+    std::uint64_t modified = 0;
     bool operator==(const RememberedDownload&) const = default;
 };
 
@@ -51,7 +55,7 @@ KnownCopy PlanRevalidation(const RememberedDownload* remembered, bool copyIntact
                            NamingConvention convention, bool skipUnchanged);
 
 // The record after a successful download: a stored body is remembered as
-// it is; an unchanged one left in place keeps the remembered copy, with the
+// it is (its file's time still to be filled in); an unchanged one left in place keeps the remembered copy, with the
 // validators of a full answer (a 304 may leave them out). Nothing changes
 // after a failure, or when nothing was ever stored.
 std::optional<RememberedDownload> UpdatedRecord(const RememberedDownload* remembered, const DownloadOutcome& outcome);

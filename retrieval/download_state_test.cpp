@@ -7,7 +7,7 @@ namespace {
 const std::string kHash(64, 'a');
 
 RememberedDownload Record(std::wstring target) {
-    return {L"W/\"v1\"", L"Tue, 01 Dec 2026 10:00:00 GMT", 42, kHash, std::move(target)};
+    return {L"W/\"v1\"", L"Tue, 01 Dec 2026 10:00:00 GMT", 42, kHash, std::move(target), 134'095'000'000'000'000};
 }
 
 TEST(StateFile, KeepsEveryRecordOfTheQueueWhateverItsScriptAndDropsTheRest) {

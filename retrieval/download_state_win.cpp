@@ -4,6 +4,25 @@
 
 #include "retrieval/sha256_win.h"
 
+namespace {
+
+struct FileStat {
+    std::uint64_t size = 0;
+    std::uint64_t modified = 0;
+};
+
+// Nothing for a folder or no file at all.
+std::optional<FileStat> Stat(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return FileStat{std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow,
+                    std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime};
+}
+
+}  // namespace
+
 DownloadMemory::DownloadMemory(const std::wstring& folder)
     : path_(folder + L"\\" + kStateFileName), badPath_(folder + L"\\" + kBadStateFileName) {}
 
@@ -33,7 +52,9 @@ bool DownloadMemory::Remember(const std::wstring& address, const DownloadOutcome
     const auto found = state_.find(address);
     const RememberedDownload* remembered = found == state_.end() ? nullptr : &found->second;
     std::optional<RememberedDownload> updated = UpdatedRecord(remembered, outcome);
-    if (!updated || (remembered && *remembered == *updated)) return false;
+    if (!updated) return false;
+    if (!outcome.storedPath.empty()) updated->modified = Stat(outcome.storedPath).value_or(FileStat{}).modified;
+    if (remembered && *remembered == *updated) return false;
     state_[address] = std::move(*updated);
     return true;
 }
@@ -43,11 +64,10 @@ FileResult DownloadMemory::Save(const std::vector<std::wstring>& queued) const {
 }
 
 bool CopyIntact(const RememberedDownload& remembered) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(remembered.target.c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return false;
-    const std::uint64_t size = std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
-    // The size first: reading the file is the costly part.
-    return size == remembered.size && FileSha256(remembered.target) == remembered.sha256;
+    const std::optional<FileStat> stat = Stat(remembered.target);
+    if (!stat || stat->size != remembered.size) return false;
+    // As git's index does: a file whose size and time are as stored is not
+    // read again, which would cost a run as long as the download it saves.
+    if (remembered.modified != 0 && stat->modified == remembered.modified) return true;
+    return FileSha256(remembered.target) == remembered.sha256;
 }

@@ -33,4 +33,5 @@ private:
 };
 
 // The remembered file is there with the size and hash it was stored with.
+// Its hash is taken to be unchanged while its time is as stored.
 bool CopyIntact(const RememberedDownload& remembered);

@@ -29,6 +29,10 @@ protected:
     DownloadMemoryTest() {
         EXPECT_TRUE(ReplaceFileContent(downloads_ / L"a.txt", "alpha"));
         EXPECT_TRUE(ReplaceFileContent(downloads_ / L"b.txt", "bravo"));
+        // Stored from an answer with a Last-Modified date, as most are; an
+        // edit then gives the file another time, however soon it comes.
+        for (const wchar_t* name : {L"a.txt", L"b.txt"})
+            EXPECT_TRUE(SetModifiedTime(downloads_ / name, FileTimeOf({2026, 12, 1, 7, 1, 23, 45, 0})));
     }
     std::wstring StatePath() const { return program_ / kStateFileName; }
     // Remembers both files and writes the state with the queue given.
@@ -60,6 +64,9 @@ TEST_F(DownloadMemoryTest, KnowsACopyOnlyWhileItIsThereAsStoredAndForgetsAddress
         return memory.Known(L"http://h/a.txt", downloads_ / L"a.txt", NamingConvention::OriginalName, false);
     };
     EXPECT_EQ(known().ifNoneMatch, L"\"v1\"");
+    EXPECT_EQ(known().sha256, *FileSha256(downloads_ / L"a.txt"));
+    // Touched without a change: read again, and still the copy.
+    EXPECT_TRUE(SetModifiedTime(downloads_ / L"a.txt", FileTimeOf({2026, 12, 2, 8, 12, 0, 0, 0})));
     EXPECT_EQ(known().sha256, *FileSha256(downloads_ / L"a.txt"));
     // The same size with other bytes, another size, no file at all.
     for (const char* edited : {"alphA", "alphabet"}) {
