@@ -4,6 +4,7 @@
 
 #include "app/app_test_support_win.h"
 #include "app/main_window_win.h"
+#include "app/settings_rules.h"
 #include "controls/systray/tray_record.h"
 #include "platform/test_files_win.h"
 #include "platform/test_sequence.h"
@@ -130,6 +131,23 @@ TEST_F(RunTest, TheBalloonCountsTheFailuresAndShowsOnlyWithMessagesOn) {
     form_->tmrAutoUpdater_Timer();
     EXPECT_EQ(FieldText(form_->Tray().Record().szInfo), L"");
     EXPECT_EQ(server_.Requests("/ok.txt"), 4);
+}
+
+// The option as the window loads it reaches the run.
+TEST_F(RunTest, WithSkipUnchangedFilesTheDateAndTimeConventionStoresNoSecondCopy) {
+    env_.StoreSetting(kOptionsSection, L"SkipUnchanged", L"1");
+    form_ = std::make_unique<frmMain>(env_.environment());
+    ASSERT_TRUE(form_->Show());
+    SetWindowTextW(form_->Control(idTxtPath), downloads_.path().c_str());
+    Click(*form_, idOptOriginalDateTime);
+    server_.Serve("/report.pdf", TestAnswer::Validated("report body", "\"v1\"", "Mon, 07 Dec 2026 01:23:45 GMT"));
+    Queue({server_.Url("/report.pdf")});
+    StartAndRun();
+    const std::string first = Listing();
+    form_->tmrAutoUpdater_Timer();
+    EXPECT_EQ(server_.Received().back().Header("If-None-Match"), "\"v1\"");
+    EXPECT_EQ(Listing(), first);
+    EXPECT_NE(FieldText(form_->Tray().Record().szInfo).find(L"\n1 unchanged"), std::wstring::npos);
 }
 
 }  // namespace
