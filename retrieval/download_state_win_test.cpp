@@ -78,19 +78,6 @@ TEST_F(DownloadMemoryTest, KnowsACopyOnlyWhileItIsThereAsStoredAndForgetsAddress
     EXPECT_EQ(known().sha256, "");
 }
 
-TEST_F(DownloadMemoryTest, AStateFileThatIsNoStateFileIsSetAsideAndTheNextWriteStartsAfresh) {
-    RememberBoth({L"http://h/a.txt", L"http://h/b.txt"});
-    const std::string whole = Content(StatePath());
-    for (const std::string& broken : {whole.substr(0, whole.size() - 5), std::string("\0\0\0", 3)}) {
-        ASSERT_TRUE(ReplaceFileContent(StatePath(), broken));
-        EXPECT_TRUE(Loaded().empty());
-        EXPECT_EQ(Content(program_ / kBadStateFileName), broken);
-        EXPECT_FALSE(PathExists(StatePath()));
-    }
-    RememberBoth({L"http://h/b.txt"});
-    EXPECT_EQ(Loaded().size(), 1u);
-}
-
 // A write that dies leaves the old file whole: the new text goes to a file
 // beside it first and takes the old one's place only by a rename.
 TEST_F(DownloadMemoryTest, AWriteThatCannotFinishLeavesTheOldStateFileWhole) {
