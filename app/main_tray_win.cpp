@@ -40,9 +40,12 @@ void MainTray::FollowSchedule(const std::wstring& schedule) {
     if (stSysTray_.IconInTray()) ShowSchedule(schedule);
 }
 
-void MainTray::ShowMenu(HWND owner, UINT exitCommand) {
+void MainTray::ShowMenu(HWND owner, MenuCommands commands, bool skipUnchanged) {
     const Menu mnuTray(CreatePopupMenu());
-    AppendMenuW(mnuTray.get(), MF_STRING, exitCommand, L"E&xit");
+    AppendMenuW(mnuTray.get(), MF_STRING | (skipUnchanged ? MF_CHECKED : MF_UNCHECKED), commands.skipUnchanged,
+                L"Skip &unchanged files");
+    AppendMenuW(mnuTray.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(mnuTray.get(), MF_STRING, commands.exit, L"E&xit");
     POINT pointer;
     GetCursorPos(&pointer);
     // The shell's rule for menus from the tray: be the foreground window while
@@ -52,8 +55,9 @@ void MainTray::ShowMenu(HWND owner, UINT exitCommand) {
     PostMessageW(owner, WM_NULL, 0, 0);
 }
 
-void MainTray::ShowCompletionBalloon(size_t failed, size_t count) {
+void MainTray::ShowCompletionBalloon(size_t failed, size_t count, size_t unchanged) {
     std::wstring message = L"Download complete in: " + GeneralDateNow();
     if (failed > 0) message += L"\n" + FailureSummary(failed, count);
+    if (unchanged > 0) message += L"\n" + UnchangedSummary(unchanged);
     stSysTray_.Popup(message, kBalloonTitle, kInformationBalloon);
 }

@@ -21,10 +21,14 @@ public:
     // FollowSchedule only while the shell holds the icon.
     void ShowSchedule(const std::wstring& schedule);
     void FollowSchedule(const std::wstring& schedule);
-    // The pop-up menu with its one item, Exit, at the pointer; a choice
-    // comes to the owner as WM_COMMAND with exitCommand.
-    void ShowMenu(HWND owner, UINT exitCommand);
-    void ShowCompletionBalloon(size_t failed, size_t count);
+    // The pop-up menu at the pointer; a choice comes to the owner as
+    // WM_COMMAND with the item's command.
+    struct MenuCommands {
+        UINT skipUnchanged = 0;
+        UINT exit = 0;
+    };
+    void ShowMenu(HWND owner, MenuCommands commands, bool skipUnchanged);
+    void ShowCompletionBalloon(size_t failed, size_t count, size_t unchanged);
 
     void Remove() { stSysTray_.RemoveIconFromSystray(); }
     // The shell restarted ("TaskbarCreated").

@@ -4,6 +4,7 @@
 
 #include "app/app_test_support_win.h"
 #include "app/main_window_win.h"
+#include "app/settings_rules.h"
 #include "controls/systray/tray_record.h"
 #include "platform/test_files_win.h"
 #include "platform/test_sequence.h"
@@ -113,21 +114,40 @@ TEST_F(RunTest, TheBalloonCountsTheFailuresAndShowsOnlyWithMessagesOn) {
     EXPECT_EQ(Progress(*form_), 7);
     const std::wstring balloon = FieldText(form_->Tray().Record().szInfo);
     EXPECT_EQ(balloon.rfind(L"Download complete in: ", 0), 0u) << balloon;
-    EXPECT_NE(balloon.find(L"\n5 of 7 downloads failed"), std::wstring::npos) << balloon;
+    // The address queued twice came the second time as the copy it had left.
+    EXPECT_NE(balloon.find(L"\n5 of 7 downloads failed\n1 unchanged"), std::wstring::npos) << balloon;
 
-    // A run where everything arrives says no count, and none shows with messages off.
+    // A run where everything arrives says no failure count, and none shows with messages off.
     SetWindowTextW(form_->Control(idTxtURLs), server_.Url("/ok.txt").c_str());
     Click(*form_, idCmdAction);
     Click(*form_, idCmdClear);
     Click(*form_, idCmdAdd);
     Click(*form_, idCmdAction);
     form_->tmrAutoUpdater_Timer();
-    EXPECT_EQ(FieldText(form_->Tray().Record().szInfo).find(L"\n"), std::wstring::npos);
+    const std::wstring unchanged = FieldText(form_->Tray().Record().szInfo);
+    EXPECT_EQ(unchanged.substr(unchanged.find(L"\n")), L"\n1 unchanged") << unchanged;
     form_->Tray().HidePopUp();
     Click(*form_, idChkShowMessages);
     form_->tmrAutoUpdater_Timer();
     EXPECT_EQ(FieldText(form_->Tray().Record().szInfo), L"");
     EXPECT_EQ(server_.Requests("/ok.txt"), 4);
+}
+
+// The option as the window loads it reaches the run.
+TEST_F(RunTest, WithSkipUnchangedFilesTheDateAndTimeConventionStoresNoSecondCopy) {
+    env_.StoreSetting(kOptionsSection, L"SkipUnchanged", L"1");
+    form_ = std::make_unique<frmMain>(env_.environment());
+    ASSERT_TRUE(form_->Show());
+    SetWindowTextW(form_->Control(idTxtPath), downloads_.path().c_str());
+    Click(*form_, idOptOriginalDateTime);
+    server_.Serve("/report.pdf", TestAnswer::Validated("report body", "\"v1\"", "Mon, 07 Dec 2026 01:23:45 GMT"));
+    Queue({server_.Url("/report.pdf")});
+    StartAndRun();
+    const std::string first = Listing();
+    form_->tmrAutoUpdater_Timer();
+    EXPECT_EQ(server_.Received().back().Header("If-None-Match"), "\"v1\"");
+    EXPECT_EQ(Listing(), first);
+    EXPECT_NE(FieldText(form_->Tray().Record().szInfo).find(L"\n1 unchanged"), std::wstring::npos);
 }
 
 }  // namespace

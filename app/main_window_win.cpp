@@ -115,6 +115,7 @@ void frmMain::LoadSettings(std::wstring& storedNamingChoice) {
         SetTicked(idChkPlaySound, playSound);
         chkPlaySound_Click();
     }
+    skipUnchanged_ = settings_.Get(kOptionsSection, L"SkipUnchanged", kDefaultSkipUnchanged) == L"1";
     const int position = SpinnerFromInterval(Interval());
     if (position != GetScrollPos(Control(idVScroll1), SB_CTL)) {
         SetScrollPos(Control(idVScroll1), SB_CTL, position, TRUE);
@@ -235,6 +236,10 @@ void frmMain::OnCommand(int id, int code) {
     }
     if (id == idExito) {
         exito_Click();
+        return;
+    }
+    if (id == idMnuSkipUnchanged) {
+        mnuSkipUnchanged_Click();
         return;
     }
     if (code != BN_CLICKED) return;
@@ -423,7 +428,7 @@ void frmMain::Form_Resize(WPARAM sizeKind) {
 void frmMain::stSysTray_MouseMouse() { tray_.ShowSchedule(status_.Schedule()); }
 
 void frmMain::stSysTray_MouseUp(int button) {
-    if (button == kRightButton) tray_.ShowMenu(hwnd(), idExito);
+    if (button == kRightButton) tray_.ShowMenu(hwnd(), {idMnuSkipUnchanged, idExito}, skipUnchanged_);
 }
 
 void frmMain::stSysTray_DblClick() {
@@ -441,11 +446,18 @@ void frmMain::exito_Click() {
     ExitProcess(0);
 }
 
+void frmMain::mnuSkipUnchanged_Click() {
+    skipUnchanged_ = !skipUnchanged_;
+    settings_.Save(kOptionsSection, L"SkipUnchanged", skipUnchanged_ ? L"1" : L"0");
+}
+
 size_t frmMain::QueueCount() const { return queue_.Count(); }
 
 std::wstring frmMain::QueueEntry(size_t position) const { return queue_.Entry(position); }
 
-NamingChoice frmMain::Naming() const { return {SelectedConvention(), Text(idTxtCustomName), Text(idTxtPath)}; }
+NamingChoice frmMain::Naming() const {
+    return {SelectedConvention(), Text(idTxtCustomName), Text(idTxtPath), skipUnchanged_};
+}
 
 int frmMain::Interval() const { return static_cast<int>(ParseNumber(Text(idTxtAutoD)).value_or(kMinInterval)); }
 
@@ -483,7 +495,7 @@ void frmMain::RunStopped() {
 void frmMain::RunCompleted(const RunSummary& summary) {
     ShowSchedule(CountdownText(Text(idTxtAutoD)));
     status_.SetQueue(QueuedStatusText(queue_.Count()));
-    if (IsTicked(idChkShowMessages)) tray_.ShowCompletionBalloon(summary.failed, summary.count);
+    if (IsTicked(idChkShowMessages)) tray_.ShowCompletionBalloon(summary.failed, summary.count, summary.unchanged);
     if (IsTicked(idChkPlaySound)) PlayCompletionSound();
 }
 

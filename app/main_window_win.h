@@ -56,6 +56,7 @@ public:
 private:
     static constexpr UINT_PTR idTmrAutoUpdater = 1;
     static constexpr UINT idExito = 200;
+    static constexpr UINT idMnuSkipUnchanged = 201;
 
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnCommand(int id, int code);
@@ -88,6 +89,7 @@ private:
     void stSysTray_MouseUp(int button);
     void stSysTray_DblClick();
     void exito_Click();
+    void mnuSkipUnchanged_Click();
 
     // What the run reads.
     size_t QueueCount() const override;
@@ -131,6 +133,8 @@ private:
     const UINT taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     // The control that had the focus when the window last lost it.
     HWND focused_ = nullptr;
+    // The tray menu's "Skip unchanged files", kept as "SkipUnchanged".
+    bool skipUnchanged_ = false;
     // Made with the window, which its timer ticks to.
     std::optional<RunController> run_;
 };

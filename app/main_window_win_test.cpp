@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <memory>
+#include <optional>
 
 #include "app/app_test_support_win.h"
 #include "app/settings_rules.h"
@@ -268,17 +269,53 @@ TEST_F(MainWindowTest, RightButtonReleaseOnTheTrayIconOpensTheMenuAndLeftDoesNot
                 HWND menu = FindWindowW(L"#32768", nullptr);
                 if (!menu || !IsWindowVisible(menu)) return;
                 HMENU items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
-                wchar_t text[32] = {};
-                GetMenuStringW(items, 0, text, 32, MF_BYPOSITION);
-                menus.push_back(text);
+                for (int i = 0; i < GetMenuItemCount(items); ++i) {
+                    wchar_t text[32] = {};
+                    GetMenuStringW(items, i, text, 32, MF_BYPOSITION);
+                    menus.push_back(text);
+                }
                 EndMenu();
             },
             50);
         Notify(form, WM_LBUTTONUP);
         Notify(form, WM_RBUTTONUP);
     }
-    EXPECT_TRUE(SameSequence(menus, {L"E&xit"}));
+    EXPECT_TRUE(SameSequence(menus, {L"Skip &unchanged files", L"", L"E&xit"}));
     EXPECT_TRUE(IsWindow(form.hwnd()));
+}
+
+// Chooses "Skip unchanged files" from the tray menu by its access key;
+// returns whether the item showed a check before.
+bool ToggleSkipUnchanged(frmMain& form) {
+    std::optional<bool> checked;
+    {
+        const WhilePumping choose(
+            [&] {
+                HWND menu = FindWindowW(L"#32768", nullptr);
+                if (checked || !menu || !IsWindowVisible(menu)) return;
+                HMENU items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+                checked = (GetMenuState(items, 0, MF_BYPOSITION) & MF_CHECKED) != 0;
+                PostMessageW(menu, WM_CHAR, L'u', 0);
+            },
+            50);
+        Notify(form, WM_RBUTTONUP);
+    }
+    DoEvents();
+    EXPECT_TRUE(checked) << "no menu showed";
+    return checked.value_or(false);
+}
+
+TEST_F(MainWindowTest, SkipUnchangedFilesIsATrayItemStoredAsItChangesThatSurvivesARestart) {
+    frmMain& form = Open();
+    EXPECT_FALSE(env_.HasSetting(kOptionsSection, L"SkipUnchanged"));
+    EXPECT_FALSE(ToggleSkipUnchanged(form));
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"SkipUnchanged"), L"1");
+
+    frmMain& again = Restart();
+    EXPECT_TRUE(ToggleSkipUnchanged(again));
+    EXPECT_EQ(env_.Setting(kOptionsSection, L"SkipUnchanged"), L"0");
+    EXPECT_FALSE(ToggleSkipUnchanged(again));
+    EXPECT_TRUE(IsWindow(again.hwnd()));
 }
 
 // Also run in a Wine prefix without Tahoma, where GDI falls back to another face.

@@ -10,7 +10,11 @@
 #include "retrieval/schedule.h"
 
 RunController::RunController(RunSource& source, RunListener& listener, RunSetup setup)
-    : source_(source), listener_(listener), setup_(std::move(setup)), downloader_(setup_.transferLimits) {}
+    : source_(source),
+      listener_(listener),
+      setup_(std::move(setup)),
+      downloader_(setup_.transferLimits),
+      memory_(setup_.programFolder) {}
 
 StartRefusal RunController::Start() {
     if (source_.QueueCount() == 0) return StartRefusal::EmptyQueue;
@@ -50,13 +54,16 @@ void RunController::Run() {
     running_ = true;
     SetTimerEnabled(false);
     listener_.RunStarted();
+    memory_.Load();
     const size_t count = source_.QueueCount();
     size_t failed = 0;
+    size_t unchanged = 0;
     for (size_t i = 0; i < count; ++i) {
         DoEvents();
         listener_.EntryStarting(i, count);
         const EntryReport report = DownloadEntry(i, source_.QueueEntry(i));
         if (!report.arrived) ++failed;
+        if (report.unchanged) ++unchanged;
         listener_.EntryFinished(report);
         if (stopRequested_) {
             listener_.RunStopped();
@@ -67,7 +74,7 @@ void RunController::Run() {
         }
     }
     TrimRunLog(RunLogPath(setup_.programFolder));
-    listener_.RunCompleted({failed, count});
+    listener_.RunCompleted({failed, count, unchanged});
     SetTimerEnabled(true);
     running_ = false;
 }
@@ -97,9 +104,13 @@ EntryReport RunController::NameAndDownload(size_t position, const std::wstring& 
             nextFree = [=] {
                 return TargetPathOnDisk(entry, naming.convention, naming.customName, naming.folder).value_or(L"");
             };
-        const DownloadOutcome outcome = downloader_.Download(entry, *target, nextFree);
+        const KnownCopy known = memory_.Known(entry, *target, naming.convention, naming.skipUnchanged);
+        const DownloadOutcome outcome = downloader_.Download(entry, *target, nextFree, known);
         DropFromInternetCache(entry);
+        // A state file that cannot be written costs the next run a whole download, nothing more.
+        if (memory_.Remember(entry, outcome)) memory_.Save(QueuedEntries());
         report.arrived = outcome.Succeeded();
+        report.unchanged = outcome.unchanged;
         report.result = OutcomeText(outcome);
         report.bytes = outcome.bytes;
         report.elapsedMs = outcome.elapsedMs;
@@ -125,6 +136,12 @@ void RunController::Log(const EntryReport& report) {
     // Outside the queue a password in an address is never shown.
     AppendToRunLog(RunLogPath(setup_.programFolder),
                    {CurrentLocalTime(), MaskedAddress(report.entry), report.result, report.bytes, report.elapsedMs});
+}
+
+std::vector<std::wstring> RunController::QueuedEntries() const {
+    std::vector<std::wstring> entries;
+    for (size_t i = 0; i < source_.QueueCount(); ++i) entries.push_back(source_.QueueEntry(i));
+    return entries;
 }
 
 void RunController::SetTimerEnabled(bool enabled) {

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "retrieval/download_state_win.h"
 #include "retrieval/download_win.h"
 #include "retrieval/naming.h"
 
@@ -15,6 +17,9 @@ struct NamingChoice {
     NamingConvention convention = NamingConvention::OriginalName;
     std::wstring customName;
     std::wstring folder;
+    // Under the conventions that make a new name every run: an unchanged
+    // body stores nothing. Under the original name it never does.
+    bool skipUnchanged = false;
 };
 
 // What the run reads, at the moment it needs it. The main window answers
@@ -39,11 +44,14 @@ struct EntryReport {
     std::wstring result;  // the log's words: "OK, HTTP 200", "skipped: no usable file name", ...
     std::uint64_t bytes = 0;
     std::uint64_t elapsedMs = 0;
+    // Arrived as the copy already there: a 304, or the same bytes again.
+    bool unchanged = false;
 };
 
 struct RunSummary {
     size_t failed = 0;
     size_t count = 0;
+    size_t unchanged = 0;
 };
 
 // What the controller tells whoever shows it, as it happens.
@@ -71,7 +79,7 @@ protected:
 enum class StartRefusal { None, EmptyQueue, NoCustomName, CustomNameIsAPath, NoFolder };
 
 struct RunSetup {
-    std::wstring programFolder;  // holds the run log
+    std::wstring programFolder;  // holds the run log and the state file
     TransferLimits transferLimits;
     // While the schedule is armed this window gets WM_TIMER with this id
     // every minute, and is to call Tick().
@@ -115,6 +123,7 @@ private:
     EntryReport DownloadEntry(size_t position, const std::wstring& entry);
     EntryReport NameAndDownload(size_t position, const std::wstring& entry);
     void Log(const EntryReport& report);
+    std::vector<std::wstring> QueuedEntries() const;
     void SetTimerEnabled(bool enabled);
 
     RunSource& source_;
@@ -122,6 +131,8 @@ private:
     const RunSetup setup_;
     // Joined when the controller goes; Abandon cancels it first.
     Downloader downloader_;
+    // Read again at the start of every run, written when an entry changes it.
+    DownloadMemory memory_;
     // START armed the schedule and STOP has not disarmed it.
     bool armed_ = false;
     bool stopRequested_ = false;

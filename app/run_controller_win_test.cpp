@@ -9,6 +9,7 @@
 #include "platform/handles_win.h"
 #include "platform/test_files_win.h"
 #include "platform/test_sequence.h"
+#include "retrieval/download_state.h"
 #include "retrieval/run_log_win.h"
 #include "retrieval/test_http_server_win.h"
 
@@ -50,8 +51,10 @@ public:
     }
     void RunStopped() override { log.push_back(L"stopped" + Timer()); }
     void RunCompleted(const RunSummary& summary) override {
+        const std::wstring unchanged =
+            summary.unchanged ? L", " + std::to_wstring(summary.unchanged) + L" unchanged" : L"";
         log.push_back(L"completed, " + std::to_wstring(summary.failed) + L" of " + std::to_wstring(summary.count) +
-                      L" failed" + Timer());
+                      L" failed" + unchanged + Timer());
     }
 
 private:
@@ -70,6 +73,10 @@ protected:
         run_.Tick();
     }
     std::string Downloaded(const std::wstring& name) const { return FileBytes(downloads_ / name); }
+    std::optional<std::string> LastSent(const std::string& header) const {
+        return server_.Received().back().Header(header);
+    }
+    std::wstring LastResult() const { return listener_.reports.back().result; }
     std::vector<std::wstring> LogLines() const {
         std::vector<std::wstring> lines;
         const std::wstring log = ReadRunLog(RunLogPath(programFolder_.path()));
@@ -224,7 +231,8 @@ TEST_F(RunControllerTest, FaultsFailOnlyTheirOwnEntriesAndTheLogSaysWhy) {
     EXPECT_EQ(FolderListing(downloads_.path()), "cut.txt gone.txt ok.txt silent.txt ");
     for (const wchar_t* kept : {L"gone.txt", L"silent.txt", L"cut.txt"}) EXPECT_EQ(Downloaded(kept), "good file");
     EXPECT_EQ(server_.Requests("/ok.txt"), 2);
-    EXPECT_EQ(listener_.log.back(), L"completed, 5 of 7 failed, timer off");
+    // The address queued twice comes the second time as the copy it left the first.
+    EXPECT_EQ(listener_.log.back(), L"completed, 5 of 7 failed, 1 unchanged, timer off");
 
     const std::vector<std::wstring> lines = LogLines();
     ASSERT_EQ(lines.size(), kRunLogLines);
@@ -279,6 +287,112 @@ TEST_F(RunControllerTest, TheLogSaysWhyInWordsAndShowsNoPassword) {
     EXPECT_EQ(Downloaded(L"empty.txt"), "good file");
     EXPECT_EQ(FolderListing(downloads_.path()), "empty.txt kept.txt private.txt ");
     EXPECT_EQ(listener_.log.back(), L"completed, 4 of 5 failed, timer off");
+}
+
+constexpr char kMonday[] = "Mon, 07 Dec 2026 01:23:45 GMT";
+
+// After the first run a schedule on an unchanged file moves only headers,
+// and still takes every change.
+TEST_F(RunControllerTest, AnUnchangedFileIsOnlyAskedAboutAndEveryChangeIsStillTaken) {
+    server_.Serve("/report.pdf", TestAnswer::Validated("report body", "\"v1\"", kMonday));
+    source_.entries = {server_.Url("/report.pdf")};
+    StartAndRun();
+    EXPECT_EQ(LastResult(), L"OK, HTTP 200");
+    const FILETIME stored = ModifiedTime(downloads_ / L"report.pdf");
+
+    run_.Tick();
+    EXPECT_EQ(LastSent("If-None-Match"), "\"v1\"");
+    EXPECT_EQ(LastSent("If-Modified-Since"), kMonday);
+    EXPECT_EQ(LastResult(), L"unchanged, HTTP 304");
+    EXPECT_TRUE(listener_.reports.back().arrived);
+    EXPECT_TRUE(listener_.reports.back().unchanged);
+    EXPECT_EQ(listener_.log.back(), L"completed, 0 of 1 failed, 1 unchanged, timer off");
+    EXPECT_NE(LogLines().back().find(L"\tunchanged, HTTP 304\t0 bytes\t"), std::wstring::npos);
+    EXPECT_EQ(Downloaded(L"report.pdf"), "report body");
+    EXPECT_TRUE(SameTime(ModifiedTime(downloads_ / L"report.pdf"), stored));
+
+    // A new ETag with the old date is a change: the server decides.
+    server_.Serve("/report.pdf", TestAnswer::Validated("new report", "\"v2\"", kMonday));
+    run_.Tick();
+    EXPECT_EQ(LastSent("If-None-Match"), "\"v1\"");
+    EXPECT_EQ(LastSent("If-Modified-Since"), kMonday);
+    EXPECT_EQ(LastResult(), L"OK, HTTP 200");
+    EXPECT_EQ(Downloaded(L"report.pdf"), "new report");
+
+    // A copy the user deleted or edited is fetched whole, never asked about.
+    for (const char* edit : {"", "new repord"}) {
+        if (*edit)
+            ASSERT_TRUE(ReplaceFileContent(downloads_ / L"report.pdf", edit));
+        else
+            ASSERT_TRUE(DeleteFileW((downloads_ / L"report.pdf").c_str()));
+        run_.Tick();
+        EXPECT_FALSE(LastSent("If-None-Match")) << edit;
+        EXPECT_FALSE(LastSent("If-Modified-Since")) << edit;
+        EXPECT_EQ(LastResult(), L"OK, HTTP 200") << edit;
+        EXPECT_EQ(Downloaded(L"report.pdf"), "new report") << edit;
+    }
+}
+
+// The hash tells what a server that ignores the question would not say.
+TEST_F(RunControllerTest, TheSameBytesAgainStoreACopyOnlyUnderANewNameAndOnlyWhenAskedTo) {
+    TestAnswer ignoring = TestAnswer::Validated("report body", "\"v1\"", kMonday);
+    ignoring.ignoresConditions = true;
+    server_.Serve("/report.pdf", ignoring);
+    source_.entries = {server_.Url("/report.pdf")};
+    StartAndRun();
+    const std::wstring original = downloads_ / L"report.pdf";
+    const FILETIME touched = FileTimeOf({2026, 12, 4, 3, 9, 30, 0, 0});
+    ASSERT_TRUE(SetModifiedTime(original, touched));
+    run_.Tick();
+    EXPECT_EQ(LastResult(), L"unchanged, HTTP 200");
+    EXPECT_TRUE(SameTime(ModifiedTime(original), touched)) << "not rewritten";
+
+    source_.naming.convention = NamingConvention::OriginalDateTime;
+    source_.naming.skipUnchanged = true;
+    run_.Tick();
+    EXPECT_EQ(LastResult(), L"unchanged, HTTP 200");
+    EXPECT_EQ(FolderListing(downloads_.path()), "report.pdf ");
+
+    source_.naming.skipUnchanged = false;
+    run_.Tick();
+    EXPECT_FALSE(LastSent("If-None-Match")) << "a 304 would leave nothing to store";
+    EXPECT_EQ(LastResult(), L"unchanged, HTTP 200");
+    const std::string listing = FolderListing(downloads_.path());
+    EXPECT_EQ(listing.size(), std::string("[dd_mm_yy-hh_nn_ss]report.pdf report.pdf ").size()) << listing;
+    EXPECT_EQ(listing.front(), '[') << listing;
+}
+
+TEST_F(RunControllerTest, AnUnchangedBodyTakesNoSerialUnderTheCustomNameWhenAskedNotTo) {
+    server_.Serve("/a", TestAnswer::Validated("A", "\"a1\"", kMonday));
+    source_.naming = {NamingConvention::Custom, L"data.csv", downloads_.path(), true};
+    source_.entries = {server_.Url("/a")};
+    StartAndRun();
+    run_.Tick();
+    EXPECT_EQ(LastResult(), L"unchanged, HTTP 304");
+    TestAnswer ignoring = TestAnswer::Validated("A", "\"a1\"", kMonday);
+    ignoring.ignoresConditions = true;
+    server_.Serve("/a", ignoring);
+    run_.Tick();
+    EXPECT_EQ(LastResult(), L"unchanged, HTTP 200");
+    EXPECT_EQ(FolderListing(downloads_.path()), "data.csv ");
+
+    server_.Serve("/a", TestAnswer::Validated("A2", "\"a2\"", kMonday));
+    run_.Tick();
+    EXPECT_EQ(Downloaded(L"1_data.csv"), "A2");
+}
+
+TEST_F(RunControllerTest, AStateFileThatIsNoStateFileIsSetAsideAndTheRunGoesOn) {
+    const std::string broken = "{\"version\": 1, \"addresses\": {\"http://";
+    ASSERT_TRUE(ReplaceFileContent(programFolder_ / kStateFileName, broken));
+    server_.Serve("/report.pdf", TestAnswer::Validated("report body", "\"v1\"", kMonday));
+    source_.entries = {server_.Url("/report.pdf")};
+    StartAndRun();
+    EXPECT_EQ(listener_.log.back(), L"completed, 0 of 1 failed, timer off");
+    EXPECT_FALSE(LastSent("If-None-Match"));
+    EXPECT_EQ(FileBytes(programFolder_ / kBadStateFileName), broken);
+    const std::optional<DownloadState> state = ParseStateFile(FileBytes(programFolder_ / kStateFileName));
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->at(server_.Url("/report.pdf")).target, downloads_ / L"report.pdf");
 }
 
 }  // namespace

@@ -11,3 +11,5 @@ std::wstring CountdownText(const std::wstring& minutes) { return L"Downloading i
 std::wstring FailureSummary(size_t failed, size_t total) {
     return std::to_wstring(failed) + L" of " + std::to_wstring(total) + L" downloads failed";
 }
+
+std::wstring UnchangedSummary(size_t unchanged) { return std::to_wstring(unchanged) + L" unchanged"; }

@@ -14,3 +14,5 @@ std::wstring CountdownText(const std::wstring& minutes);
 // The balloon's second line after a run in which some entries failed:
 // "2 of 5 downloads failed".
 std::wstring FailureSummary(size_t failed, size_t total);
+// The line after it when some entries were unchanged: "3 unchanged".
+std::wstring UnchangedSummary(size_t unchanged);

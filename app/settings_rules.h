@@ -17,6 +17,7 @@ inline constexpr wchar_t kDefaultSaveName[] = L"1";
 inline constexpr wchar_t kDefaultCustomName[] = L"Downloaded file.txt";
 inline constexpr wchar_t kDefaultInterval[] = L"1";
 inline constexpr wchar_t kDefaultTicked[] = L"1";
+inline constexpr wchar_t kDefaultSkipUnchanged[] = L"0";
 
 // The text as a number, blanks around it allowed; nothing when it is no number.
 std::optional<double> ParseNumber(const std::wstring& text);

@@ -40,6 +40,14 @@ std::map<int, double> Rounds(const BenchLog& log, const std::string& set, const 
     return rounds;
 }
 
+// The body bytes one tool received in one set's passes.
+double Received(const BenchLog& log, const BenchSet& set, const std::string& tool) {
+    std::vector<double> received;
+    for (const BenchTiming& t : log.timings)
+        if (t.set == set.name && t.tool == tool && t.received) received.push_back(static_cast<double>(*t.received));
+    return received.empty() ? static_cast<double>(set.bytes) : Summarise(received).median;
+}
+
 }  // namespace
 
 BenchLog ReadBenchLog(std::istream& in) {
@@ -52,8 +60,9 @@ BenchLog ReadBenchLog(std::istream& in) {
                 log.sets.push_back({f[1], std::stoull(f[2])});
             else if (f.size() == 2 && f[0] == "tool")
                 log.tools.push_back(f[1]);
-            else if (f.size() == 5 && f[0] == "time")
-                log.timings.push_back({f[1], std::stoi(f[2]), f[3], std::stod(f[4])});
+            else if ((f.size() == 5 || f.size() == 6) && f[0] == "time")
+                log.timings.push_back({f[1], std::stoi(f[2]), f[3], std::stod(f[4]),
+                                       f.size() == 6 ? std::optional(std::stoull(f[5])) : std::nullopt});
             else if (f.size() == 4 && f[0] == "target")
                 log.targets.push_back({f[1], f[2], std::stod(f[3])});
         } catch (const std::exception&) {
@@ -64,17 +73,18 @@ BenchLog ReadBenchLog(std::istream& in) {
 }
 
 std::string TimingTable(const BenchLog& log) {
-    std::string table =
-        Cell("", kNameWidth) + Cell("", kToolWidth) + Cell("median s", 10) + Cell("p10 - p90 s", 18) + "MiB/s\n";
+    std::string table = Cell("", kNameWidth) + Cell("", kToolWidth) + Cell("median s", 10) + Cell("p10 - p90 s", 18) +
+                        Cell("MiB/s", 10) + "bytes\n";
     for (const BenchSet& set : log.sets) {
         for (const std::string& tool : log.tools) {
             std::vector<double> seconds;
             for (const auto& [round, s] : Rounds(log, set.name, tool)) seconds.push_back(s);
             if (seconds.empty()) continue;
             const TimingSummary summary = Summarise(seconds);
+            const double bytes = Received(log, set, tool);
             table += Cell(set.name, kNameWidth) + Cell(tool, kToolWidth) + Cell(Format("%.3f", summary.median), 10) +
                      Cell(Format("%.3f - %.3f", summary.p10, summary.p90), 18) +
-                     Format("%.1f", static_cast<double>(set.bytes) / kMiB / summary.median) + "\n";
+                     Cell(Format("%.1f", bytes / kMiB / summary.median), 10) + Format("%.0f", bytes) + "\n";
         }
     }
     return table;

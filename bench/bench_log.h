@@ -1,13 +1,16 @@
 #pragma once
 #include <cstdint>
 #include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
 // What a bench script recorded, one tab-separated line each:
 //   set <name> <bytes>                   a piece of work, in table order
 //   tool <name>                          in column order; the first is the one measured
-//   time <set> <round> <tool> <seconds>  one timed pass
+//   time <set> <round> <tool> <seconds> [<bytes>]
+//                                        one timed pass, with the body bytes it
+//                                        received where that is not the set's size
 //   target <set> <tool> <ratio>          the first tool may take at most this ratio of the other
 struct BenchSet {
     std::string name;
@@ -19,6 +22,7 @@ struct BenchTiming {
     int round = 0;
     std::string tool;
     double seconds = 0;
+    std::optional<std::uint64_t> received;
 };
 
 struct BenchTarget {
@@ -37,8 +41,9 @@ struct BenchLog {
 // Lines it cannot read are skipped.
 BenchLog ReadBenchLog(std::istream& in);
 
-// Per set and tool: the median time, its spread (10th to 90th percentile)
-// and the throughput at the median.
+// Per set and tool: the median time, its spread (10th to 90th percentile),
+// the throughput at the median and the body bytes received (the median of
+// the passes that say, else the set's size).
 std::string TimingTable(const BenchLog& log);
 
 // Per set, the first tool's time over each other tool's, taken within each

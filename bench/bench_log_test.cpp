@@ -21,15 +21,18 @@ TEST(BenchLog, ReadsEveryKindOfLineAndSkipsWhatItCannotRead) {
         "tool\tcurl\n"
         "time\tsmall files\t2\tcurl\t0.25\n"
         "time\tsmall files\tx\tcurl\t0.25\n"
+        "time\tsmall files\t3\tDownloadFile\t0.5\t1024\n"
         "target\tsmall files\tcurl\t1.1\n"
         "noise\n");
     ASSERT_EQ(log.sets.size(), 1u);
     EXPECT_EQ(log.sets[0].name, "small files");
     EXPECT_EQ(log.sets[0].bytes, 5120000u);
     EXPECT_TRUE(SameSequence(log.tools, std::vector<std::string>{"DownloadFile", "curl"}));
-    ASSERT_EQ(log.timings.size(), 1u);
+    ASSERT_EQ(log.timings.size(), 2u);
     EXPECT_EQ(log.timings[0].round, 2);
     EXPECT_DOUBLE_EQ(log.timings[0].seconds, 0.25);
+    EXPECT_FALSE(log.timings[0].received);
+    EXPECT_EQ(log.timings[1].received, 1024u);
     ASSERT_EQ(log.targets.size(), 1u);
     EXPECT_DOUBLE_EQ(log.targets[0].ratio, 1.1);
 }
@@ -60,6 +63,17 @@ TEST(BenchLog, RatiosAreTakenWithinEachRoundSoDriftCancels) {
                         "time\tone\t1\tA\t1\ntime\tone\t1\tB\t1\n"));
     EXPECT_NE(met.find("<= 1.10 x B: met"), std::string::npos) << met;
     EXPECT_TRUE(std::regex_search(met, std::regex(R"(1\.00 \(1\.00 - 1\.00\) +- +<= )"))) << "C has no ratio: " << met;
+}
+
+// A pass that moves only headers shows what it received, not the set's size.
+TEST(BenchLog, ThroughputCountsTheBytesAPassReceived) {
+    const std::string timings =
+        TimingTable(Read("set\trun 1\t10485760\nset\trun 2\t10485760\ntool\tA\n"
+                         "time\trun 1\t1\tA\t2\ntime\trun 2\t1\tA\t0.5\t1048576\ntime\trun 2\t2\tA\t0.5\t0\n"));
+    EXPECT_TRUE(std::regex_search(timings, std::regex(R"(run 1 +A +2\.000 +2\.000 - 2\.000 +5\.0 +10485760\n)")))
+        << timings;
+    EXPECT_TRUE(std::regex_search(timings, std::regex(R"(run 2 +A +0\.500 +0\.500 - 0\.500 +1\.0 +524288\n)")))
+        << timings;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// Test support: what a folder holds, as one readable line.
+// Test support: what a folder holds, as one readable line, and the times of its files.
 #include <windows.h>
 
 #include <algorithm>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/files_win.h"
+#include "platform/handles_win.h"
 
 // The names in the folder, sorted, each followed by a space ("" when empty).
 inline std::string FolderListing(const std::wstring& folder) {
@@ -16,4 +17,26 @@ inline std::string FolderListing(const std::wstring& folder) {
     std::string text;
     for (const std::wstring& name : names) text += std::string(name.begin(), name.end()) + " ";
     return text;
+}
+
+inline FILETIME ModifiedTime(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+inline bool SameTime(const FILETIME& a, const FILETIME& b) {
+    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
+}
+
+// A time in UTC as a file time.
+inline FILETIME FileTimeOf(SYSTEMTIME time) {
+    FILETIME file{};
+    SystemTimeToFileTime(&time, &file);
+    return file;
+}
+
+inline bool SetModifiedTime(const std::wstring& path, const FILETIME& time) {
+    const KernelHandle file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    return file && SetFileTime(file.get(), nullptr, nullptr, &time);
 }

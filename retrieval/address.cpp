@@ -2,43 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/utf8.h"
+
 namespace {
 
-constexpr char32_t kReplacementCharacter = 0xFFFD;
 constexpr std::wstring_view kSchemeEnd = L"://";
 constexpr std::wstring_view kMaskedPassword = L"***";
-
-bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-// wchar_t is UTF-16 on Windows and UTF-32 elsewhere; both come out as code points.
-char32_t NextCodePoint(std::wstring_view text, size_t& i) {
-    const auto c = static_cast<char32_t>(text[i++]);
-    if (IsHighSurrogate(c) && i < text.size() && IsLowSurrogate(static_cast<char32_t>(text[i])))
-        return 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[i++]) - 0xDC00);
-    if (IsHighSurrogate(c) || IsLowSurrogate(c) || c > 0x10FFFF) return kReplacementCharacter;
-    return c;
-}
-
-std::string Utf8(char32_t c) {
-    std::string bytes;
-    if (c < 0x80) {
-        bytes += static_cast<char>(c);
-    } else if (c < 0x800) {
-        bytes += static_cast<char>(0xC0 | c >> 6);
-        bytes += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        bytes += static_cast<char>(0xE0 | c >> 12);
-        bytes += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        bytes += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        bytes += static_cast<char>(0xF0 | c >> 18);
-        bytes += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-        bytes += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        bytes += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return bytes;
-}
 
 int HexValue(wchar_t c) {
     if (c >= L'0' && c <= L'9') return c - L'0';
@@ -58,18 +27,15 @@ std::wstring_view WithoutFragment(std::wstring_view address) { return address.su
 std::wstring PercentEncodeNonAscii(std::wstring_view text) {
     static constexpr wchar_t kHex[] = L"0123456789ABCDEF";
     std::wstring encoded;
-    for (size_t i = 0; i < text.size();) {
-        const char32_t c = NextCodePoint(text, i);
-        if (c < 0x80) {
-            encoded += static_cast<wchar_t>(c);
+    for (const char byte : Utf8FromWide(text)) {
+        const auto b = static_cast<unsigned char>(byte);
+        if (b < 0x80) {
+            encoded += static_cast<wchar_t>(b);
             continue;
         }
-        for (const char byte : Utf8(c)) {
-            const auto b = static_cast<unsigned char>(byte);
-            encoded += L'%';
-            encoded += kHex[b >> 4];
-            encoded += kHex[b & 0xF];
-        }
+        encoded += L'%';
+        encoded += kHex[b >> 4];
+        encoded += kHex[b & 0xF];
     }
     return encoded;
 }

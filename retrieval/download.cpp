@@ -33,10 +33,17 @@ std::wstring WithStatus(std::wstring text, const std::optional<unsigned>& status
 
 }  // namespace
 
+std::wstring ConditionalHeaders(const KnownCopy& copy) {
+    std::wstring headers;
+    if (!copy.ifNoneMatch.empty()) headers += L"If-None-Match: " + copy.ifNoneMatch + L"\r\n";
+    if (!copy.ifModifiedSince.empty()) headers += L"If-Modified-Since: " + copy.ifModifiedSince + L"\r\n";
+    return headers;
+}
+
 std::wstring OutcomeText(const DownloadOutcome& outcome) {
     switch (outcome.failure) {
     case DownloadFailure::None:
-        return WithStatus(L"OK", outcome.status);
+        return WithStatus(outcome.unchanged ? L"unchanged" : L"OK", outcome.status);
     case DownloadFailure::UnsupportedAddress:
         return L"not an http, https, ftp or file address";
     case DownloadFailure::ControlCharacter:

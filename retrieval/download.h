@@ -46,6 +46,23 @@ enum class DownloadFailure {
     Cancelled,
 };
 
+inline constexpr unsigned kHttpNotModified = 304;
+
+// What the downloader is told about the copy the last download of an
+// address left, when that copy is still there as it was stored.
+struct KnownCopy {
+    // Sent as they are, when not empty: a 304 answer then means unchanged.
+    std::wstring ifNoneMatch;
+    std::wstring ifModifiedSince;
+    std::string sha256;  // a body with this hash is unchanged; empty: none is
+    // An unchanged body leaves the target alone and stores nothing.
+    bool keepUnchanged = false;
+};
+
+// The request header lines for the copy: "If-None-Match: ..." and
+// "If-Modified-Since: ...", each ending with CR LF; empty when there are none.
+std::wstring ConditionalHeaders(const KnownCopy& copy);
+
 struct DownloadOutcome {
     DownloadFailure failure = DownloadFailure::None;
     std::optional<unsigned> status;  // the last HTTP status seen
@@ -53,6 +70,13 @@ struct DownloadOutcome {
     std::uint64_t bytes = 0;         // body bytes received
     std::uint64_t elapsedMs = 0;
     unsigned stallMs = 0;  // for TimedOut: how long no data came
+    // The answer's validators, as sent; empty when it had none.
+    std::wstring etag;
+    std::wstring lastModified;
+    std::string sha256;       // of the body, in lowercase hex; empty for a 304
+    std::wstring storedPath;  // where the body went; empty when nothing was stored
+    // A 304 to a conditional request, or a body with the known copy's hash.
+    bool unchanged = false;
     bool Succeeded() const { return failure == DownloadFailure::None; }
 };
 

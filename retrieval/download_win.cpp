@@ -13,6 +13,7 @@
 #include "retrieval/address.h"
 #include "retrieval/file_checks_win.h"
 #include "retrieval/internet_fetch_win.h"
+#include "retrieval/sha256_win.h"
 #include "retrieval/temporary_file_win.h"
 
 namespace {
@@ -22,6 +23,15 @@ namespace {
 constexpr DWORD kChunkBytes = 256 * 1024;
 // How often the waiting side looks whether the worker started a watched call.
 constexpr DWORD kWatchPollMs = 50;
+
+// A header's date ("Tue, 01 Dec 2026 10:00:00 GMT") as a file time.
+std::optional<FILETIME> HttpTime(const std::wstring& text) {
+    SYSTEMTIME time;
+    FILETIME file;
+    if (text.empty() || !InternetTimeToSystemTimeW(text.c_str(), &time, 0) || !SystemTimeToFileTime(&time, &file))
+        return std::nullopt;
+    return file;
+}
 
 }  // namespace
 
@@ -35,7 +45,7 @@ public:
     ~Workers();
 
     DownloadOutcome Download(const std::wstring& address, const std::wstring& targetPath,
-                             const std::function<std::wstring()>& nextFreePath);
+                             const std::function<std::wstring()>& nextFreePath, const KnownCopy& known);
     void Cancel();
 
 private:
@@ -61,8 +71,9 @@ private:
 };
 
 struct Downloader::Workers::Job {
-    Job(std::wstring address, AddressScheme scheme, const std::wstring& target, std::uint64_t answerWithinMs)
-        : fetch(std::move(address), scheme, answerWithinMs,
+    Job(std::wstring address, AddressScheme scheme, const std::wstring& target, std::uint64_t answerWithinMs,
+        std::wstring conditions)
+        : fetch(std::move(address), scheme, answerWithinMs, std::move(conditions),
                 [this](const char* data, DWORD size, DWORD& error) { return Write(data, size, error); }),
           temporary(target),
           done(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
@@ -73,6 +84,7 @@ struct Downloader::Workers::Job {
     // every later write fail, so the file can go while the worker still runs.
     bool Write(const char* data, DWORD size, DWORD& error) {
         std::lock_guard lock(fileMutex);
+        hash.Add(data, size);
         return temporary.Write(data, size, error);
     }
     void Drop() {
@@ -83,6 +95,7 @@ struct Downloader::Workers::Job {
     FetchJob fetch;
     std::mutex fileMutex;
     TemporaryFile temporary;
+    Sha256 hash;  // of what was written, read once `done` is set
     KernelHandle done;
     DownloadOutcome outcome;  // the worker's, read once `done` is set
 };
@@ -115,7 +128,8 @@ void Downloader::Workers::Cancel() {
 }
 
 DownloadOutcome Downloader::Workers::Download(const std::wstring& address, const std::wstring& targetPath,
-                                              const std::function<std::wstring()>& nextFreePath) {
+                                              const std::function<std::wstring()>& nextFreePath,
+                                              const KnownCopy& known) {
     const ULONGLONG start = GetTickCount64();
     const auto finish = [&](DownloadOutcome outcome) {
         outcome.elapsedMs = GetTickCount64() - start;
@@ -133,7 +147,12 @@ DownloadOutcome Downloader::Workers::Download(const std::wstring& address, const
     const std::optional<ReplacedFile> existing = replaces ? FileToReplace(targetPath) : std::nullopt;
     if (existing && existing->readOnly) return finish(fetch_.Failed(DownloadFailure::TargetReadOnly));
     SweepStaleTemporariesOnce(targetPath);
-    auto job = std::make_shared<Job>(*uri, scheme, targetPath, std::uint64_t{limits_.connectMs} + limits_.stallMs);
+    // Only http has conditional requests, and a 304 stores nothing: the
+    // conditions go only where an unchanged body is to be kept.
+    const bool http = scheme == AddressScheme::Http || scheme == AddressScheme::Https;
+    std::wstring conditions = http && known.keepUnchanged ? ConditionalHeaders(known) : L"";
+    auto job = std::make_shared<Job>(*uri, scheme, targetPath, std::uint64_t{limits_.connectMs} + limits_.stallMs,
+                                     std::move(conditions));
     if (!job->temporary) return finish(fetch_.Failed(DownloadFailure::CannotWrite, job->temporary.error()));
     if (!job->done) return finish(fetch_.Failed(DownloadFailure::CannotWrite, GetLastError()));
     {
@@ -157,6 +176,14 @@ DownloadOutcome Downloader::Workers::Download(const std::wstring& address, const
         return finish(fetch_.Failed(DownloadFailure::Cancelled));
     }
     DownloadOutcome outcome = job->outcome;
+    if (outcome.Succeeded() && !outcome.unchanged) {
+        outcome.sha256 = job->hash.HexDigest();
+        outcome.unchanged = !known.sha256.empty() && outcome.sha256 == known.sha256;
+    }
+    if (outcome.unchanged && known.keepUnchanged) {
+        job->Drop();
+        return finish(outcome);
+    }
     // Looked at again: the user may have made it read-only meanwhile.
     if (outcome.Succeeded() && existing) {
         if (const std::optional<ReplacedFile> replaced = FileToReplace(targetPath)) {
@@ -166,9 +193,13 @@ DownloadOutcome Downloader::Workers::Download(const std::wstring& address, const
                 outcome.failure = DownloadFailure::EmptyAnswer;
         }
     }
+    if (outcome.Succeeded()) {
+        if (const std::optional<FILETIME> modified = HttpTime(outcome.lastModified))
+            job->temporary.SetModifiedTime(*modified);
+    }
     if (!outcome.Succeeded()) {
         job->Drop();
-    } else if (!job->temporary.MoveTo(targetPath, nextFreePath)) {
+    } else if (!job->temporary.MoveTo(targetPath, nextFreePath, outcome.storedPath)) {
         outcome.failure = DownloadFailure::CannotWrite;
         outcome.errorText = SystemErrorText(job->temporary.error());
         job->Drop();
@@ -246,8 +277,8 @@ Downloader::Downloader(TransferLimits limits) : workers_(std::make_unique<Worker
 Downloader::~Downloader() = default;
 
 DownloadOutcome Downloader::Download(const std::wstring& address, const std::wstring& targetPath,
-                                     const std::function<std::wstring()>& nextFreePath) {
-    return workers_->Download(address, targetPath, nextFreePath);
+                                     const std::function<std::wstring()>& nextFreePath, const KnownCopy& known) {
+    return workers_->Download(address, targetPath, nextFreePath, known);
 }
 
 void Downloader::Cancel() { workers_->Cancel(); }

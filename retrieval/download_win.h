@@ -35,11 +35,12 @@
 // Answers: a success needs a status line, a header block and a whole body
 // (see TransferVerdict and HeadVerdict for what WinINet shows of those).
 //
-// Files: a transfer is written to a temporary file beside the target and
-// renamed only when it succeeded, so a failure, a cancel or an abandoned
+// Files: a transfer is written to a temporary file beside the target,
+// hashed as it arrives, and renamed only when it succeeded, so a failure, a cancel or an abandoned
 // transfer leaves the target as it was and no temporary file behind. A
 // read-only target is never replaced, nor a target with bytes by an empty
-// body.
+// body. A file stored from an answer with a Last-Modified header gets that
+// time as its own.
 //
 // Inside: download_win.cpp hands transfers to the workers, waits and
 // cancels; internet_fetch_win.* fetches through WinINet (headers,
@@ -56,8 +57,10 @@ public:
     // overdue. Without nextFreePath a finished download replaces the target;
     // with it the target is never replaced: when a file has appeared there
     // meanwhile, the download takes the path nextFreePath names instead.
+    // With a known copy the request asks only for a change, and an
+    // unchanged body may store nothing (see KnownCopy).
     DownloadOutcome Download(const std::wstring& address, const std::wstring& targetPath,
-                             const std::function<std::wstring()>& nextFreePath = {});
+                             const std::function<std::wstring()>& nextFreePath = {}, const KnownCopy& known = {});
 
     // Ends the transfer in flight at once: closes its request handle,
     // deletes its temporary file and makes the waiting Download() return

@@ -583,7 +583,10 @@ TEST(Downloader, TheSuccessRangeEndsAt299) {
         const char* path;
         const wchar_t* words;
         const char* kept;
-    } cases[] = {{299, "/299", L"OK, HTTP 299", "the answer"}, {300, "/300", L"failed, HTTP 300", "good file"}};
+    } cases[] = {{299, "/299", L"OK, HTTP 299", "the answer"},
+                 {300, "/300", L"failed, HTTP 300", "good file"},
+                 // Not asked whether anything changed, so it tells nothing.
+                 {304, "/304", L"failed, HTTP 304", "good file"}};
     Downloader downloader(kTestTransferLimits);
     for (const auto& c : cases) {
         TestAnswer answer = TestAnswer::Body("the answer");
@@ -595,6 +598,81 @@ TEST(Downloader, TheSuccessRangeEndsAt299) {
         EXPECT_EQ(Content(folder / L"data.bin"), c.kept) << c.status;
         EXPECT_EQ(FolderListing(folder.path()), "data.bin ") << c.status;
     }
+}
+
+// The hash of "report body", as sha256sum gives it.
+constexpr char kReportHash[] = "fc54daf6865cec6354a8ada602faade2a408b3acbe4d2357274d21f7cd0cb9e1";
+constexpr char kMonday[] = "Mon, 07 Dec 2026 01:23:45 GMT";
+
+// kMonday as the file system keeps it.
+FILETIME Monday() { return FileTimeOf({2026, 12, 1, 7, 1, 23, 45, 0}); }
+
+TEST(Downloader, AnswersWhatTheCopyItStoredWasAndAsksOnlyForAChangeWhenToldOfIt) {
+    TestHttpServer server;
+    server.Serve("/report.pdf", TestAnswer::Validated("report body", "\"v1\"", kMonday));
+    TempFolder folder;
+    const std::wstring target = folder / L"report.pdf";
+    Downloader downloader(kTestTransferLimits);
+
+    const DownloadOutcome first = downloader.Download(server.Url("/report.pdf"), target);
+    EXPECT_EQ(OutcomeText(first), L"OK, HTTP 200");
+    EXPECT_EQ(first.etag, L"\"v1\"");
+    EXPECT_EQ(first.lastModified, L"Mon, 07 Dec 2026 01:23:45 GMT");
+    EXPECT_EQ(first.sha256, kReportHash);
+    EXPECT_EQ(first.storedPath, target);
+    EXPECT_TRUE(SameTime(ModifiedTime(target), Monday())) << "the server's date is the file's";
+    EXPECT_FALSE(server.Received().back().Header("If-None-Match"));
+    EXPECT_FALSE(server.Received().back().Header("If-Modified-Since"));
+
+    KnownCopy known{first.etag, first.lastModified, first.sha256, true};
+    const DownloadOutcome second = downloader.Download(server.Url("/report.pdf"), target, {}, known);
+    EXPECT_EQ(OutcomeText(second), L"unchanged, HTTP 304");
+    EXPECT_TRUE(second.unchanged);
+    EXPECT_EQ(second.bytes, 0u);
+    EXPECT_EQ(second.storedPath, L"");
+    EXPECT_EQ(server.Received().back().Header("If-None-Match"), "\"v1\"");
+    EXPECT_EQ(server.Received().back().Header("If-Modified-Since"), kMonday);
+    EXPECT_EQ(Content(target), "report body");
+    EXPECT_EQ(FolderListing(folder.path()), "report.pdf ");
+
+    // Where a copy is stored every run, a 304 would leave nothing to store.
+    known.keepUnchanged = false;
+    const DownloadOutcome copy = downloader.Download(server.Url("/report.pdf"), folder / L"copy.pdf", {}, known);
+    EXPECT_EQ(OutcomeText(copy), L"unchanged, HTTP 200");
+    EXPECT_EQ(copy.storedPath, folder / L"copy.pdf");
+    EXPECT_FALSE(server.Received().back().Header("If-None-Match"));
+    EXPECT_EQ(Content(folder / L"copy.pdf"), "report body");
+}
+
+// The hash tells what the server would not: the same bytes again leave the
+// file as it was, date and all, over http and file addresses alike.
+TEST(Downloader, TheSameBytesAgainLeaveAKeptCopyUntouchedAndAChangedBodyReplacesIt) {
+    TestHttpServer server;
+    TestAnswer ignoring = TestAnswer::Validated("report body", "\"v1\"", kMonday);
+    ignoring.ignoresConditions = true;
+    server.Serve("/report.pdf", ignoring);
+    TempFolder sources;
+    ASSERT_TRUE(ReplaceFileContent(sources / L"report.pdf", "report body"));
+    Downloader downloader(kTestTransferLimits);
+    const KnownCopy known{L"\"v1\"", L"", kReportHash, true};
+    for (const std::wstring& address : {server.Url("/report.pdf"), FileUrl(sources / L"report.pdf")}) {
+        TempFolder folder;
+        const std::wstring target = folder / L"report.pdf";
+        ASSERT_TRUE(ReplaceFileContent(target, "report body"));
+        const FILETIME before = ModifiedTime(target);
+        const DownloadOutcome outcome = downloader.Download(address, target, {}, known);
+        EXPECT_TRUE(outcome.unchanged);
+        EXPECT_EQ(outcome.storedPath, L"");
+        EXPECT_TRUE(SameTime(ModifiedTime(target), before));
+        EXPECT_EQ(FolderListing(folder.path()), "report.pdf ") << "no temporary file stays";
+    }
+
+    server.Serve("/report.pdf", TestAnswer::Validated("new report", "\"v2\"", kMonday));
+    TempFolder folder;
+    ASSERT_TRUE(ReplaceFileContent(folder / L"report.pdf", "report body"));
+    const DownloadOutcome changed = downloader.Download(server.Url("/report.pdf"), folder / L"report.pdf", {}, known);
+    EXPECT_EQ(OutcomeText(changed), L"OK, HTTP 200");
+    EXPECT_EQ(Content(folder / L"report.pdf"), "new report");
 }
 
 }  // namespace

@@ -360,7 +360,7 @@ DownloadOutcome InternetFetch::FetchHttp(FetchJob& job, std::vector<char>& buffe
         // Every certificate problem in one error, with the security flags naming them.
         DWORD errorMask = INTERNET_ERROR_MASK_COMBINED_SEC_CERT;
         InternetSetOptionW(request.get(), INTERNET_OPTION_ERROR_MASK, &errorMask, sizeof errorMask);
-        const std::wstring headers = SameOrigin(*parts, *origin) ? authorization : L"";
+        const std::wstring headers = (SameOrigin(*parts, *origin) ? authorization : L"") + job.conditions;
         const std::uint64_t sendStart = GetTickCount64();
         if (!HttpSendRequestW(request.get(), headers.empty() ? nullptr : headers.c_str(),
                               static_cast<DWORD>(headers.size()), nullptr, 0))
@@ -389,6 +389,13 @@ DownloadOutcome InternetFetch::FetchHttp(FetchJob& job, std::vector<char>& buffe
 
         DownloadOutcome outcome;
         outcome.status = head.status;
+        outcome.etag = HeaderText(request.get(), HTTP_QUERY_ETAG).value_or(L"");
+        outcome.lastModified = HeaderText(request.get(), HTTP_QUERY_LAST_MODIFIED).value_or(L"");
+        // Without a condition asked, a 304 is a failure like any other status.
+        if (head.status == kHttpNotModified && !job.conditions.empty()) {
+            outcome.unchanged = true;
+            return outcome;
+        }
         outcome.failure = HeadVerdict(head);
         if (!outcome.Succeeded()) return outcome;
         TransferReport report;
@@ -405,9 +412,11 @@ DownloadOutcome InternetFetch::FetchHttp(FetchJob& job, std::vector<char>& buffe
         const bool closedBefore = watch->closed;
         request.Close();
         report.closedOnRelease = !closedBefore && watch->closed;
-        outcome = BodyOutcome(failure, error, report);
-        outcome.status = head.status;
-        return outcome;
+        DownloadOutcome body = BodyOutcome(failure, error, report);
+        body.status = head.status;
+        body.etag = std::move(outcome.etag);
+        body.lastModified = std::move(outcome.lastModified);
+        return body;
     }
 }
 

@@ -62,8 +62,13 @@ struct TransferControl {
 
 // One transfer as a worker fetches it.
 struct FetchJob {
-    FetchJob(std::wstring address, AddressScheme scheme, std::uint64_t answerWithinMs, Sink sink)
-        : address(std::move(address)), scheme(scheme), answerWithinMs(answerWithinMs), sink(std::move(sink)) {}
+    FetchJob(std::wstring address, AddressScheme scheme, std::uint64_t answerWithinMs, std::wstring conditions,
+             Sink sink)
+        : address(std::move(address)),
+          scheme(scheme),
+          answerWithinMs(answerWithinMs),
+          conditions(std::move(conditions)),
+          sink(std::move(sink)) {}
 
     // A new answer is awaited: from a new connection or a redirect.
     void AwaitAnswer() { watch.Start(answerWithinMs); }
@@ -71,6 +76,8 @@ struct FetchJob {
     const std::wstring address;
     const AddressScheme scheme;
     const std::uint64_t answerWithinMs;
+    // Conditional header lines; with them a 304 answer means unchanged.
+    const std::wstring conditions;
     const Sink sink;
     unsigned generation = 0;  // of the worker that took it
     CallWatch watch;

@@ -65,7 +65,10 @@ void TemporaryFile::Discard() {
     path_.clear();
 }
 
-bool TemporaryFile::MoveTo(const std::wstring& target, const std::function<std::wstring()>& nextFreePath) {
+void TemporaryFile::SetModifiedTime(const FILETIME& time) { SetFileTime(file_.get(), nullptr, nullptr, &time); }
+
+bool TemporaryFile::MoveTo(const std::wstring& target, const std::function<std::wstring()>& nextFreePath,
+                           std::wstring& stored) {
     std::wstring destination = target;
     while (!RenameOpenFile(file_.get(), destination, !nextFreePath)) {
         error_ = GetLastError();
@@ -76,6 +79,7 @@ bool TemporaryFile::MoveTo(const std::wstring& target, const std::function<std::
     }
     file_ = KernelHandle();
     path_.clear();
+    stored = std::move(destination);
     return true;
 }
 

@@ -24,10 +24,12 @@ public:
     // that fills up, goes on with the rest: the one after it says why.
     bool Write(const char* data, DWORD size, DWORD& error);
     void Discard();
+    // The time the file shows as last modified, kept through the rename.
+    void SetModifiedTime(const FILETIME& time);
     // Renames the open file to the target. Without nextFreePath it replaces
     // the target; with it, a target that exists makes it take the path
-    // nextFreePath names instead.
-    bool MoveTo(const std::wstring& target, const std::function<std::wstring()>& nextFreePath);
+    // nextFreePath names instead. `stored` is where it went.
+    bool MoveTo(const std::wstring& target, const std::function<std::wstring()>& nextFreePath, std::wstring& stored);
 
 private:
     KernelHandle file_;

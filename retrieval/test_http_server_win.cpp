@@ -74,6 +74,16 @@ std::string Base64(const std::string& bytes) {
     return text;
 }
 
+// The server's rule (RFC 9110, 13.2.2): If-None-Match decides when it is
+// there; If-Modified-Since counts only without it.
+bool NotModified(const TestAnswer& answer, const ReceivedRequest& request) {
+    if (answer.ignoresConditions || answer.status != 200) return false;
+    if (const std::optional<std::string> match = request.Header("If-None-Match"))
+        return !answer.etag.empty() && *match == answer.etag;
+    const std::optional<std::string> since = request.Header("If-Modified-Since");
+    return since && !answer.lastModified.empty() && *since == answer.lastModified;
+}
+
 // "GET /path HTTP/1.1" CR LF, then "Name: value" lines, up to the blank line.
 ReceivedRequest ParseHead(const std::string& head) {
     ReceivedRequest request;
@@ -172,6 +182,13 @@ TestAnswer TestAnswer::Raw(std::string bytes) {
 TestAnswer TestAnswer::BasicAuth(std::string credentials, std::string body) {
     TestAnswer a = Body(std::move(body));
     a.basicCredentials = std::move(credentials);
+    return a;
+}
+
+TestAnswer TestAnswer::Validated(std::string body, std::string etag, std::string lastModified) {
+    TestAnswer a = Body(std::move(body));
+    a.etag = std::move(etag);
+    a.lastModified = std::move(lastModified);
     return a;
 }
 
@@ -344,8 +361,16 @@ bool TestHttpServer::Answer(SOCKET client, const ReceivedRequest& request) {
         answer = TestAnswer::Status(401);
         answer.headers.push_back(std::string("WWW-Authenticate: Basic realm=\"") + kRealm + "\"");
     }
+    std::string validators;
+    if (!answer.etag.empty()) validators += "ETag: " + answer.etag + "\r\n";
+    if (!answer.lastModified.empty()) validators += "Last-Modified: " + answer.lastModified + "\r\n";
+    // A 304 never has a body, asked for or not.
+    if (answer.status == 304 || NotModified(answer, request)) {
+        const std::string notModified = "HTTP/1.1 304 Not Modified\r\n" + validators + "\r\n";
+        return SendAll(client, notModified.data(), notModified.size());
+    }
     std::string head = "HTTP/1.1 " + std::to_string(answer.status) + " " + Reason(answer.status) +
-                       "\r\nContent-Type: application/octet-stream\r\n";
+                       "\r\nContent-Type: application/octet-stream\r\n" + validators;
     for (const std::string& header : answer.headers) head += header + "\r\n";
     if (answer.chunked)
         head += "Transfer-Encoding: chunked\r\n";

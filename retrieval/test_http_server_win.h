@@ -51,6 +51,13 @@ struct TestAnswer {
     // "user:password": without these Basic credentials the request gets a 401
     // with a Basic challenge.
     std::optional<std::string> basicCredentials;
+    // Validators sent with the answer (empty: none). A request whose
+    // If-None-Match names the ETag, or that has no If-None-Match and whose
+    // If-Modified-Since is the Last-Modified text, gets 304 Not Modified,
+    // unless the server is told to ignore conditions.
+    std::string etag;
+    std::string lastModified;
+    bool ignoresConditions = false;
 
     static TestAnswer Body(std::string body);
     static TestAnswer Status(int status);
@@ -66,6 +73,7 @@ struct TestAnswer {
     static TestAnswer Chunked(std::string body);
     static TestAnswer Raw(std::string bytes);
     static TestAnswer BasicAuth(std::string credentials, std::string body);
+    static TestAnswer Validated(std::string body, std::string etag, std::string lastModified);
 };
 
 // A chunked body as it goes on the wire, each piece one chunk, with the final
