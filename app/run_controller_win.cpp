@@ -69,11 +69,13 @@ void RunController::Run() {
             listener_.RunStopped();
             SetTimerEnabled(false);
             TrimRunLog(RunLogPath(setup_.programFolder));
+            SaveMemory();
             running_ = false;
             return;
         }
     }
     TrimRunLog(RunLogPath(setup_.programFolder));
+    SaveMemory();
     listener_.RunCompleted({failed, count, unchanged});
     SetTimerEnabled(true);
     running_ = false;
@@ -107,8 +109,7 @@ EntryReport RunController::NameAndDownload(size_t position, const std::wstring& 
         const KnownCopy known = memory_.Known(entry, *target, naming.convention, naming.skipUnchanged);
         const DownloadOutcome outcome = downloader_.Download(entry, *target, nextFree, known);
         DropFromInternetCache(entry);
-        // A state file that cannot be written costs the next run a whole download, nothing more.
-        if (memory_.Remember(entry, outcome)) memory_.Save(QueuedEntries());
+        if (memory_.Remember(entry, outcome)) memoryChanged_ = true;
         report.arrived = outcome.Succeeded();
         report.unchanged = outcome.unchanged;
         report.result = OutcomeText(outcome);
@@ -129,6 +130,13 @@ void RunController::Abandon() {
         cancelled.elapsedMs = GetTickCount64() - entryInProgress_->startMs;
         Log(cancelled);
     }
+    SaveMemory();
+}
+
+// Once per run, not per entry: each write holds every queued address.
+// A state file that cannot be written costs the next run a whole download, nothing more.
+void RunController::SaveMemory() {
+    if (memoryChanged_ && memory_.Save(QueuedEntries())) memoryChanged_ = false;
 }
 
 void RunController::Log(const EntryReport& report) {

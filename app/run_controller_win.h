@@ -123,6 +123,7 @@ private:
     EntryReport DownloadEntry(size_t position, const std::wstring& entry);
     EntryReport NameAndDownload(size_t position, const std::wstring& entry);
     void Log(const EntryReport& report);
+    void SaveMemory();
     std::vector<std::wstring> QueuedEntries() const;
     void SetTimerEnabled(bool enabled);
 
@@ -133,6 +134,7 @@ private:
     Downloader downloader_;
     // Read again at the start of every run, written when an entry changes it.
     DownloadMemory memory_;
+    bool memoryChanged_ = false;  // since the state file was last written
     // START armed the schedule and STOP has not disarmed it.
     bool armed_ = false;
     bool stopRequested_ = false;
