@@ -11,3 +11,12 @@ std::wstring CountdownText(const std::wstring& minutes) { return L"Downloading i
 std::wstring FailureSummary(size_t failed, size_t total) {
     return std::to_wstring(failed) + L" of " + std::to_wstring(total) + L" downloads failed";
 }
+
+std::wstring TrayTipText(const std::wstring& schedule, size_t failing) {
+    static constexpr std::wstring_view kPrefix = L"Durnwick - ";
+    const std::wstring suffix = failing > 0 ? L" (" + std::to_wstring(failing) + L" failing)" : L"";
+    size_t room = kTrayTipLimit - kPrefix.size() - suffix.size();
+    // Never half of a surrogate pair.
+    if (room < schedule.size() && room > 0 && schedule[room - 1] >= 0xD800 && schedule[room - 1] <= 0xDBFF) --room;
+    return std::wstring(kPrefix) + schedule.substr(0, room) + suffix;
+}

@@ -14,3 +14,9 @@ std::wstring CountdownText(const std::wstring& minutes);
 // The balloon's second line after a run in which some entries failed:
 // "2 of 5 downloads failed".
 std::wstring FailureSummary(size_t failed, size_t total);
+
+// The tray icon's tooltip for a schedule text: "Durnwick - Downloading in 5
+// min(s). (2 failing)". The shell shows at most kTrayTipLimit characters; the
+// count is what matters, so the schedule text gives way to it.
+inline constexpr size_t kTrayTipLimit = 127;
+std::wstring TrayTipText(const std::wstring& schedule, size_t failing);
