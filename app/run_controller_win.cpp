@@ -72,6 +72,15 @@ void RunController::Run() {
     running_ = false;
 }
 
+std::optional<EntryReport> RunController::DownloadOne(size_t position) {
+    if (running_) return std::nullopt;
+    running_ = true;
+    EntryReport report = DownloadEntry(position, source_.QueueEntry(position));
+    TrimRunLog(RunLogPath(setup_.programFolder));
+    running_ = false;
+    return report;
+}
+
 EntryReport RunController::DownloadEntry(size_t position, const std::wstring& entry) {
     entryInProgress_ = EntryInProgress{position, entry, GetTickCount64()};
     EntryReport report = NameAndDownload(position, entry);
@@ -85,6 +94,7 @@ EntryReport RunController::NameAndDownload(size_t position, const std::wstring& 
     const std::optional<std::wstring> target =
         TargetPathOnDisk(entry, naming.convention, naming.customName, naming.folder);
     DoEvents();
+    if (target) report.targetPath = *target;
     if (!target) {
         report.result = L"skipped: no usable file name";
     } else if (FileNameTooLong(*target)) {
