@@ -189,7 +189,7 @@ void QueueList::ForgetHover() {
 void QueueList::lstDownload_ContextMenu(LPARAM at) {
     POINT screen{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
     LRESULT position = -1;
-    if (at == -1) {
+    if (GET_X_LPARAM(at) == -1 && GET_Y_LPARAM(at) == -1) {
         position = SendMessageW(list_, LB_GETCURSEL, 0, 0);
         RECT item{};
         if (position < 0 || SendMessageW(list_, LB_GETITEMRECT, position, reinterpret_cast<LPARAM>(&item)) == LB_ERR)
