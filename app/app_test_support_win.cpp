@@ -123,6 +123,13 @@ void ClickWithMouse(HWND control) {
 
 void SetClipboardText(HWND owner, const std::wstring& text) { ASSERT_TRUE(PutTextOnClipboard(owner, text)); }
 
+void AddToQueue(frmMain& form, const std::vector<std::wstring>& entries) {
+    std::wstring text;
+    for (const std::wstring& entry : entries) text += entry + L"\r\n";
+    SetWindowTextW(form.Control(idTxtURLs), text.c_str());
+    Click(form, idCmdAdd);
+}
+
 std::wstring Panel(frmMain& form, int panel) {
     wchar_t text[256] = {};
     SendMessageW(form.StatusBar(), SB_GETTEXTW, panel - 1, reinterpret_cast<LPARAM>(text));

@@ -70,12 +70,6 @@ protected:
         ForegroundMainWindow::SetUp();
         SetWindowTextW(form_->Control(idTxtPath), downloads_.path().c_str());
     }
-    void Queue(const std::vector<std::wstring>& entries) {
-        std::wstring text;
-        for (const std::wstring& entry : entries) text += entry + L"\r\n";
-        SetWindowTextW(form_->Control(idTxtURLs), text.c_str());
-        Click(*form_, idCmdAdd);
-    }
     HWND List() const { return form_->Control(idLstDownload); }
     // A right click on the entry, as a user opens its menu.
     Log UseMenu(size_t position, const wchar_t* choose = nullptr) {
@@ -99,13 +93,13 @@ protected:
 };
 
 TEST_F(QueueMenuTest, RemoveTakesOutOneEntryAndLeavesTheListFileAsTheLastAddWroteIt) {
-    Queue({L"http://h/a.txt", L"http://h/b.txt", L"http://h/c.txt"});
+    AddToQueue(*form_, {L"http://h/a.txt", L"http://h/b.txt", L"http://h/c.txt"});
     const std::string listFile = FileBytes(ListFilePath(env_.folder().path()));
 
     EXPECT_TRUE(SameSequence(
         UseMenu(1, L"Remove from queue"),
         {L"Open file (disabled)", L"Open containing folder", L"Copy address", L"Remove from queue", L"Download now"}));
-    EXPECT_TRUE(SameSequence(::Queue(*form_), {L"http://h/a.txt", L"http://h/c.txt"}));
+    EXPECT_TRUE(SameSequence(Queue(*form_), {L"http://h/a.txt", L"http://h/c.txt"}));
     EXPECT_EQ(Panel(*form_, 2), L"2 file(s) queued for download");
     EXPECT_EQ(ProgressMaximum(*form_), 2);
     EXPECT_EQ(FileBytes(ListFilePath(env_.folder().path())), listFile);
@@ -117,7 +111,7 @@ TEST_F(QueueMenuTest, RemoveTakesOutOneEntryAndLeavesTheListFileAsTheLastAddWrot
 }
 
 TEST_F(QueueMenuTest, CopyAddressPutsTheEntryOnTheClipboardExactlyAsQueued) {
-    Queue({L"http://h/a.txt", L"  http://h/b c.txt "});
+    AddToQueue(*form_, {L"http://h/a.txt", L"  http://h/b c.txt "});
     UseMenu(1, L"Copy address");
     EXPECT_EQ(TextOnClipboard(form_->hwnd()), L"  http://h/b c.txt ");
 
@@ -134,7 +128,7 @@ TEST_F(QueueMenuTest, CopyAddressPutsTheEntryOnTheClipboardExactlyAsQueued) {
 TEST_F(QueueMenuTest, DownloadNowFetchesJustThatEntryAndItsResultShows) {
     server_.Serve("/ok.txt", TestAnswer::Body("12345"));
     server_.Serve("/gone.txt", TestAnswer::Status(404));
-    Queue({server_.Url("/ok.txt"), server_.Url("/gone.txt")});
+    AddToQueue(*form_, {server_.Url("/ok.txt"), server_.Url("/gone.txt")});
 
     UseMenu(1, L"Download now");
     EXPECT_EQ(server_.Requests("/gone.txt"), 1);
@@ -158,7 +152,7 @@ TEST_F(QueueMenuTest, DownloadNowFetchesJustThatEntryAndItsResultShows) {
 
 TEST_F(QueueMenuTest, NeitherDownloadNowNorRemoveWhileAnEntryIsDownloading) {
     server_.Serve("/slow.txt", TestAnswer::Held("slow body", 2));
-    Queue({server_.Url("/slow.txt")});
+    AddToQueue(*form_, {server_.Url("/slow.txt")});
     SendMessageW(List(), LB_SETCURSEL, 0, 0);
     // The menu key's message, while the download waits.
     std::optional<MenuReader> reader;
@@ -181,7 +175,7 @@ TEST_F(QueueMenuTest, NeitherDownloadNowNorRemoveWhileAnEntryIsDownloading) {
 TEST_F(QueueMenuTest, RunsCountTheStreakAndTheTrayTipTheFailingEntries) {
     server_.Serve("/ok.txt", TestAnswer::Body("12345"));
     server_.Serve("/gone.txt", TestAnswer::Status(404));
-    Queue({server_.Url("/ok.txt"), server_.Url("/gone.txt")});
+    AddToQueue(*form_, {server_.Url("/ok.txt"), server_.Url("/gone.txt")});
     Click(*form_, idCmdAction);
     form_->tmrAutoUpdater_Timer();
     EXPECT_EQ(TrayTip(), L"Durnwick - Downloading in 1 min(s). (1 failing)");
