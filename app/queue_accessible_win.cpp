@@ -9,14 +9,6 @@ namespace {
 // Child ids count the items from 1; 0 is the list itself.
 constexpr LONG kSelf = CHILDID_SELF;
 
-HRESULT ReturnNumber(LONG number, VARIANT* out) {
-    if (!out) return E_POINTER;
-    VariantInit(out);
-    out->vt = VT_I4;
-    out->lVal = number;
-    return S_OK;
-}
-
 }  // namespace
 
 // The list's items as children of the system's object for the list box.
@@ -48,10 +40,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (!IsItem(child)) return Self() ? Standard()->get_accName(child, name) : RPC_E_DISCONNECTED;
-        if (!name) return E_POINTER;
-        const std::wstring text = (*itemName_)(static_cast<size_t>(child.lVal - 1));
-        *name = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-        return *name ? S_OK : E_OUTOFMEMORY;
+        return ReturnText((*itemName_)(static_cast<size_t>(child.lVal - 1)), name);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!IsItem(child)) return Self() ? Standard()->get_accRole(child, role) : RPC_E_DISCONNECTED;

@@ -17,21 +17,6 @@ namespace {
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-HRESULT ReturnText(const std::wstring& text, BSTR* out) {
-    if (!out) return E_POINTER;
-    *out = text.empty() ? nullptr : SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    if (text.empty()) return S_FALSE;
-    return *out ? S_OK : E_OUTOFMEMORY;
-}
-
-HRESULT ReturnNumber(LONG number, VARIANT* out) {
-    if (!out) return E_POINTER;
-    VariantInit(out);
-    out->vt = VT_I4;
-    out->lVal = number;
-    return S_OK;
-}
-
 }  // namespace
 
 // Name, role, state, shortcut and default action come from the button; the

@@ -3,8 +3,27 @@
 
 #include <oleacc.h>
 
+#include <string>
+
 #include "controls/buttons/window/com_object_win.h"
 #include "platform/handles_win.h"
+
+// A text or a number as an accessible object returns it; an empty text is
+// none (S_FALSE).
+inline HRESULT ReturnText(const std::wstring& text, BSTR* out) {
+    if (!out) return E_POINTER;
+    *out = text.empty() ? nullptr : SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    if (text.empty()) return S_FALSE;
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+inline HRESULT ReturnNumber(LONG number, VARIANT* out) {
+    if (!out) return E_POINTER;
+    VariantInit(out);
+    out->vt = VT_I4;
+    out->lVal = number;
+    return S_OK;
+}
 
 // What every accessible object (MSAA) of one window shares: the system's
 // object for the window's client area, to which the object leaves what it
