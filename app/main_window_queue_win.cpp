@@ -78,10 +78,13 @@ void frmMain::mnuDownloadNow_Click(size_t position) {
     queue_.BeginRun();
     if (const std::optional<EntryReport> report = run_->DownloadOne(position)) ShowResult(*report);
     status_.SetQueue(QueuedStatusText(queue_.Count()));
+    tray_.FollowSchedule(status_.Schedule(), queue_.FailingCount());
 }
 
+// The tray's tip counts the failing entries when the schedule's text next
+// changes, not after every entry: counting reads the whole queue.
 void frmMain::ShowResult(const EntryReport& report) {
-    queue_.Record(report.entry, {report.arrived, report.unchanged, CurrentLocalTime(), report.result, report.bytes,
-                                 report.targetPath});
-    tray_.FollowSchedule(status_.Schedule(), queue_.FailingCount());
+    queue_.Record(
+        report.position, report.entry,
+        {report.arrived, report.unchanged, CurrentLocalTime(), report.result, report.bytes, report.targetPath});
 }

@@ -95,16 +95,11 @@ void QueueList::Remove(size_t position) {
     ForgetHover();
 }
 
-void QueueList::Record(const std::wstring& address, const EntryAttempt& attempt) {
+void QueueList::Record(size_t position, const std::wstring& address, const EntryAttempt& attempt) {
     statuses_.Record(address, attempt);
-    // Every item of the address shows the new result.
-    for (size_t i = 0; i < Count(); ++i) {
-        if (Entry(i) != address) continue;
-        RECT item{};
-        if (SendMessageW(list_, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item)) != LB_ERR)
-            InvalidateRect(list_, &item, TRUE);
-        accessible_->NameChanged(i);
-    }
+    // Only the items in view are drawn again, wherever that address stands.
+    InvalidateRect(list_, nullptr, TRUE);
+    if (Entry(position) == address) accessible_->NameChanged(position);
     SendMessageW(tooltip_, TTM_UPDATE, 0, 0);
 }
 

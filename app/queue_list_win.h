@@ -48,7 +48,9 @@ public:
 
     // A run of the queue, or of one entry, begins; then each download's result.
     void BeginRun() { statuses_.BeginRun(); }
-    void Record(const std::wstring& address, const EntryAttempt& attempt);
+    // The entry at position was downloaded as address (the queue may have
+    // changed meanwhile); every entry of that address shows the result.
+    void Record(size_t position, const std::wstring& address, const EntryAttempt& attempt);
     EntryStatus StatusAt(size_t position) const { return statuses_.Of(Entry(position)); }
     // Queued entries whose last result is a failure.
     size_t FailingCount() const;

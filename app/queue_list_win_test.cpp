@@ -70,9 +70,9 @@ protected:
     void SetUp() override {
         host_.queue.Append(kEntries);
         host_.queue.BeginRun();
-        host_.queue.Record(kEntries[1], Result(EntryResult::Downloaded));
-        host_.queue.Record(kEntries[2], Result(EntryResult::Unchanged));
-        host_.queue.Record(kEntries[3], Result(EntryResult::Failed));
+        host_.queue.Record(1, kEntries[1], Result(EntryResult::Downloaded));
+        host_.queue.Record(2, kEntries[2], Result(EntryResult::Unchanged));
+        host_.queue.Record(3, kEntries[3], Result(EntryResult::Failed));
         SetForegroundWindow(host_.hwnd());
         PumpUntil([&] { return GetForegroundWindow() == host_.hwnd(); }, kInputDeadlineMs);
         SetFocus(host_.list());
@@ -199,7 +199,7 @@ TEST_F(QueueListTest, AReaderGetsTheAddressFollowedByTheResult) {
 
     // A new result is read at once.
     host_.queue.BeginRun();
-    host_.queue.Record(kEntries[3], Result(EntryResult::Failed));
+    host_.queue.Record(3, kEntries[3], Result(EntryResult::Failed));
     EXPECT_EQ(name(4), L"http://h/gone.txt, failed 2 runs in a row: failed, HTTP 404");
     BSTR none = nullptr;
     EXPECT_EQ(reader.get()->get_accName(child(5), &none), E_INVALIDARG) << "past the last item";
