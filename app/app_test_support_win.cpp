@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/settings_win.h"
+#include "app/shell_win.h"
 #include "controls/buttons/testing/test_input_win.h"
 #include "platform/handles_win.h"
 
@@ -120,17 +121,13 @@ void ClickWithMouse(HWND control) {
     lastTime = GetTickCount();
 }
 
-void SetClipboardText(HWND owner, const std::wstring& text) {
-    const OpenedClipboard clipboard(owner);
-    ASSERT_TRUE(clipboard);
-    EmptyClipboard();
-    if (!text.empty()) {
-        GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)));
-        if (const GlobalLocked<wchar_t> chars(memory.get()); chars)
-            memcpy(chars.get(), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-        // The clipboard owns the memory once it has taken it.
-        if (SetClipboardData(CF_UNICODETEXT, memory.get())) static_cast<void>(memory.release());
-    }
+void SetClipboardText(HWND owner, const std::wstring& text) { ASSERT_TRUE(PutTextOnClipboard(owner, text)); }
+
+void AddToQueue(frmMain& form, const std::vector<std::wstring>& entries) {
+    std::wstring text;
+    for (const std::wstring& entry : entries) text += entry + L"\r\n";
+    SetWindowTextW(form.Control(idTxtURLs), text.c_str());
+    Click(form, idCmdAdd);
 }
 
 std::wstring Panel(frmMain& form, int panel) {

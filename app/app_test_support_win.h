@@ -99,6 +99,8 @@ void BringToFront(frmMain& form);
 // A left click of the real mouse in the middle of the control.
 void ClickWithMouse(HWND control);
 void SetClipboardText(HWND owner, const std::wstring& text);
+// Types the entries into the URL box, one to a line, and presses Add.
+void AddToQueue(frmMain& form, const std::vector<std::wstring>& entries);
 std::wstring Panel(frmMain& form, int panel);
 std::vector<std::wstring> Queue(frmMain& form);
 int Progress(frmMain& form);

@@ -39,7 +39,10 @@ WindowKind KindOf(const ControlDesign& control) {
     case ControlKind::Label:
         return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOTIFY, 0};
     case ControlKind::ListBox:
-        return {L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, WS_EX_CLIENTEDGE};
+        // The queue draws each entry's result before its address.
+        return {L"LISTBOX",
+                WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+                WS_EX_CLIENTEDGE};
     case ControlKind::OptionButton:
         return {L"BUTTON",
                 static_cast<DWORD>(WS_TABSTOP | BS_AUTORADIOBUTTON | (control.id == idOptOriginalName ? WS_GROUP : 0)),

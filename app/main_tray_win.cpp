@@ -1,13 +1,16 @@
 #include "app/main_tray_win.h"
 
+#include <shellapi.h>
+
 #include "app/resources.h"
 #include "app/run_texts.h"
 #include "platform/handles_win.h"
 
+static_assert(kTrayTipLimit + 1 == sizeof(NOTIFYICONDATAW::szTip) / sizeof(wchar_t));
+
 namespace {
 
 constexpr wchar_t kTrayTipAtLoad[] = L"Durnwick - version 2.0";
-constexpr wchar_t kTrayTipPrefix[] = L"Durnwick - ";
 constexpr wchar_t kBalloonTitle[] = L"Durnwick";
 constexpr long kInformationBalloon = 1;
 
@@ -34,10 +37,12 @@ void MainTray::Connect(std::function<void()> mouseMove, std::function<void(int b
 
 void MainTray::AddIcon() { stSysTray_.AddIconToSystray(kTrayTipAtLoad); }
 
-void MainTray::ShowSchedule(const std::wstring& schedule) { stSysTray_.UpdateIcon(kTrayTipPrefix + schedule); }
+void MainTray::ShowSchedule(const std::wstring& schedule, size_t failing) {
+    stSysTray_.UpdateIcon(TrayTipText(schedule, failing));
+}
 
-void MainTray::FollowSchedule(const std::wstring& schedule) {
-    if (stSysTray_.IconInTray()) ShowSchedule(schedule);
+void MainTray::FollowSchedule(const std::wstring& schedule, size_t failing) {
+    if (stSysTray_.IconInTray()) ShowSchedule(schedule, failing);
 }
 
 void MainTray::ShowMenu(HWND owner, MenuCommands commands, bool skipUnchanged) {

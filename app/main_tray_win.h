@@ -17,10 +17,11 @@ public:
                  std::function<void()> doubleClick);
     // The last step of the window's load sequence.
     void AddIcon();
-    // The tooltip "Durnwick - " and the schedule's text in the status bar;
-    // FollowSchedule only while the shell holds the icon.
-    void ShowSchedule(const std::wstring& schedule);
-    void FollowSchedule(const std::wstring& schedule);
+    // The tooltip "Durnwick - " and the schedule's text in the status bar,
+    // with the count of failing entries when there are any; FollowSchedule
+    // only while the shell holds the icon.
+    void ShowSchedule(const std::wstring& schedule, size_t failing);
+    void FollowSchedule(const std::wstring& schedule, size_t failing);
     // The pop-up menu at the pointer; a choice comes to the owner as
     // WM_COMMAND with the item's command.
     struct MenuCommands {

@@ -19,12 +19,7 @@ protected:
         EXPECT_TRUE(form_->Show());
         SetWindowTextW(form_->Control(idTxtPath), downloads_.path().c_str());
     }
-    void Queue(const std::vector<std::wstring>& entries) {
-        std::wstring text;
-        for (const std::wstring& entry : entries) text += entry + L"\r\n";
-        SetWindowTextW(form_->Control(idTxtURLs), text.c_str());
-        Click(*form_, idCmdAdd);
-    }
+    void Queue(const std::vector<std::wstring>& entries) { AddToQueue(*form_, entries); }
     void StartAndRun() {
         Click(*form_, idCmdAction);
         ASSERT_EQ(WindowText(form_->Control(idCmdAction)), L"&STOP");

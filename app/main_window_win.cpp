@@ -76,7 +76,7 @@ bool frmMain::Show() {
     run_.emplace(static_cast<RunSource&>(*this), static_cast<RunListener&>(*this),
                  RunSetup{environment_.programFolder, environment_.transferLimits, hwnd(), idTmrAutoUpdater});
     controls_.Create(hwnd(), [this](ControlId id) { OnButtonClick(id); });
-    queue_ = QueueList(Control(idLstDownload));
+    queue_.Attach(Control(idLstDownload), *this);
     status_ = StatusPanels(StatusBar(), ProgressBar());
     tray_.Connect([this] { stSysTray_MouseMouse(); }, [this](int button) { stSysTray_MouseUp(button); },
                   [this] { stSysTray_DblClick(); });
@@ -178,6 +178,10 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_VSCROLL:
         if (reinterpret_cast<HWND>(lp) == Control(idVScroll1)) VScroll1_Scroll(LOWORD(wp));
         return 0;
+    case WM_DRAWITEM:
+        if (wp != idLstDownload) break;
+        queue_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+        return TRUE;
     case WM_TIMER:
         if (wp == idTmrAutoUpdater) tmrAutoUpdater_Timer();
         return 0;
@@ -323,13 +327,7 @@ void frmMain::AddLines(const std::vector<std::wstring>& lines, bool writeListFil
                   MB_ICONWARNING);
 }
 
-void frmMain::cmdPaste_Click() {
-    std::wstring text;
-    if (const OpenedClipboard clipboard(hwnd()); clipboard) {
-        if (const GlobalLocked<const wchar_t> chars(GetClipboardData(CF_UNICODETEXT)); chars) text = chars.get();
-    }
-    SetText(idTxtURLs, text);
-}
+void frmMain::cmdPaste_Click() { SetText(idTxtURLs, TextOnClipboard(hwnd())); }
 
 void frmMain::cmdClear_Click() { queue_.Clear(); }
 
@@ -425,7 +423,7 @@ void frmMain::Form_Resize(WPARAM sizeKind) {
     if (sizeKind == SIZE_MINIMIZED && tray_.IconInTray()) ShowWindow(hwnd(), SW_HIDE);
 }
 
-void frmMain::stSysTray_MouseMouse() { tray_.ShowSchedule(status_.Schedule()); }
+void frmMain::stSysTray_MouseMouse() { tray_.ShowSchedule(status_.Schedule(), queue_.FailingCount()); }
 
 void frmMain::stSysTray_MouseUp(int button) {
     if (button == kRightButton) tray_.ShowMenu(hwnd(), {idMnuSkipUnchanged, idExito}, skipUnchanged_);
@@ -477,6 +475,7 @@ void frmMain::CountdownTicked(int minutesLeft) { ShowSchedule(CountdownText(std:
 
 void frmMain::RunStarted() {
     ShowSchedule(L"Downloading...");
+    queue_.BeginRun();
     // The bar counts this run's entries, not the full bar the last run left.
     status_.SetProgress(0);
 }
@@ -485,7 +484,10 @@ void frmMain::EntryStarting(size_t position, size_t count) {
     status_.SetQueue(DownloadingFileText(position + 1, count));
 }
 
-void frmMain::EntryFinished(const EntryReport& report) { status_.SetProgress(report.position + 1); }
+void frmMain::EntryFinished(const EntryReport& report) {
+    ShowResult(report);
+    status_.SetProgress(report.position + 1);
+}
 
 void frmMain::RunStopped() {
     ShowStopped();
@@ -531,7 +533,7 @@ void frmMain::ShowStopped() {
 // Panel 1, which the tray's tooltip follows.
 void frmMain::ShowSchedule(const std::wstring& text) {
     status_.SetSchedule(text);
-    tray_.FollowSchedule(status_.Schedule());
+    tray_.FollowSchedule(status_.Schedule(), queue_.FailingCount());
 }
 
 void frmMain::PlayCompletionSound() {

@@ -33,7 +33,7 @@ struct MainWindowEnvironment {
 // handlers hand the run to the run controller, the queue to its list, the
 // status texts to the panels and the icon to the tray, and it shows what
 // the controller reports.
-class frmMain : public Window, private RunSource, private RunListener {
+class frmMain : public Window, private RunSource, private RunListener, private QueueMenuOwner {
 public:
     explicit frmMain(MainWindowEnvironment environment);
     ~frmMain() override;
@@ -49,6 +49,7 @@ public:
     HWND ProgressBar() const { return controls_.progressBar(); }
     const RunController& Runs() const { return *run_; }
     ctxSysTray& Tray() { return tray_.Control(); }
+    const QueueList& QueueItems() const { return queue_; }
 
     // One minute of the schedule; the timer calls it, and so can tests.
     void tmrAutoUpdater_Timer();
@@ -106,6 +107,16 @@ private:
     void EntryFinished(const EntryReport& report) override;
     void RunStopped() override;
     void RunCompleted(const RunSummary& summary) override;
+
+    // The queue's context menu.
+    bool QueueCommandAllowed(QueueCommand command, size_t position) const override;
+    void QueueCommandChosen(QueueCommand command, size_t position) override;
+    void mnuOpenFile_Click(size_t position);
+    void mnuOpenContainingFolder_Click(size_t position);
+    void mnuCopyAddress_Click(size_t position);
+    void mnuRemoveFromQueue_Click(size_t position);
+    void mnuDownloadNow_Click(size_t position);
+    void ShowResult(const EntryReport& report);
 
     void RefuseStart(StartRefusal refusal);
     void LockWhileArmed(bool locked);

@@ -81,6 +81,15 @@ void RunController::Run() {
     running_ = false;
 }
 
+std::optional<EntryReport> RunController::DownloadOne(size_t position) {
+    if (running_) return std::nullopt;
+    running_ = true;
+    EntryReport report = DownloadEntry(position, source_.QueueEntry(position));
+    TrimRunLog(RunLogPath(setup_.programFolder));
+    running_ = false;
+    return report;
+}
+
 EntryReport RunController::DownloadEntry(size_t position, const std::wstring& entry) {
     entryInProgress_ = EntryInProgress{position, entry, GetTickCount64()};
     EntryReport report = NameAndDownload(position, entry);
@@ -89,11 +98,14 @@ EntryReport RunController::DownloadEntry(size_t position, const std::wstring& en
 }
 
 EntryReport RunController::NameAndDownload(size_t position, const std::wstring& entry) {
-    EntryReport report{position, entry};
+    EntryReport report;
+    report.position = position;
+    report.entry = entry;
     const NamingChoice naming = source_.Naming();
     const std::optional<std::wstring> target =
         TargetPathOnDisk(entry, naming.convention, naming.customName, naming.folder);
     DoEvents();
+    if (target) report.targetPath = *target;
     if (!target) {
         report.result = L"skipped: no usable file name";
     } else if (FileNameTooLong(*target)) {
@@ -125,7 +137,9 @@ EntryReport RunController::NameAndDownload(size_t position, const std::wstring& 
 void RunController::Abandon() {
     downloader_.Cancel();
     if (entryInProgress_) {
-        EntryReport cancelled{entryInProgress_->position, entryInProgress_->entry};
+        EntryReport cancelled;
+        cancelled.position = entryInProgress_->position;
+        cancelled.entry = entryInProgress_->entry;
         cancelled.result = L"cancelled";
         cancelled.elapsedMs = GetTickCount64() - entryInProgress_->startMs;
         Log(cancelled);

@@ -44,6 +44,7 @@ struct EntryReport {
     std::wstring result;  // the log's words: "OK, HTTP 200", "skipped: no usable file name", ...
     std::uint64_t bytes = 0;
     std::uint64_t elapsedMs = 0;
+    std::wstring targetPath;  // empty when the entry had no usable name
     // Arrived as the copy already there: a 304, or the same bytes again.
     bool unchanged = false;
 };
@@ -104,6 +105,9 @@ public:
     // One minute of the schedule: counts down, or runs the queue when the
     // count reaches the interval. A tick during a run is ignored.
     void Tick();
+    // One entry at once, outside the schedule ("Download now"), named,
+    // downloaded and logged as in a run; nothing while a run is going on.
+    std::optional<EntryReport> DownloadOne(size_t position);
     // Ends the transfer in flight and logs its entry as cancelled, for a
     // program that ends now.
     void Abandon();

@@ -16,3 +16,9 @@ std::wstring CountdownText(const std::wstring& minutes);
 std::wstring FailureSummary(size_t failed, size_t total);
 // The line after it when some entries were unchanged: "3 unchanged".
 std::wstring UnchangedSummary(size_t unchanged);
+
+// The tray icon's tooltip for a schedule text: "Durnwick - Downloading in 5
+// min(s). (2 failing)". The shell shows at most kTrayTipLimit characters; the
+// count is what matters, so the schedule text gives way to it.
+inline constexpr size_t kTrayTipLimit = 127;
+std::wstring TrayTipText(const std::wstring& schedule, size_t failing);

@@ -36,3 +36,25 @@ FolderChoice BrowseForFolder(HWND owner, const std::wstring& title) {
 void OpenWithShell(HWND owner, const std::wstring& target) {
     ShellExecuteW(owner, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
+
+std::wstring TextOnClipboard(HWND owner) {
+    const OpenedClipboard clipboard(owner);
+    if (!clipboard) return {};
+    const GlobalLocked<const wchar_t> chars(GetClipboardData(CF_UNICODETEXT));
+    return chars ? std::wstring(chars.get()) : std::wstring();
+}
+
+bool PutTextOnClipboard(HWND owner, const std::wstring& text) {
+    const OpenedClipboard clipboard(owner);
+    if (!clipboard || !EmptyClipboard()) return false;
+    if (text.empty()) return true;
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)));
+    if (const GlobalLocked<wchar_t> chars(memory.get()); chars)
+        memcpy(chars.get(), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    else
+        return false;
+    // The clipboard owns the memory once it has taken it.
+    if (!SetClipboardData(CF_UNICODETEXT, memory.get())) return false;
+    static_cast<void>(memory.release());
+    return true;
+}

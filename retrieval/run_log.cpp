@@ -23,10 +23,13 @@ std::wstring Printable(const std::wstring& text) {
 
 }  // namespace
 
+std::wstring LogTimeText(const LocalTime& t) {
+    return Padded(t.year, 4) + L"-" + Padded(t.month, 2) + L"-" + Padded(t.day, 2) + L" " + Padded(t.hour, 2) + L":" +
+           Padded(t.minute, 2) + L":" + Padded(t.second, 2);
+}
+
 std::wstring RunLogLine(const RunLogEntry& e) {
-    const LocalTime& t = e.time;
-    const std::wstring when = Padded(t.year, 4) + L"-" + Padded(t.month, 2) + L"-" + Padded(t.day, 2) + L" " +
-                              Padded(t.hour, 2) + L":" + Padded(t.minute, 2) + L":" + Padded(t.second, 2);
+    const std::wstring when = LogTimeText(e.time);
     const std::uint64_t hundredths = (e.elapsedMs + 5) / 10;
     const std::wstring seconds =
         std::to_wstring(hundredths / 100) + L"." + Padded(static_cast<int>(hundredths % 100), 2);

@@ -16,6 +16,9 @@ struct RunLogEntry {
     std::uint64_t elapsedMs = 0;
 };
 
+// "2026-12-07 01:23:45", as a line of the log starts.
+std::wstring LogTimeText(const LocalTime& time);
+
 // "2026-12-07 01:23:45<tab>address<tab>result<tab>1234 bytes<tab>0.42 s" and
 // CR LF. Control characters in the address are written as \xNN, so that an
 // entry stays on its line.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "controls/buttons/window/com_object_win.h"
+#include "controls/buttons/window/accessible_object_win.h"
 
 static_assert(static_cast<LONG>(AccessibleRole::PushButton) == ROLE_SYSTEM_PUSHBUTTON);
 static_assert(static_cast<LONG>(AccessibleRole::CheckBox) == ROLE_SYSTEM_CHECKBUTTON);
@@ -17,54 +17,20 @@ namespace {
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-HRESULT ReturnText(const std::wstring& text, BSTR* out) {
-    if (!out) return E_POINTER;
-    *out = text.empty() ? nullptr : SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    if (text.empty()) return S_FALSE;
-    return *out ? S_OK : E_OUTOFMEMORY;
-}
-
-HRESULT ReturnNumber(LONG number, VARIANT* out) {
-    if (!out) return E_POINTER;
-    VariantInit(out);
-    out->vt = VT_I4;
-    out->lVal = number;
-    return S_OK;
-}
-
 }  // namespace
 
 // Name, role, state, shortcut and default action come from the button; the
 // rest (place, parent, navigation, hit test) from the system's object for
 // the window's client area.
-class AccessibleButton final : public ComObject<IAccessible, IOleWindow> {
+class AccessibleButton final : public AccessibleObject {
 public:
-    AccessibleButton(HWND window, AccessibleButtonFacts& facts) : window_(window), facts_(&facts) {
-        IAccessible* standard = nullptr;
-        CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard));
-        standard_.reset(standard);
-    }
+    AccessibleButton(HWND window, AccessibleButtonFacts& facts) : AccessibleObject(window), facts_(&facts) {}
     AccessibleButton(const AccessibleButton&) = delete;
     AccessibleButton& operator=(const AccessibleButton&) = delete;
 
-    bool Ready() const { return static_cast<bool>(standard_); }
-
     void Disconnect() {
         facts_ = nullptr;
-        standard_.reset();
-        CoDisconnectObject(static_cast<IAccessible*>(this), 0);
-    }
-
-    // IDispatch: clients use the IAccessible methods directly.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
+        DisconnectStandard();
     }
 
     // IAccessible, from the button
@@ -96,64 +62,47 @@ public:
 
     // IAccessible, from the system's object
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        return standard_ ? standard_.get()->get_accParent(parent) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->get_accParent(parent) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-        return standard_ ? standard_.get()->get_accChildCount(count) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->get_accChildCount(count) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-        return standard_ ? standard_.get()->get_accChild(child, out) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->get_accChild(child, out) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return standard_ ? standard_.get()->get_accValue(child, value) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->get_accValue(child, value) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        return standard_ ? standard_.get()->get_accDescription(child, description) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->get_accDescription(child, description) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        return standard_ ? standard_.get()->get_accHelp(child, help) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->get_accHelp(child, help) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-        return standard_ ? standard_.get()->get_accHelpTopic(file, child, topic) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->get_accHelpTopic(file, child, topic) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
-        return standard_ ? standard_.get()->get_accFocus(focus) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->get_accFocus(focus) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-        return standard_ ? standard_.get()->get_accSelection(selection) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->get_accSelection(selection) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-        return standard_ ? standard_.get()->accSelect(flags, child) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->accSelect(flags, child) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
-        return standard_ ? standard_.get()->accLocation(left, top, width, height, child) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->accLocation(left, top, width, height, child) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-        return standard_ ? standard_.get()->accNavigate(direction, start, end) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->accNavigate(direction, start, end) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
-        return standard_ ? standard_.get()->accHitTest(x, y, child) : RPC_E_DISCONNECTED;
+        return Standard() ? Standard()->accHitTest(x, y, child) : RPC_E_DISCONNECTED;
     }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
-
-    // IOleWindow, so readers find the window of the object.
-    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
-        if (!window) return E_POINTER;
-        *window = window_;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
 private:
     ~AccessibleButton() override = default;
-
-    void* Find(REFIID iid) override {
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible))
-            return static_cast<IAccessible*>(this);
-        if (iid == __uuidof(IOleWindow)) return static_cast<IOleWindow*>(this);
-        return nullptr;
-    }
 
     // The button's own answers concern the object itself, not children.
     template <typename Answer>
@@ -163,9 +112,7 @@ private:
         return answer(facts_->Describe());
     }
 
-    HWND window_;
     AccessibleButtonFacts* facts_;
-    Com<IAccessible> standard_;
 };
 
 ButtonAccessibility::ButtonAccessibility(HWND window, AccessibleButtonFacts& facts) : window_(window), facts_(facts) {}
@@ -175,15 +122,7 @@ ButtonAccessibility::~ButtonAccessibility() {
 }
 
 LRESULT ButtonAccessibility::OnGetObject(WPARAM wp, LPARAM lp) {
-    if (static_cast<LONG>(lp) != OBJID_CLIENT) return 0;
-    if (!object_) {
-        object_.reset(new AccessibleButton(window_, facts_));
-        if (!object_.get()->Ready()) {
-            object_.reset();
-            return 0;
-        }
-    }
-    return LresultFromObject(__uuidof(IAccessible), wp, static_cast<IAccessible*>(object_.get()));
+    return AnswerGetObject(object_, wp, lp, [&] { return new AccessibleButton(window_, facts_); });
 }
 
 void ButtonAccessibility::NotifyChanges() {

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "app/app_test_support_win.h"
+#include "app/main_window_win.h"
+#include "app/shell_win.h"
+#include "controls/buttons/testing/test_input_win.h"
+#include "controls/systray/tray_record.h"
+#include "platform/test_sequence.h"
+#include "retrieval/list_file_win.h"
+#include "retrieval/run_log_win.h"
+#include "retrieval/test_http_server_win.h"
+
+namespace {
+
+INPUT MouseAt(POINT screen, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    return input;
+}
+
+// Reads the first pop-up menu that opens: each item as its caption, with
+// " (disabled)" when greyed; then clicks the item `choose` with the mouse,
+// or closes the menu. The menu runs its own loop, so the click is only
+// sent here, not waited for.
+class MenuReader {
+public:
+    explicit MenuReader(const wchar_t* choose = nullptr) : choose_(choose) {}
+    const Log& items() const { return items_; }
+    bool Done() const { return done_ && !IsWindowVisible(FindWindowW(L"#32768", nullptr)); }
+
+private:
+    void Look() {
+        HWND window = FindWindowW(L"#32768", nullptr);
+        if (done_ || !window || !IsWindowVisible(window)) return;
+        done_ = true;
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+        int chosen = -1;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[64] = {};
+            GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+            const bool greyed = GetMenuState(menu, i, MF_BYPOSITION) & MF_GRAYED;
+            items_.push_back(std::wstring(text) + (greyed ? L" (disabled)" : L""));
+            if (choose_ && choose_ == std::wstring(text) && !greyed) chosen = i;
+        }
+        RECT item{};
+        if (chosen < 0 || !GetMenuItemRect(nullptr, menu, chosen, &item)) {
+            EndMenu();
+            return;
+        }
+        const POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+        INPUT click[] = {MouseAt(middle, 0), MouseAt(middle, MOUSEEVENTF_LEFTDOWN),
+                         MouseAt(middle, MOUSEEVENTF_LEFTUP)};
+        SendInput(static_cast<UINT>(std::size(click)), click, sizeof(INPUT));
+    }
+
+    const wchar_t* choose_;
+    Log items_;
+    bool done_ = false;
+    WhilePumping hook_{[this] { Look(); }, 50};
+};
+
+class QueueMenuTest : public ForegroundMainWindow {
+protected:
+    void SetUp() override {
+        ForegroundMainWindow::SetUp();
+        SetWindowTextW(form_->Control(idTxtPath), downloads_.path().c_str());
+    }
+    HWND List() const { return form_->Control(idLstDownload); }
+    // A right click on the entry, as a user opens its menu.
+    Log UseMenu(size_t position, const wchar_t* choose = nullptr) {
+        MenuReader reader(choose);
+        RECT item{};
+        SendMessageW(List(), LB_GETITEMRECT, position, reinterpret_cast<LPARAM>(&item));
+        POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+        ClientToScreen(List(), &middle);
+        MoveTo(middle);
+        MouseButton(2, true);
+        MouseButton(2, false);
+        EXPECT_TRUE(PumpUntil([&] { return reader.Done(); }, kInputDeadlineMs));
+        Settle();
+        return reader.items();
+    }
+    EntryStatus Status(size_t position) const { return form_->QueueItems().StatusAt(position); }
+    std::wstring TrayTip() const { return FieldText(form_->Tray().Record().szTip); }
+
+    TempFolder downloads_;
+    TestHttpServer server_;
+};
+
+TEST_F(QueueMenuTest, RemoveTakesOutOneEntryAndLeavesTheListFileAsTheLastAddWroteIt) {
+    AddToQueue(*form_, {L"http://h/a.txt", L"http://h/b.txt", L"http://h/c.txt"});
+    const std::string listFile = FileBytes(ListFilePath(env_.folder().path()));
+
+    EXPECT_TRUE(SameSequence(
+        UseMenu(1, L"Remove from queue"),
+        {L"Open file (disabled)", L"Open containing folder", L"Copy address", L"Remove from queue", L"Download now"}));
+    EXPECT_TRUE(SameSequence(Queue(*form_), {L"http://h/a.txt", L"http://h/c.txt"}));
+    EXPECT_EQ(Panel(*form_, 2), L"2 file(s) queued for download");
+    EXPECT_EQ(ProgressMaximum(*form_), 2);
+    EXPECT_EQ(FileBytes(ListFilePath(env_.folder().path())), listFile);
+
+    // Armed, the queue stays as it is, as with Add and Clear; one entry can still be fetched.
+    Click(*form_, idCmdAction);
+    EXPECT_TRUE(SameSequence(UseMenu(0), {L"Open file (disabled)", L"Open containing folder", L"Copy address",
+                                          L"Remove from queue (disabled)", L"Download now"}));
+}
+
+TEST_F(QueueMenuTest, CopyAddressPutsTheEntryOnTheClipboardExactlyAsQueued) {
+    AddToQueue(*form_, {L"http://h/a.txt", L"  http://h/b c.txt "});
+    UseMenu(1, L"Copy address");
+    EXPECT_EQ(TextOnClipboard(form_->hwnd()), L"  http://h/b c.txt ");
+
+    // Shift+F10 opens the menu of the selected entry.
+    SendMessageW(List(), LB_SETCURSEL, 0, 0);
+    SetFocus(List());
+    MenuReader reader(L"Copy address");
+    Chord(VK_SHIFT, VK_F10);
+    EXPECT_TRUE(PumpUntil([&] { return reader.Done(); }, kInputDeadlineMs));
+    Settle();
+    EXPECT_EQ(TextOnClipboard(form_->hwnd()), L"http://h/a.txt");
+}
+
+TEST_F(QueueMenuTest, DownloadNowFetchesJustThatEntryAndItsResultShows) {
+    server_.Serve("/ok.txt", TestAnswer::Body("12345"));
+    server_.Serve("/gone.txt", TestAnswer::Status(404));
+    AddToQueue(*form_, {server_.Url("/ok.txt"), server_.Url("/gone.txt")});
+
+    UseMenu(1, L"Download now");
+    EXPECT_EQ(server_.Requests("/gone.txt"), 1);
+    EXPECT_EQ(server_.Requests("/ok.txt"), 0);
+    EXPECT_EQ(Status(1).result, EntryResult::Failed);
+    EXPECT_EQ(Status(1).words, L"failed, HTTP 404");
+    EXPECT_EQ(Status(0).result, EntryResult::NotFetched);
+    EXPECT_EQ(Panel(*form_, 2), L"2 file(s) queued for download");
+    EXPECT_NE(ReadRunLog(RunLogPath(env_.folder().path())).find(L"gone.txt\tfailed, HTTP 404"), std::wstring::npos);
+    UseMenu(1, L"Download now");
+    EXPECT_EQ(Status(1).failedRuns, 2u);
+
+    UseMenu(0, L"Download now");
+    EXPECT_EQ(FileBytes(downloads_ / L"ok.txt"), "12345");
+    EXPECT_EQ(Status(0).result, EntryResult::Downloaded);
+    EXPECT_TRUE(SameSequence(UseMenu(0, L"Open file"), {L"Open file", L"Open containing folder", L"Copy address",
+                                                        L"Remove from queue", L"Download now"}));
+    UseMenu(1, L"Open containing folder");
+    EXPECT_TRUE(SameSequence(env_.opened(), {downloads_ / L"ok.txt", downloads_.path()}));
+}
+
+TEST_F(QueueMenuTest, NeitherDownloadNowNorRemoveWhileAnEntryIsDownloading) {
+    server_.Serve("/slow.txt", TestAnswer::Held("slow body", 2));
+    AddToQueue(*form_, {server_.Url("/slow.txt")});
+    SendMessageW(List(), LB_SETCURSEL, 0, 0);
+    // The menu key's message, while the download waits.
+    std::optional<MenuReader> reader;
+    WhilePumping whileHeld([&] {
+        if (!server_.Holding("/slow.txt")) return;
+        if (!reader) {
+            reader.emplace();
+            PostMessageW(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), -1);
+        }
+        if (reader->Done()) server_.Release("/slow.txt");
+    });
+    UseMenu(0, L"Download now");
+    ASSERT_TRUE(reader);
+    EXPECT_TRUE(SameSequence(reader->items(), {L"Open file (disabled)", L"Open containing folder", L"Copy address",
+                                               L"Remove from queue (disabled)", L"Download now (disabled)"}));
+    EXPECT_EQ(FileBytes(downloads_ / L"slow.txt"), "slow body");
+    EXPECT_EQ(server_.Requests("/slow.txt"), 1);
+}
+
+TEST_F(QueueMenuTest, RunsCountTheStreakAndTheTrayTipTheFailingEntries) {
+    server_.Serve("/ok.txt", TestAnswer::Body("12345"));
+    server_.Serve("/gone.txt", TestAnswer::Status(404));
+    AddToQueue(*form_, {server_.Url("/ok.txt"), server_.Url("/gone.txt")});
+    Click(*form_, idCmdAction);
+    form_->tmrAutoUpdater_Timer();
+    EXPECT_EQ(TrayTip(), L"Durnwick - Downloading in 1 min(s). (1 failing)");
+    form_->tmrAutoUpdater_Timer();
+    EXPECT_EQ(Status(1).failedRuns, 2u);
+    // The same bytes again: the file is left as it was.
+    EXPECT_EQ(Status(0).result, EntryResult::Unchanged);
+
+    server_.Serve("/gone.txt", TestAnswer::Body("back"));
+    form_->tmrAutoUpdater_Timer();
+    EXPECT_EQ(Status(1).result, EntryResult::Downloaded);
+    EXPECT_EQ(Status(1).failedRuns, 0u);
+    EXPECT_EQ(TrayTip(), L"Durnwick - Downloading in 1 min(s).");
+}
+
+}  // namespace
