@@ -40,9 +40,14 @@ void MainTray::FollowSchedule(const std::wstring& schedule) {
     if (stSysTray_.IconInTray()) ShowSchedule(schedule);
 }
 
-void MainTray::ShowMenu(HWND owner, UINT exitCommand) {
+void MainTray::ShowMenu(HWND owner, const TrayMenuCommands& commands) {
     const Menu mnuTray(CreatePopupMenu());
-    AppendMenuW(mnuTray.get(), MF_STRING, exitCommand, L"E&xit");
+    const auto enabled = [](bool can) { return can ? MF_ENABLED : MF_GRAYED; };
+    AppendMenuW(mnuTray.get(), MF_STRING | enabled(commands.canDownloadNow), commands.downloadNow, L"Download &now");
+    AppendMenuW(mnuTray.get(), MF_STRING, commands.openFolder, L"Open &folder");
+    AppendMenuW(mnuTray.get(), MF_STRING | enabled(commands.canOpenLog), commands.openLog, L"Open &log");
+    AppendMenuW(mnuTray.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(mnuTray.get(), MF_STRING, commands.exit, L"E&xit");
     POINT pointer;
     GetCursorPos(&pointer);
     // The shell's rule for menus from the tray: be the foreground window while

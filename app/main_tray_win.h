@@ -7,6 +7,16 @@
 
 #include "controls/systray/sys_tray_win.h"
 
+// The tray menu's items and whether each can be chosen now.
+struct TrayMenuCommands {
+    UINT downloadNow = 0;
+    bool canDownloadNow = true;  // not while a run goes on
+    UINT openFolder = 0;
+    UINT openLog = 0;
+    bool canOpenLog = true;  // not before the first run has written it
+    UINT exit = 0;
+};
+
 // The main window's icon in the notification area, stSysTray: its picture,
 // its tooltip that follows the schedule, its menu and the balloon at the
 // end of a run.
@@ -21,9 +31,9 @@ public:
     // FollowSchedule only while the shell holds the icon.
     void ShowSchedule(const std::wstring& schedule);
     void FollowSchedule(const std::wstring& schedule);
-    // The pop-up menu with its one item, Exit, at the pointer; a choice
-    // comes to the owner as WM_COMMAND with exitCommand.
-    void ShowMenu(HWND owner, UINT exitCommand);
+    // The pop-up menu at the pointer; a choice comes to the owner as
+    // WM_COMMAND with the item's command.
+    void ShowMenu(HWND owner, const TrayMenuCommands& commands);
     void ShowCompletionBalloon(size_t failed, size_t count);
 
     void Remove() { stSysTray_.RemoveIconFromSystray(); }

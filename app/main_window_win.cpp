@@ -15,6 +15,7 @@
 #include "platform/window_text_win.h"
 #include "retrieval/list_file_win.h"
 #include "retrieval/queue_text.h"
+#include "retrieval/run_log_win.h"
 #include "retrieval/schedule.h"
 
 namespace {
@@ -233,8 +234,18 @@ void frmMain::OnCommand(int id, int code) {
         if (code == EN_CHANGE) txtCustomName_Change();
         return;
     }
-    if (id == idExito) {
+    switch (id) {
+    case idExito:
         exito_Click();
+        return;
+    case idMnuDownloadNow:
+        mnuDownloadNow_Click();
+        return;
+    case idMnuOpenFolder:
+        mnuOpenFolder_Click();
+        return;
+    case idMnuOpenLog:
+        mnuOpenLog_Click();
         return;
     }
     if (code != BN_CLICKED) return;
@@ -423,8 +434,17 @@ void frmMain::Form_Resize(WPARAM sizeKind) {
 void frmMain::stSysTray_MouseMouse() { tray_.ShowSchedule(status_.Schedule()); }
 
 void frmMain::stSysTray_MouseUp(int button) {
-    if (button == kRightButton) tray_.ShowMenu(hwnd(), idExito);
+    if (button != kRightButton) return;
+    tray_.ShowMenu(hwnd(), {idMnuDownloadNow, !run_->Running(), idMnuOpenFolder, idMnuOpenLog,
+                            PathExists(RunLogPath(environment_.programFolder)), idExito});
 }
+
+void frmMain::mnuDownloadNow_Click() { RefuseStart(run_->RunNow()); }
+
+void frmMain::mnuOpenFolder_Click() { Open(Text(idTxtPath)); }
+
+// The shell opens it in the program the user chose for such files.
+void frmMain::mnuOpenLog_Click() { Open(RunLogPath(environment_.programFolder)); }
 
 void frmMain::stSysTray_DblClick() {
     if (IsIconic(hwnd()) || !IsWindowVisible(hwnd())) {
@@ -464,6 +484,8 @@ void frmMain::ScheduleDisarmed() {
 void frmMain::CountdownTicked(int minutesLeft) { ShowSchedule(CountdownText(std::to_wstring(minutesLeft))); }
 
 void frmMain::RunStarted() {
+    // A run started from the tray while idle keeps the queue as it is, too.
+    LockWhileArmed(true);
     ShowSchedule(L"Downloading...");
     // The bar counts this run's entries, not the full bar the last run left.
     status_.SetProgress(0);
@@ -481,7 +503,8 @@ void frmMain::RunStopped() {
 }
 
 void frmMain::RunCompleted(const RunSummary& summary) {
-    ShowSchedule(CountdownText(Text(idTxtAutoD)));
+    ShowSchedule(run_->Armed() ? CountdownText(Text(idTxtAutoD)) : L"idle");
+    if (!run_->Armed()) LockWhileArmed(false);
     status_.SetQueue(QueuedStatusText(queue_.Count()));
     if (IsTicked(idChkShowMessages)) tray_.ShowCompletionBalloon(summary.failed, summary.count);
     if (IsTicked(idChkPlaySound)) PlayCompletionSound();
@@ -498,6 +521,9 @@ void frmMain::RefuseStart(StartRefusal refusal) {
         break;
     case StartRefusal::NoFolder:
         ShowError(L"Destination folder path could not be found. Please define another folder.", MB_ICONERROR);
+        break;
+    case StartRefusal::ArmedElsewhere:
+        ShowError(kArmedElsewhereText, MB_ICONERROR);
         break;
     case StartRefusal::None:
     case StartRefusal::EmptyQueue:

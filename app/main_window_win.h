@@ -56,6 +56,9 @@ public:
 private:
     static constexpr UINT_PTR idTmrAutoUpdater = 1;
     static constexpr UINT idExito = 200;
+    static constexpr UINT idMnuDownloadNow = 201;
+    static constexpr UINT idMnuOpenFolder = 202;
+    static constexpr UINT idMnuOpenLog = 203;
 
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnCommand(int id, int code);
@@ -88,6 +91,9 @@ private:
     void stSysTray_MouseUp(int button);
     void stSysTray_DblClick();
     void exito_Click();
+    void mnuDownloadNow_Click();
+    void mnuOpenFolder_Click();
+    void mnuOpenLog_Click();
 
     // What the run reads.
     size_t QueueCount() const override;

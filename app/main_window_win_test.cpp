@@ -268,16 +268,21 @@ TEST_F(MainWindowTest, RightButtonReleaseOnTheTrayIconOpensTheMenuAndLeftDoesNot
                 HWND menu = FindWindowW(L"#32768", nullptr);
                 if (!menu || !IsWindowVisible(menu)) return;
                 HMENU items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
-                wchar_t text[32] = {};
-                GetMenuStringW(items, 0, text, 32, MF_BYPOSITION);
-                menus.push_back(text);
+                for (int i = 0; i < GetMenuItemCount(items); ++i) {
+                    wchar_t text[32] = {};
+                    GetMenuStringW(items, i, text, 32, MF_BYPOSITION);
+                    const bool grayed = GetMenuState(items, i, MF_BYPOSITION) & MF_GRAYED;
+                    menus.push_back(std::wstring(text) + (grayed ? L" (grayed)" : L""));
+                }
                 EndMenu();
             },
             50);
         Notify(form, WM_LBUTTONUP);
         Notify(form, WM_RBUTTONUP);
     }
-    EXPECT_TRUE(SameSequence(menus, {L"E&xit"}));
+    // Nothing is logged before the first run; a separator reads as grayed.
+    EXPECT_TRUE(
+        SameSequence(menus, {L"Download &now", L"Open &folder", L"Open &log (grayed)", L" (grayed)", L"E&xit"}));
     EXPECT_TRUE(IsWindow(form.hwnd()));
 }
 

@@ -10,9 +10,13 @@
 #include "retrieval/schedule.h"
 
 RunController::RunController(RunSource& source, RunListener& listener, RunSetup setup)
-    : source_(source), listener_(listener), setup_(std::move(setup)), downloader_(setup_.transferLimits) {}
+    : source_(source),
+      listener_(listener),
+      setup_(std::move(setup)),
+      downloader_(setup_.transferLimits),
+      lock_(setup_.programFolder) {}
 
-StartRefusal RunController::Start() {
+StartRefusal RunController::Check() {
     if (source_.QueueCount() == 0) return StartRefusal::EmptyQueue;
     const NamingChoice naming = source_.Naming();
     if (naming.convention == NamingConvention::Custom && naming.customName.empty()) return StartRefusal::NoCustomName;
@@ -20,6 +24,12 @@ StartRefusal RunController::Start() {
     if (naming.convention == NamingConvention::Custom && !IsPlainFileName(naming.customName))
         return StartRefusal::CustomNameIsAPath;
     if (!FolderCheck(naming.folder)) return StartRefusal::NoFolder;
+    if (!lock_.Take()) return StartRefusal::ArmedElsewhere;
+    return StartRefusal::None;
+}
+
+StartRefusal RunController::Start() {
+    if (const StartRefusal refusal = Check(); refusal != StartRefusal::None) return refusal;
     armed_ = true;
     stopRequested_ = false;
     minutesElapsed_ = 0;
@@ -32,7 +42,16 @@ void RunController::Stop() {
     armed_ = false;
     SetTimerEnabled(false);
     stopRequested_ = true;
+    if (!running_) lock_.Give();
     listener_.ScheduleDisarmed();
+}
+
+StartRefusal RunController::RunNow() {
+    if (running_) return StartRefusal::None;
+    if (const StartRefusal refusal = Check(); refusal != StartRefusal::None) return refusal;
+    stopRequested_ = false;
+    Run();
+    return StartRefusal::None;
 }
 
 void RunController::Tick() {
@@ -48,6 +67,7 @@ void RunController::Tick() {
 
 void RunController::Run() {
     running_ = true;
+    minutesElapsed_ = 0;
     SetTimerEnabled(false);
     listener_.RunStarted();
     const size_t count = source_.QueueCount();
@@ -63,13 +83,15 @@ void RunController::Run() {
             SetTimerEnabled(false);
             TrimRunLog(RunLogPath(setup_.programFolder));
             running_ = false;
+            if (!armed_) lock_.Give();
             return;
         }
     }
     TrimRunLog(RunLogPath(setup_.programFolder));
     listener_.RunCompleted({failed, count});
-    SetTimerEnabled(true);
+    SetTimerEnabled(armed_);
     running_ = false;
+    if (!armed_) lock_.Give();
 }
 
 EntryReport RunController::DownloadEntry(size_t position, const std::wstring& entry) {
