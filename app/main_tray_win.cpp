@@ -45,10 +45,15 @@ void MainTray::FollowSchedule(const std::wstring& schedule, size_t failing) {
     if (stSysTray_.IconInTray()) ShowSchedule(schedule, failing);
 }
 
-void MainTray::ShowMenu(HWND owner, MenuCommands commands, bool skipUnchanged) {
+void MainTray::ShowMenu(HWND owner, const TrayMenuCommands& commands) {
     const Menu mnuTray(CreatePopupMenu());
-    AppendMenuW(mnuTray.get(), MF_STRING | (skipUnchanged ? MF_CHECKED : MF_UNCHECKED), commands.skipUnchanged,
-                L"Skip &unchanged files");
+    const auto enabled = [](bool can) { return can ? MF_ENABLED : MF_GRAYED; };
+    AppendMenuW(mnuTray.get(), MF_STRING | enabled(commands.canDownloadNow), commands.downloadNow, L"Download &now");
+    AppendMenuW(mnuTray.get(), MF_STRING, commands.openFolder, L"Open &folder");
+    AppendMenuW(mnuTray.get(), MF_STRING | enabled(commands.canOpenLog), commands.openLog, L"Open &log");
+    AppendMenuW(mnuTray.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(mnuTray.get(), MF_STRING | (commands.skipUnchangedChecked ? MF_CHECKED : MF_UNCHECKED),
+                commands.skipUnchanged, L"Skip &unchanged files");
     AppendMenuW(mnuTray.get(), MF_SEPARATOR, 0, nullptr);
     AppendMenuW(mnuTray.get(), MF_STRING, commands.exit, L"E&xit");
     POINT pointer;

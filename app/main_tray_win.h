@@ -7,6 +7,18 @@
 
 #include "controls/systray/sys_tray_win.h"
 
+// The tray menu's items and whether each can be chosen now.
+struct TrayMenuCommands {
+    UINT downloadNow = 0;
+    bool canDownloadNow = true;  // not while a run goes on
+    UINT openFolder = 0;
+    UINT openLog = 0;
+    bool canOpenLog = true;  // not before the first run has written it
+    UINT skipUnchanged = 0;
+    bool skipUnchangedChecked = false;
+    UINT exit = 0;
+};
+
 // The main window's icon in the notification area, stSysTray: its picture,
 // its tooltip that follows the schedule, its menu and the balloon at the
 // end of a run.
@@ -24,11 +36,7 @@ public:
     void FollowSchedule(const std::wstring& schedule, size_t failing);
     // The pop-up menu at the pointer; a choice comes to the owner as
     // WM_COMMAND with the item's command.
-    struct MenuCommands {
-        UINT skipUnchanged = 0;
-        UINT exit = 0;
-    };
-    void ShowMenu(HWND owner, MenuCommands commands, bool skipUnchanged);
+    void ShowMenu(HWND owner, const TrayMenuCommands& commands);
     void ShowCompletionBalloon(size_t failed, size_t count, size_t unchanged);
 
     void Remove() { stSysTray_.RemoveIconFromSystray(); }

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/instance_lock_win.h"
+#include "app/run_once_win.h"
+#include "app/run_texts.h"
 #include "app/settings_rules.h"
 #include "app/startup_win.h"
 #include "platform/files_win.h"
@@ -24,9 +27,33 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::vector<std::wstring> arguments(words, words + (words ? count : 0));
     LocalFree(words);
 
+    const ParsedCommandLine parsed = ParseCommandLine(arguments, kSettingsKey);
+    if (!parsed.request) {
+        // Nobody is there to close a message box under --run-once.
+        if (!parsed.unattended) {
+            const std::wstring text = parsed.usageError + L"\n\n" + UsageText();
+            MessageBoxW(nullptr, text.c_str(), L"Durnwick", MB_OK | MB_ICONERROR);
+        }
+        return kExitUsageError;
+    }
+    const CommandLineRequest& request = *parsed.request;
+    if (request.help) {
+        MessageBoxW(nullptr, UsageText().c_str(), L"Durnwick", MB_OK | MB_ICONINFORMATION);
+        return kExitAllSucceeded;
+    }
+    if (request.runOnce) {
+        const int code = RunOnce(ProgramFolder(), request.settingsKey, request.listFile).Run();
+        OleUninitialize();
+        return code;
+    }
+    if (ArmedElsewhere(ProgramFolder())) {
+        MessageBoxW(nullptr, kArmedElsewhereText, L"Durnwick", MB_OK | MB_ICONERROR);
+        return kExitArmedElsewhere;
+    }
+
     MainWindowEnvironment environment;
     environment.programFolder = ProgramFolder();
-    environment.settingsKey = SettingsKeyFromArguments(arguments, kSettingsKey);
+    environment.settingsKey = request.settingsKey;
     environment.onClosed = [] { PostQuitMessage(0); };
     Startup startup(environment);
     startup.Begin();

@@ -48,7 +48,7 @@ void frmMain::QueueCommandChosen(QueueCommand command, size_t position) {
         mnuRemoveFromQueue_Click(position);
         break;
     case QueueCommand::DownloadNow:
-        mnuDownloadNow_Click(position);
+        mnuDownloadEntryNow_Click(position);
         break;
     }
 }
@@ -72,11 +72,14 @@ void frmMain::mnuRemoveFromQueue_Click(size_t position) {
     tray_.FollowSchedule(status_.Schedule(), queue_.FailingCount());
 }
 
-void frmMain::mnuDownloadNow_Click(size_t position) {
+void frmMain::mnuDownloadEntryNow_Click(size_t position) {
     const size_t count = queue_.Count();
     status_.SetQueue(DownloadingFileText(position + 1, count));
     queue_.BeginRun();
-    if (const std::optional<EntryReport> report = run_->DownloadOne(position)) ShowResult(*report);
+    if (const std::optional<EntryReport> report = run_->DownloadOne(position))
+        ShowResult(*report);
+    else if (!run_->Running())
+        RefuseStart(StartRefusal::ArmedElsewhere);
     status_.SetQueue(QueuedStatusText(queue_.Count()));
     tray_.FollowSchedule(status_.Schedule(), queue_.FailingCount());
 }

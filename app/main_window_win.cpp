@@ -15,6 +15,7 @@
 #include "platform/window_text_win.h"
 #include "retrieval/list_file_win.h"
 #include "retrieval/queue_text.h"
+#include "retrieval/run_log_win.h"
 #include "retrieval/schedule.h"
 
 namespace {
@@ -238,11 +239,20 @@ void frmMain::OnCommand(int id, int code) {
         if (code == EN_CHANGE) txtCustomName_Change();
         return;
     }
-    if (id == idExito) {
+    switch (id) {
+    case idExito:
         exito_Click();
         return;
-    }
-    if (id == idMnuSkipUnchanged) {
+    case idMnuDownloadNow:
+        mnuDownloadNow_Click();
+        return;
+    case idMnuOpenFolder:
+        mnuOpenFolder_Click();
+        return;
+    case idMnuOpenLog:
+        mnuOpenLog_Click();
+        return;
+    case idMnuSkipUnchanged:
         mnuSkipUnchanged_Click();
         return;
     }
@@ -426,8 +436,23 @@ void frmMain::Form_Resize(WPARAM sizeKind) {
 void frmMain::stSysTray_MouseMouse() { tray_.ShowSchedule(status_.Schedule(), queue_.FailingCount()); }
 
 void frmMain::stSysTray_MouseUp(int button) {
-    if (button == kRightButton) tray_.ShowMenu(hwnd(), {idMnuSkipUnchanged, idExito}, skipUnchanged_);
+    if (button != kRightButton) return;
+    tray_.ShowMenu(hwnd(), {.downloadNow = idMnuDownloadNow,
+                            .canDownloadNow = !run_->Running(),
+                            .openFolder = idMnuOpenFolder,
+                            .openLog = idMnuOpenLog,
+                            .canOpenLog = PathExists(RunLogPath(environment_.programFolder)),
+                            .skipUnchanged = idMnuSkipUnchanged,
+                            .skipUnchangedChecked = skipUnchanged_,
+                            .exit = idExito});
 }
+
+void frmMain::mnuDownloadNow_Click() { RefuseStart(run_->RunNow()); }
+
+void frmMain::mnuOpenFolder_Click() { Open(Text(idTxtPath)); }
+
+// The shell opens it in the program the user chose for such files.
+void frmMain::mnuOpenLog_Click() { Open(RunLogPath(environment_.programFolder)); }
 
 void frmMain::stSysTray_DblClick() {
     if (IsIconic(hwnd()) || !IsWindowVisible(hwnd())) {
@@ -474,6 +499,8 @@ void frmMain::ScheduleDisarmed() {
 void frmMain::CountdownTicked(int minutesLeft) { ShowSchedule(CountdownText(std::to_wstring(minutesLeft))); }
 
 void frmMain::RunStarted() {
+    // A run started from the tray while idle keeps the queue as it is, too.
+    LockWhileArmed(true);
     ShowSchedule(L"Downloading...");
     queue_.BeginRun();
     // The bar counts this run's entries, not the full bar the last run left.
@@ -495,7 +522,8 @@ void frmMain::RunStopped() {
 }
 
 void frmMain::RunCompleted(const RunSummary& summary) {
-    ShowSchedule(CountdownText(Text(idTxtAutoD)));
+    ShowSchedule(run_->Armed() ? CountdownText(Text(idTxtAutoD)) : L"idle");
+    if (!run_->Armed()) LockWhileArmed(false);
     status_.SetQueue(QueuedStatusText(queue_.Count()));
     if (IsTicked(idChkShowMessages)) tray_.ShowCompletionBalloon(summary.failed, summary.count, summary.unchanged);
     if (IsTicked(idChkPlaySound)) PlayCompletionSound();
@@ -512,6 +540,9 @@ void frmMain::RefuseStart(StartRefusal refusal) {
         break;
     case StartRefusal::NoFolder:
         ShowError(L"Destination folder path could not be found. Please define another folder.", MB_ICONERROR);
+        break;
+    case StartRefusal::ArmedElsewhere:
+        ShowError(kArmedElsewhereText, MB_ICONERROR);
         break;
     case StartRefusal::None:
     case StartRefusal::EmptyQueue:

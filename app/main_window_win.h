@@ -57,7 +57,10 @@ public:
 private:
     static constexpr UINT_PTR idTmrAutoUpdater = 1;
     static constexpr UINT idExito = 200;
-    static constexpr UINT idMnuSkipUnchanged = 201;
+    static constexpr UINT idMnuDownloadNow = 201;
+    static constexpr UINT idMnuOpenFolder = 202;
+    static constexpr UINT idMnuOpenLog = 203;
+    static constexpr UINT idMnuSkipUnchanged = 204;
 
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnCommand(int id, int code);
@@ -90,6 +93,9 @@ private:
     void stSysTray_MouseUp(int button);
     void stSysTray_DblClick();
     void exito_Click();
+    void mnuDownloadNow_Click();
+    void mnuOpenFolder_Click();
+    void mnuOpenLog_Click();
     void mnuSkipUnchanged_Click();
 
     // What the run reads.
@@ -115,7 +121,7 @@ private:
     void mnuOpenContainingFolder_Click(size_t position);
     void mnuCopyAddress_Click(size_t position);
     void mnuRemoveFromQueue_Click(size_t position);
-    void mnuDownloadNow_Click(size_t position);
+    void mnuDownloadEntryNow_Click(size_t position);
     void ShowResult(const EntryReport& report);
 
     void RefuseStart(StartRefusal refusal);

@@ -272,7 +272,8 @@ TEST_F(MainWindowTest, RightButtonReleaseOnTheTrayIconOpensTheMenuAndLeftDoesNot
                 for (int i = 0; i < GetMenuItemCount(items); ++i) {
                     wchar_t text[32] = {};
                     GetMenuStringW(items, i, text, 32, MF_BYPOSITION);
-                    menus.push_back(text);
+                    const bool grayed = GetMenuState(items, i, MF_BYPOSITION) & MF_GRAYED;
+                    menus.push_back(std::wstring(text) + (grayed ? L" (grayed)" : L""));
                 }
                 EndMenu();
             },
@@ -280,7 +281,9 @@ TEST_F(MainWindowTest, RightButtonReleaseOnTheTrayIconOpensTheMenuAndLeftDoesNot
         Notify(form, WM_LBUTTONUP);
         Notify(form, WM_RBUTTONUP);
     }
-    EXPECT_TRUE(SameSequence(menus, {L"Skip &unchanged files", L"", L"E&xit"}));
+    // Nothing is logged before the first run; a separator reads as grayed.
+    EXPECT_TRUE(SameSequence(menus, {L"Download &now", L"Open &folder", L"Open &log (grayed)", L" (grayed)",
+                                     L"Skip &unchanged files", L" (grayed)", L"E&xit"}));
     EXPECT_TRUE(IsWindow(form.hwnd()));
 }
 
@@ -294,7 +297,12 @@ bool ToggleSkipUnchanged(frmMain& form) {
                 HWND menu = FindWindowW(L"#32768", nullptr);
                 if (checked || !menu || !IsWindowVisible(menu)) return;
                 HMENU items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
-                checked = (GetMenuState(items, 0, MF_BYPOSITION) & MF_CHECKED) != 0;
+                for (int i = 0; i < GetMenuItemCount(items); ++i) {
+                    wchar_t text[32] = {};
+                    GetMenuStringW(items, i, text, 32, MF_BYPOSITION);
+                    if (std::wstring_view(text) == L"Skip &unchanged files")
+                        checked = (GetMenuState(items, i, MF_BYPOSITION) & MF_CHECKED) != 0;
+                }
                 PostMessageW(menu, WM_CHAR, L'u', 0);
             },
             50);

@@ -14,9 +14,10 @@ RunController::RunController(RunSource& source, RunListener& listener, RunSetup 
       listener_(listener),
       setup_(std::move(setup)),
       downloader_(setup_.transferLimits),
-      memory_(setup_.programFolder) {}
+      memory_(setup_.programFolder),
+      lock_(setup_.programFolder) {}
 
-StartRefusal RunController::Start() {
+StartRefusal RunController::Check() {
     if (source_.QueueCount() == 0) return StartRefusal::EmptyQueue;
     const NamingChoice naming = source_.Naming();
     if (naming.convention == NamingConvention::Custom && naming.customName.empty()) return StartRefusal::NoCustomName;
@@ -24,6 +25,12 @@ StartRefusal RunController::Start() {
     if (naming.convention == NamingConvention::Custom && !IsPlainFileName(naming.customName))
         return StartRefusal::CustomNameIsAPath;
     if (!FolderCheck(naming.folder)) return StartRefusal::NoFolder;
+    if (!lock_.Take()) return StartRefusal::ArmedElsewhere;
+    return StartRefusal::None;
+}
+
+StartRefusal RunController::Start() {
+    if (const StartRefusal refusal = Check(); refusal != StartRefusal::None) return refusal;
     armed_ = true;
     stopRequested_ = false;
     minutesElapsed_ = 0;
@@ -36,7 +43,16 @@ void RunController::Stop() {
     armed_ = false;
     SetTimerEnabled(false);
     stopRequested_ = true;
+    if (!running_) lock_.Give();
     listener_.ScheduleDisarmed();
+}
+
+StartRefusal RunController::RunNow() {
+    if (running_) return StartRefusal::None;
+    if (const StartRefusal refusal = Check(); refusal != StartRefusal::None) return refusal;
+    stopRequested_ = false;
+    Run();
+    return StartRefusal::None;
 }
 
 void RunController::Tick() {
@@ -52,6 +68,7 @@ void RunController::Tick() {
 
 void RunController::Run() {
     running_ = true;
+    minutesElapsed_ = 0;
     SetTimerEnabled(false);
     listener_.RunStarted();
     memory_.Load();
@@ -71,22 +88,28 @@ void RunController::Run() {
             TrimRunLog(RunLogPath(setup_.programFolder));
             SaveMemory();
             running_ = false;
+            if (!armed_) lock_.Give();
             return;
         }
     }
     TrimRunLog(RunLogPath(setup_.programFolder));
     SaveMemory();
     listener_.RunCompleted({failed, count, unchanged});
-    SetTimerEnabled(true);
+    SetTimerEnabled(armed_);
     running_ = false;
+    if (!armed_) lock_.Give();
 }
 
 std::optional<EntryReport> RunController::DownloadOne(size_t position) {
-    if (running_) return std::nullopt;
+    if (running_ || !lock_.Take()) return std::nullopt;
     running_ = true;
+    // What the other entries left is saved again with this one.
+    memory_.Load();
     EntryReport report = DownloadEntry(position, source_.QueueEntry(position));
     TrimRunLog(RunLogPath(setup_.programFolder));
+    SaveMemory();
     running_ = false;
+    if (!armed_) lock_.Give();
     return report;
 }
 

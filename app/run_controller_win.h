@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/instance_lock_win.h"
 #include "retrieval/download_state_win.h"
 #include "retrieval/download_win.h"
 #include "retrieval/naming.h"
@@ -77,7 +78,9 @@ protected:
 };
 
 // Why START armed nothing.
-enum class StartRefusal { None, EmptyQueue, NoCustomName, CustomNameIsAPath, NoFolder };
+// ArmedElsewhere: another Durnwick of the same program folder is armed or
+// running, and one queue is never fetched twice at once.
+enum class StartRefusal { None, EmptyQueue, NoCustomName, CustomNameIsAPath, NoFolder, ArmedElsewhere };
 
 struct RunSetup {
     std::wstring programFolder;  // holds the run log and the state file
@@ -102,11 +105,16 @@ public:
     StartRefusal Start();
     // STOP: disarms; a run in progress ends after its current entry.
     void Stop();
+    // Runs the whole queue at once after START's checks, as if the interval
+    // had elapsed: when armed, the countdown starts again after it; when
+    // not, the schedule stays off. Nothing while a run goes on.
+    StartRefusal RunNow();
     // One minute of the schedule: counts down, or runs the queue when the
     // count reaches the interval. A tick during a run is ignored.
     void Tick();
     // One entry at once, outside the schedule ("Download now"), named,
-    // downloaded and logged as in a run; nothing while a run is going on.
+    // downloaded and logged as in a run; nothing while a run is going on or
+    // while another Durnwick of the program folder holds the schedule.
     std::optional<EntryReport> DownloadOne(size_t position);
     // Ends the transfer in flight and logs its entry as cancelled, for a
     // program that ends now.
@@ -123,6 +131,7 @@ private:
         std::uint64_t startMs = 0;
     };
 
+    StartRefusal Check();
     void Run();
     EntryReport DownloadEntry(size_t position, const std::wstring& entry);
     EntryReport NameAndDownload(size_t position, const std::wstring& entry);
@@ -145,6 +154,8 @@ private:
     int16_t minutesElapsed_ = 0;
     bool timerEnabled_ = false;
     bool running_ = false;
+    // Held while armed or running.
+    InstanceLock lock_;
     // The entry the run is naming or downloading.
     std::optional<EntryInProgress> entryInProgress_;
 };

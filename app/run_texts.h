@@ -22,3 +22,8 @@ std::wstring UnchangedSummary(size_t unchanged);
 // count is what matters, so the schedule text gives way to it.
 inline constexpr size_t kTrayTipLimit = 127;
 std::wstring TrayTipText(const std::wstring& schedule, size_t failing);
+
+// Another Durnwick of the same folder holds the schedule.
+inline constexpr wchar_t kArmedElsewhereText[] =
+    L"Another Durnwick started from this folder is armed or downloading. The same queue is not downloaded "
+    L"twice at once.";
