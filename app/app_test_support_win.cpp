@@ -6,7 +6,9 @@
 #include "app/settings_win.h"
 #include "app/shell_win.h"
 #include "controls/buttons/testing/test_input_win.h"
+#include "controls/systray/tray_record.h"
 #include "platform/handles_win.h"
+#include "platform/message_loop_win.h"
 
 WhilePumping::WhilePumping(std::function<void()> step, UINT everyMs) : step_(std::move(step)) {
     timer_ = SetTimer(nullptr, 0, everyMs, Tick);
@@ -25,6 +27,32 @@ std::map<UINT_PTR, WhilePumping*>& WhilePumping::Active() {
 
 void CALLBACK WhilePumping::Tick(HWND, UINT, UINT_PTR timer, DWORD) {
     if (const auto found = Active().find(timer); found != Active().end()) found->second->step_();
+}
+
+bool MenuReader::Done() const { return done_ && !IsWindowVisible(FindWindowW(L"#32768", nullptr)); }
+
+void MenuReader::Look() {
+    HWND window = FindWindowW(L"#32768", nullptr);
+    if (done_ || !window || !IsWindowVisible(window)) return;
+    done_ = true;
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+    int chosen = -1;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+        const bool greyed = GetMenuState(menu, i, MF_BYPOSITION) & MF_GRAYED;
+        items_.push_back(std::wstring(text) + (greyed ? L" (disabled)" : L""));
+        if (choose_ && choose_ == std::wstring(text) && !greyed) chosen = i;
+    }
+    RECT item{};
+    if (chosen < 0 || !GetMenuItemRect(nullptr, menu, chosen, &item)) {
+        EndMenu();
+        return;
+    }
+    const POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    INPUT click[] = {MouseInputAt(middle, 0), MouseInputAt(middle, MOUSEEVENTF_LEFTDOWN),
+                     MouseInputAt(middle, MOUSEEVENTF_LEFTUP)};
+    SendInput(static_cast<UINT>(std::size(click)), click, sizeof(INPUT));
 }
 
 DialogWatcher::DialogWatcher(std::function<bool(HWND)> answer) : answer_(std::move(answer)) {}
@@ -185,4 +213,9 @@ bool ShellHoldsIcon(HWND trayWindow) {
     probe.hWnd = trayWindow;
     probe.uID = kTrayIconId;
     return Shell_NotifyIconW(NIM_MODIFY, &probe);
+}
+
+void NotifyTray(frmMain& form, UINT mouseMessage) {
+    PostMessageW(form.Tray().hwnd(), kTrayCallbackMessage, 0, mouseMessage);
+    DoEvents();
 }

@@ -34,6 +34,25 @@ private:
     UINT_PTR timer_ = 0;
 };
 
+// Reads the first pop-up menu that opens: each item as its caption, with
+// " (disabled)" when greyed; then clicks the item `choose` with the mouse,
+// or closes the menu. The menu runs its own loop, so the click is only
+// sent here, not waited for.
+class MenuReader {
+public:
+    explicit MenuReader(const wchar_t* choose = nullptr) : choose_(choose) {}
+    const Log& items() const { return items_; }
+    bool Done() const;
+
+private:
+    void Look();
+
+    const wchar_t* choose_;
+    Log items_;
+    bool done_ = false;
+    WhilePumping hook_{[this] { Look(); }, 50};
+};
+
 // A dialog that the watcher closed: its title and the texts of its statics.
 struct ClosedDialog {
     std::wstring title;
@@ -113,6 +132,9 @@ std::string FileBytes(const std::wstring& path);
 // short, and the first address again. The files of the ones that fail are in
 // the folder already and must stay as they are.
 std::vector<std::wstring> ServeFaults(TestHttpServer& server, const TempFolder& downloads);
+
+// The tray icon tells the window of a mouse message, as the shell does.
+void NotifyTray(frmMain& form, UINT mouseMessage);
 
 // True while the shell holds the tray icon of the window: a modify that
 // changes nothing succeeds only then.

@@ -8,66 +8,24 @@
 #include "controls/buttons/testing/test_input_win.h"
 #include "controls/systray/tray_record.h"
 #include "platform/test_sequence.h"
+#include "retrieval/download_state.h"
 #include "retrieval/list_file_win.h"
 #include "retrieval/run_log_win.h"
 #include "retrieval/test_http_server_win.h"
 
 namespace {
 
-INPUT MouseAt(POINT screen, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-    return input;
-}
-
-// Reads the first pop-up menu that opens: each item as its caption, with
-// " (disabled)" when greyed; then clicks the item `choose` with the mouse,
-// or closes the menu. The menu runs its own loop, so the click is only
-// sent here, not waited for.
-class MenuReader {
-public:
-    explicit MenuReader(const wchar_t* choose = nullptr) : choose_(choose) {}
-    const Log& items() const { return items_; }
-    bool Done() const { return done_ && !IsWindowVisible(FindWindowW(L"#32768", nullptr)); }
-
-private:
-    void Look() {
-        HWND window = FindWindowW(L"#32768", nullptr);
-        if (done_ || !window || !IsWindowVisible(window)) return;
-        done_ = true;
-        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
-        int chosen = -1;
-        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-            wchar_t text[64] = {};
-            GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
-            const bool greyed = GetMenuState(menu, i, MF_BYPOSITION) & MF_GRAYED;
-            items_.push_back(std::wstring(text) + (greyed ? L" (disabled)" : L""));
-            if (choose_ && choose_ == std::wstring(text) && !greyed) chosen = i;
-        }
-        RECT item{};
-        if (chosen < 0 || !GetMenuItemRect(nullptr, menu, chosen, &item)) {
-            EndMenu();
-            return;
-        }
-        const POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-        INPUT click[] = {MouseAt(middle, 0), MouseAt(middle, MOUSEEVENTF_LEFTDOWN),
-                         MouseAt(middle, MOUSEEVENTF_LEFTUP)};
-        SendInput(static_cast<UINT>(std::size(click)), click, sizeof(INPUT));
-    }
-
-    const wchar_t* choose_;
-    Log items_;
-    bool done_ = false;
-    WhilePumping hook_{[this] { Look(); }, 50};
-};
-
 class QueueMenuTest : public ForegroundMainWindow {
 protected:
     void SetUp() override {
         ForegroundMainWindow::SetUp();
+        SetWindowTextW(form_->Control(idTxtPath), downloads_.path().c_str());
+    }
+    // As after the program was closed and started again.
+    void Restart() {
+        form_ = std::make_unique<frmMain>(env_.environment());
+        ASSERT_TRUE(form_->Show());
+        BringToFront(*form_);
         SetWindowTextW(form_->Control(idTxtPath), downloads_.path().c_str());
     }
     HWND List() const { return form_->Control(idLstDownload); }
@@ -148,6 +106,26 @@ TEST_F(QueueMenuTest, DownloadNowFetchesJustThatEntryAndItsResultShows) {
                                                         L"Remove from queue", L"Download now"}));
     UseMenu(1, L"Open containing folder");
     EXPECT_TRUE(SameSequence(env_.opened(), {downloads_ / L"ok.txt", downloads_.path()}));
+}
+
+// The first thing after a start: the other entries' records stay in the
+// state file, which the one entry's download writes again.
+TEST_F(QueueMenuTest, DownloadNowAfterAStartKeepsWhatIsRememberedOfTheOtherEntries) {
+    server_.Serve("/a.txt", TestAnswer::Body("a1"));
+    server_.Serve("/b.txt", TestAnswer::Body("b1"));
+    AddToQueue(*form_, {server_.Url("/a.txt"), server_.Url("/b.txt")});
+    Click(*form_, idCmdAction);
+    form_->tmrAutoUpdater_Timer();
+    Click(*form_, idCmdAction);
+
+    Restart();
+    server_.Serve("/a.txt", TestAnswer::Body("a2"));
+    UseMenu(0, L"Download now");
+    EXPECT_EQ(FileBytes(downloads_ / L"a.txt"), "a2");
+    const std::optional<DownloadState> state = ParseStateFile(FileBytes(env_.folder() / kStateFileName));
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->size(), 2u);
+    EXPECT_TRUE(state->contains(server_.Url("/b.txt")));
 }
 
 TEST_F(QueueMenuTest, NeitherDownloadNowNorRemoveWhileAnEntryIsDownloading) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 #include "app/app_test_support_win.h"
 #include "app/main_window_win.h"
 #include "app/settings_rules.h"
+#include "controls/buttons/testing/test_input_win.h"
 #include "controls/systray/tray_record.h"
 #include "platform/test_files_win.h"
 #include "platform/test_sequence.h"
@@ -143,6 +145,70 @@ TEST_F(RunTest, WithSkipUnchangedFilesTheDateAndTimeConventionStoresNoSecondCopy
     EXPECT_EQ(server_.Received().back().Header("If-None-Match"), "\"v1\"");
     EXPECT_EQ(Listing(), first);
     EXPECT_NE(FieldText(form_->Tray().Record().szInfo).find(L"\n1 unchanged"), std::wstring::npos);
+}
+
+// The tray's "Download now", chosen with the mouse as a user would.
+class TrayMenuTest : public ForegroundMainWindow {
+protected:
+    void SetUp() override {
+        ForegroundMainWindow::SetUp();
+        SetWindowTextW(form_->Control(idTxtPath), downloads_.path().c_str());
+    }
+    void DownloadNowFromTheTray() {
+        const size_t requestsBefore = server_.Received().size();
+        MenuReader reader(L"Download &now");
+        NotifyTray(*form_, WM_RBUTTONUP);
+        EXPECT_TRUE(
+            PumpUntil([&] { return reader.Done() && server_.Received().size() > requestsBefore; }, kInputDeadlineMs));
+        EXPECT_TRUE(PumpUntil([&] { return !form_->Runs().Running(); }, kInputDeadlineMs));
+    }
+
+    TempFolder downloads_;
+    TestHttpServer server_;
+};
+
+TEST_F(TrayMenuTest, DownloadNowRunsTheQueueAtOnceAndTheCountdownStartsAgainAfterIt) {
+    server_.Serve("/a.txt", TestAnswer::Body("first"));
+    AddToQueue(*form_, {server_.Url("/a.txt")});
+    SetWindowTextW(form_->Control(idTxtAutoD), L"5");
+    Click(*form_, idCmdAction);
+    form_->tmrAutoUpdater_Timer();
+    form_->tmrAutoUpdater_Timer();
+    EXPECT_EQ(Panel(*form_, 1), L"Downloading in 3 min(s).");
+
+    DownloadNowFromTheTray();
+    EXPECT_EQ(FileBytes(downloads_ / L"a.txt"), "first");
+    EXPECT_EQ(Panel(*form_, 1), L"Downloading in 5 min(s).");
+    EXPECT_TRUE(form_->Runs().Armed());
+    EXPECT_TRUE(form_->Runs().TimerEnabled());
+    form_->tmrAutoUpdater_Timer();
+    EXPECT_EQ(Panel(*form_, 1), L"Downloading in 4 min(s).");
+    EXPECT_EQ(server_.Requests("/a.txt"), 1);
+}
+
+// While idle it runs once and leaves the schedule off; during the run the
+// item is greyed, so the queue is never fetched twice at once.
+TEST_F(TrayMenuTest, DownloadNowWhileIdleRunsOnceAndIsGreyedDuringTheRun) {
+    server_.Serve("/slow.txt", TestAnswer::Held("slow body", 1));
+    AddToQueue(*form_, {server_.Url("/slow.txt")});
+    std::optional<MenuReader> during;
+    WhilePumping whileHeld([&] {
+        if (!server_.Holding("/slow.txt")) return;
+        if (!during) {
+            during.emplace();
+            PostMessageW(form_->Tray().hwnd(), kTrayCallbackMessage, 0, WM_RBUTTONUP);
+        }
+        if (during->Done()) server_.Release("/slow.txt");
+    });
+    DownloadNowFromTheTray();
+
+    ASSERT_TRUE(during);
+    EXPECT_EQ(during->items().front(), L"Download &now (disabled)");
+    EXPECT_EQ(FileBytes(downloads_ / L"slow.txt"), "slow body");
+    EXPECT_EQ(server_.Requests("/slow.txt"), 1);
+    EXPECT_EQ(Panel(*form_, 1), L"idle");
+    EXPECT_EQ(WindowText(form_->Control(idCmdAction)), L"&START");
+    EXPECT_FALSE(form_->Runs().TimerEnabled());
 }
 
 }  // namespace

@@ -36,11 +36,6 @@ protected:
 
 using Entries = Log;
 
-void Notify(frmMain& form, UINT mouseMessage) {
-    PostMessageW(form.Tray().hwnd(), kTrayCallbackMessage, 0, mouseMessage);
-    DoEvents();
-}
-
 std::wstring Tip(frmMain& form) { return FieldText(form.Tray().Record().szTip); }
 
 TEST_F(MainWindowTest, AddQueuesNonEmptyLinesAndWritesTheListFile) {
@@ -226,7 +221,7 @@ TEST_F(MainWindowTest, TrayIconBringsTheMinimisedWindowBackAndGoesWhenItCloses) 
     EXPECT_TRUE(ShellHoldsIcon(trayWindow));
     ShowWindow(form.hwnd(), SW_MINIMIZE);
     EXPECT_FALSE(IsWindowVisible(form.hwnd()));
-    Notify(form, WM_RBUTTONDBLCLK);
+    NotifyTray(form, WM_RBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(form.hwnd()));
     EXPECT_FALSE(IsIconic(form.hwnd()));
     SendMessageW(form.hwnd(), WM_CLOSE, 0, 0);
@@ -243,7 +238,7 @@ TEST_F(MainWindowTest, MinimisingWithoutATrayIconKeepsTheWindowOnTheTaskbar) {
 
 TEST_F(MainWindowTest, TrayTipFollowsTheScheduleAndComesBackWhenTheShellRestarts) {
     frmMain& form = Open();
-    Notify(form, WM_MOUSEMOVE);
+    NotifyTray(form, WM_MOUSEMOVE);
     EXPECT_EQ(Tip(form), L"Durnwick - Idle");
     SetWindowTextW(form.Control(idTxtPath), env_.folder().path().c_str());
     SetWindowTextW(form.Control(idTxtURLs), L"http://127.0.0.1:9/x");
@@ -262,28 +257,12 @@ TEST_F(MainWindowTest, TrayTipFollowsTheScheduleAndComesBackWhenTheShellRestarts
 
 TEST_F(MainWindowTest, RightButtonReleaseOnTheTrayIconOpensTheMenuAndLeftDoesNot) {
     frmMain& form = Open();
-    Log menus;
-    {
-        const WhilePumping closeMenus(
-            [&] {
-                HWND menu = FindWindowW(L"#32768", nullptr);
-                if (!menu || !IsWindowVisible(menu)) return;
-                HMENU items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
-                for (int i = 0; i < GetMenuItemCount(items); ++i) {
-                    wchar_t text[32] = {};
-                    GetMenuStringW(items, i, text, 32, MF_BYPOSITION);
-                    const bool grayed = GetMenuState(items, i, MF_BYPOSITION) & MF_GRAYED;
-                    menus.push_back(std::wstring(text) + (grayed ? L" (grayed)" : L""));
-                }
-                EndMenu();
-            },
-            50);
-        Notify(form, WM_LBUTTONUP);
-        Notify(form, WM_RBUTTONUP);
-    }
-    // Nothing is logged before the first run; a separator reads as grayed.
-    EXPECT_TRUE(SameSequence(menus, {L"Download &now", L"Open &folder", L"Open &log (grayed)", L" (grayed)",
-                                     L"Skip &unchanged files", L" (grayed)", L"E&xit"}));
+    const MenuReader reader;
+    NotifyTray(form, WM_LBUTTONUP);
+    NotifyTray(form, WM_RBUTTONUP);
+    // Nothing is logged before the first run; a separator reads as greyed.
+    EXPECT_TRUE(SameSequence(reader.items(), {L"Download &now", L"Open &folder", L"Open &log (disabled)",
+                                              L" (disabled)", L"Skip &unchanged files", L" (disabled)", L"E&xit"}));
     EXPECT_TRUE(IsWindow(form.hwnd()));
 }
 
@@ -306,7 +285,7 @@ bool ToggleSkipUnchanged(frmMain& form) {
                 PostMessageW(menu, WM_CHAR, L'u', 0);
             },
             50);
-        Notify(form, WM_RBUTTONUP);
+        NotifyTray(form, WM_RBUTTONUP);
     }
     DoEvents();
     EXPECT_TRUE(checked) << "no menu showed";

@@ -29,15 +29,18 @@ inline void Send(INPUT input) {
     Settle();
 }
 
-// The pointer moves to a point of the screen as the mouse would move it.
-inline void MoveTo(POINT screen) {
+// The mouse at a point of the screen, with the button flags given.
+inline INPUT MouseInputAt(POINT screen, DWORD flags) {
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
     input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    Send(input);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    return input;
 }
+
+// The pointer moves to a point of the screen as the mouse would move it.
+inline void MoveTo(POINT screen) { Send(MouseInputAt(screen, 0)); }
 
 // 1 left, 2 right, 4 middle, as the events number them.
 inline void MouseButton(std::int16_t button, bool down) {
