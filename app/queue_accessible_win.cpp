@@ -39,15 +39,15 @@ public:
         return IsItem(child) ? S_FALSE : E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!IsItem(child)) return Self() ? Standard()->get_accName(child, name) : RPC_E_DISCONNECTED;
+        if (!IsItem(child)) return AccessibleObject::get_accName(child, name);
         return ReturnText((*itemName_)(static_cast<size_t>(child.lVal - 1)), name);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (!IsItem(child)) return Self() ? Standard()->get_accRole(child, role) : RPC_E_DISCONNECTED;
+        if (!IsItem(child)) return AccessibleObject::get_accRole(child, role);
         return ReturnNumber(ROLE_SYSTEM_LISTITEM, role);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        if (!IsItem(child)) return Self() ? Standard()->get_accState(child, state) : RPC_E_DISCONNECTED;
+        if (!IsItem(child)) return AccessibleObject::get_accState(child, state);
         LONG states = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
         if (child.lVal - 1 == Selection()) {
             states |= STATE_SYSTEM_SELECTED;
@@ -56,8 +56,7 @@ public:
         return ReturnNumber(states, state);
     }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
-        if (!IsItem(child))
-            return Self() ? Standard()->accLocation(left, top, width, height, child) : RPC_E_DISCONNECTED;
+        if (!IsItem(child)) return AccessibleObject::accLocation(left, top, width, height, child);
         if (!left || !top || !width || !height) return E_POINTER;
         RECT item{};
         if (SendMessageW(window(), LB_GETITEMRECT, child.lVal - 1, reinterpret_cast<LPARAM>(&item)) == LB_ERR)
@@ -70,13 +69,13 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
-        if (!Self()) return RPC_E_DISCONNECTED;
-        if (GetFocus() != window()) return Standard()->get_accFocus(focus);
+        if (!Standard()) return RPC_E_DISCONNECTED;
+        if (GetFocus() != window()) return AccessibleObject::get_accFocus(focus);
         const LONG selection = Selection();
         return ReturnNumber(selection < 0 ? kSelf : selection + 1, focus);
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-        if (!Self()) return RPC_E_DISCONNECTED;
+        if (!Standard()) return RPC_E_DISCONNECTED;
         if (!selection) return E_POINTER;
         const LONG selected = Selection();
         if (selected < 0) {
@@ -86,56 +85,27 @@ public:
         return ReturnNumber(selected + 1, selection);
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
-        if (!Self()) return RPC_E_DISCONNECTED;
+        if (!Standard()) return RPC_E_DISCONNECTED;
         POINT at{x, y};
         ScreenToClient(window(), &at);
         RECT client{};
         GetClientRect(window(), &client);
-        if (!PtInRect(&client, at)) return Standard()->accHitTest(x, y, child);
+        if (!PtInRect(&client, at)) return AccessibleObject::accHitTest(x, y, child);
         const LRESULT hit = SendMessageW(window(), LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
         return ReturnNumber(HIWORD(hit) ? kSelf : LOWORD(hit) + 1, child);
     }
 
-    // The list itself, from the system's object.
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        return Self() ? Standard()->get_accParent(parent) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return Self() ? Standard()->get_accValue(child, value) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        return Self() ? Standard()->get_accDescription(child, description) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        return Self() ? Standard()->get_accHelp(child, help) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-        return Self() ? Standard()->get_accHelpTopic(file, child, topic) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-        return Self() ? Standard()->get_accKeyboardShortcut(child, shortcut) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return Self() ? Standard()->get_accDefaultAction(child, action) : RPC_E_DISCONNECTED;
-    }
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-        if (!IsItem(child)) return Self() ? Standard()->accSelect(flags, child) : RPC_E_DISCONNECTED;
+        if (!IsItem(child)) return AccessibleObject::accSelect(flags, child);
         if (!(flags & SELFLAG_TAKESELECTION) && !(flags & SELFLAG_TAKEFOCUS)) return E_INVALIDARG;
         SendMessageW(window(), LB_SETCURSEL, child.lVal - 1, 0);
         if (flags & SELFLAG_TAKEFOCUS) SetFocus(window());
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-        return Self() ? Standard()->accNavigate(direction, start, end) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return Self() ? Standard()->accDoDefaultAction(child) : RPC_E_DISCONNECTED;
-    }
 
 private:
     ~AccessibleQueue() override = default;
 
-    bool Self() const { return itemName_ && Standard(); }
     LONG ItemCount() const {
         const LRESULT count = SendMessageW(window(), LB_GETCOUNT, 0, 0);
         return count > 0 ? static_cast<LONG>(count) : 0;

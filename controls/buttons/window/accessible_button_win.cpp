@@ -60,47 +60,6 @@ public:
         });
     }
 
-    // IAccessible, from the system's object
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        return Standard() ? Standard()->get_accParent(parent) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-        return Standard() ? Standard()->get_accChildCount(count) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-        return Standard() ? Standard()->get_accChild(child, out) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return Standard() ? Standard()->get_accValue(child, value) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        return Standard() ? Standard()->get_accDescription(child, description) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        return Standard() ? Standard()->get_accHelp(child, help) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-        return Standard() ? Standard()->get_accHelpTopic(file, child, topic) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
-        return Standard() ? Standard()->get_accFocus(focus) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-        return Standard() ? Standard()->get_accSelection(selection) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-        return Standard() ? Standard()->accSelect(flags, child) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
-        return Standard() ? Standard()->accLocation(left, top, width, height, child) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-        return Standard() ? Standard()->accNavigate(direction, start, end) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
-        return Standard() ? Standard()->accHitTest(x, y, child) : RPC_E_DISCONNECTED;
-    }
-
 private:
     ~AccessibleButton() override = default;
 

@@ -47,6 +47,65 @@ public:
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) final { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) final { return E_NOTIMPL; }
 
+    // What an object does not answer itself, the system's object does.
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return Standard() ? Standard()->get_accParent(parent) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        return Standard() ? Standard()->get_accChildCount(count) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+        return Standard() ? Standard()->get_accChild(child, out) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        return Standard() ? Standard()->get_accName(child, name) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return Standard() ? Standard()->get_accValue(child, value) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+        return Standard() ? Standard()->get_accDescription(child, description) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        return Standard() ? Standard()->get_accRole(child, role) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return Standard() ? Standard()->get_accState(child, state) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return Standard() ? Standard()->get_accHelp(child, help) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+        return Standard() ? Standard()->get_accHelpTopic(file, child, topic) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        return Standard() ? Standard()->get_accKeyboardShortcut(child, shortcut) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+        return Standard() ? Standard()->get_accFocus(focus) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        return Standard() ? Standard()->get_accSelection(selection) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return Standard() ? Standard()->get_accDefaultAction(child, action) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+        return Standard() ? Standard()->accSelect(flags, child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
+        return Standard() ? Standard()->accLocation(left, top, width, height, child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+        return Standard() ? Standard()->accNavigate(direction, start, end) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
+        return Standard() ? Standard()->accHitTest(x, y, child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return Standard() ? Standard()->accDoDefaultAction(child) : RPC_E_DISCONNECTED;
+    }
+
     HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) final {
         if (!window) return E_POINTER;
         *window = window_;
