@@ -75,7 +75,6 @@ void frmMain::mnuRemoveFromQueue_Click(size_t position) {
 void frmMain::mnuDownloadEntryNow_Click(size_t position) {
     const size_t count = queue_.Count();
     status_.SetQueue(DownloadingFileText(position + 1, count));
-    queue_.BeginRun();
     if (const std::optional<EntryReport> report = run_->DownloadOne(position))
         ShowResult(*report);
     else if (!run_->Running())
@@ -86,8 +85,4 @@ void frmMain::mnuDownloadEntryNow_Click(size_t position) {
 
 // The tray's tip counts the failing entries when the schedule's text next
 // changes, not after every entry: counting reads the whole queue.
-void frmMain::ShowResult(const EntryReport& report) {
-    queue_.Record(
-        report.position, report.entry,
-        {report.arrived, report.unchanged, CurrentLocalTime(), report.result, report.bytes, report.targetPath});
-}
+void frmMain::ShowResult(const EntryReport& report) { queue_.ResultChanged(report.position, report.entry); }

@@ -128,6 +128,41 @@ TEST_F(QueueMenuTest, DownloadNowAfterAStartKeepsWhatIsRememberedOfTheOtherEntri
     EXPECT_TRUE(state->contains(server_.Url("/b.txt")));
 }
 
+TEST_F(QueueMenuTest, AfterARestartEachEntryShowsItsLastResultAndAStreakGoesOnCounting) {
+    server_.Serve("/ok.txt", TestAnswer::Body("12345"));
+    server_.Serve("/gone.txt", TestAnswer::Status(404));
+    AddToQueue(*form_, {server_.Url("/ok.txt"), server_.Url("/gone.txt"), L"http://h/never.txt"});
+    UseMenu(0, L"Download now");
+    UseMenu(1, L"Download now");
+    const EntryStatus downloaded = Status(0);
+    const EntryStatus failed = Status(1);
+
+    Restart();
+    EXPECT_EQ(Status(0).result, EntryResult::Downloaded);
+    EXPECT_EQ(Status(0).words, downloaded.words);
+    EXPECT_EQ(Status(0).bytes, 5u);
+    EXPECT_EQ(Status(0).targetPath, downloaded.targetPath);
+    EXPECT_EQ(Status(1).result, EntryResult::Failed);
+    EXPECT_EQ(Status(1).words, L"failed, HTTP 404");
+    EXPECT_EQ(Status(1).time, failed.time);
+    EXPECT_EQ(Status(1).failedRuns, 1u);
+    EXPECT_EQ(Status(2).result, EntryResult::NotFetched);
+    NotifyTray(*form_, WM_MOUSEMOVE);
+    EXPECT_TRUE(TrayTip().ends_with(L" (1 failing)")) << TrayTip();
+
+    UseMenu(1, L"Download now");
+    EXPECT_EQ(Status(1).failedRuns, 2u);
+}
+
+TEST_F(QueueMenuTest, AStateFileThatCannotBeReadIsSetAsideAtTheStartAndNothingIsRemembered) {
+    AddToQueue(*form_, {L"http://h/a.txt"});
+    ASSERT_TRUE(ReplaceFileContent(env_.folder() / kStateFileName, std::string("{\"version\": 1, \"addr")));
+    Restart();
+    EXPECT_EQ(Status(0).result, EntryResult::NotFetched);
+    EXPECT_FALSE(PathExists(env_.folder() / kStateFileName));
+    EXPECT_EQ(FileBytes(env_.folder() / kBadStateFileName), "{\"version\": 1, \"addr");
+}
+
 TEST_F(QueueMenuTest, NeitherDownloadNowNorRemoveWhileAnEntryIsDownloading) {
     server_.Serve("/slow.txt", TestAnswer::Held("slow body", 2));
     AddToQueue(*form_, {server_.Url("/slow.txt")});

@@ -77,7 +77,7 @@ bool frmMain::Show() {
     run_.emplace(static_cast<RunSource&>(*this), static_cast<RunListener&>(*this),
                  RunSetup{environment_.programFolder, environment_.transferLimits, hwnd(), idTmrAutoUpdater});
     controls_.Create(hwnd(), [this](ControlId id) { OnButtonClick(id); });
-    queue_.Attach(Control(idLstDownload), *this);
+    queue_.Attach(Control(idLstDownload), *this, run_->Statuses());
     status_ = StatusPanels(StatusBar(), ProgressBar());
     tray_.Connect([this] { stSysTray_MouseMouse(); }, [this](int button) { stSysTray_MouseUp(button); },
                   [this] { stSysTray_DblClick(); });
@@ -502,7 +502,6 @@ void frmMain::RunStarted() {
     // A run started from the tray while idle keeps the queue as it is, too.
     LockWhileArmed(true);
     ShowSchedule(L"Downloading...");
-    queue_.BeginRun();
     // The bar counts this run's entries, not the full bar the last run left.
     status_.SetProgress(0);
 }

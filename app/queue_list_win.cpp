@@ -36,9 +36,10 @@ TTTOOLINFOW TipTool(HWND list) {
 
 }  // namespace
 
-void QueueList::Attach(HWND list, QueueMenuOwner& owner) {
+void QueueList::Attach(HWND list, QueueMenuOwner& owner, const QueueStatuses& statuses) {
     list_ = list;
     owner_ = &owner;
+    statuses_ = &statuses;
     dpi_ = ScreenDpi();
     {
         WindowDC dc(list_);
@@ -95,8 +96,7 @@ void QueueList::Remove(size_t position) {
     ForgetHover();
 }
 
-void QueueList::Record(size_t position, const std::wstring& address, const EntryAttempt& attempt) {
-    statuses_.Record(address, attempt);
+void QueueList::ResultChanged(size_t position, const std::wstring& address) {
     // Only the items in view are drawn again, wherever that address stands.
     InvalidateRect(list_, nullptr, TRUE);
     if (Entry(position) == address) accessible_->NameChanged(position);

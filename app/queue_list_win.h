@@ -34,8 +34,9 @@ public:
     QueueList(const QueueList&) = delete;
     QueueList& operator=(const QueueList&) = delete;
 
-    // The list box must be owner-drawn with fixed-height items and strings.
-    void Attach(HWND list, QueueMenuOwner& owner);
+    // The list box must be owner-drawn with fixed-height items and strings;
+    // statuses hold the results it shows, and outlive it.
+    void Attach(HWND list, QueueMenuOwner& owner, const QueueStatuses& statuses);
 
     size_t Count() const;
     // Empty when there is no entry at that position.
@@ -46,12 +47,10 @@ public:
     void Clear();
     void Remove(size_t position);
 
-    // A run of the queue, or of one entry, begins; then each download's result.
-    void BeginRun() { statuses_.BeginRun(); }
     // The entry at position was downloaded as address (the queue may have
-    // changed meanwhile); every entry of that address shows the result.
-    void Record(size_t position, const std::wstring& address, const EntryAttempt& attempt);
-    EntryStatus StatusAt(size_t position) const { return statuses_.Of(Entry(position)); }
+    // changed meanwhile); every entry of that address shows its new result.
+    void ResultChanged(size_t position, const std::wstring& address);
+    EntryStatus StatusAt(size_t position) const { return statuses_->Of(Entry(position)); }
     // Queued entries whose last result is a failure.
     size_t FailingCount() const;
 
@@ -69,7 +68,7 @@ private:
     HWND list_ = nullptr;
     QueueMenuOwner* owner_ = nullptr;
     int dpi_ = 96;
-    QueueStatuses statuses_;
+    const QueueStatuses* statuses_ = nullptr;
     HWND tooltip_ = nullptr;
     LRESULT hovered_ = -1;
     std::wstring tipText_;

@@ -26,7 +26,7 @@ public:
                                     LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                                 10, 10, 420, 200, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
         SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-        queue.Attach(list_, *this);
+        queue.Attach(list_, *this, statuses);
     }
     ~QueueHost() override { DestroyOwnWindow(); }
 
@@ -39,6 +39,12 @@ public:
         SendMessageW(list_, LB_GETITEMRECT, position, reinterpret_cast<LPARAM>(&item));
         return item;
     }
+    // A result as the run records it.
+    void Record(size_t position, const std::wstring& address, const EntryAttempt& attempt) {
+        statuses.Record(address, attempt);
+        queue.ResultChanged(position, address);
+    }
+    QueueStatuses statuses;
     QueueList queue;
 
 private:
@@ -69,10 +75,10 @@ class QueueListTest : public ::testing::Test {
 protected:
     void SetUp() override {
         host_.queue.Append(kEntries);
-        host_.queue.BeginRun();
-        host_.queue.Record(1, kEntries[1], Result(EntryResult::Downloaded));
-        host_.queue.Record(2, kEntries[2], Result(EntryResult::Unchanged));
-        host_.queue.Record(3, kEntries[3], Result(EntryResult::Failed));
+        host_.statuses.BeginRun();
+        host_.Record(1, kEntries[1], Result(EntryResult::Downloaded));
+        host_.Record(2, kEntries[2], Result(EntryResult::Unchanged));
+        host_.Record(3, kEntries[3], Result(EntryResult::Failed));
         SetForegroundWindow(host_.hwnd());
         PumpUntil([&] { return GetForegroundWindow() == host_.hwnd(); }, kInputDeadlineMs);
         SetFocus(host_.list());
@@ -200,8 +206,8 @@ TEST_F(QueueListTest, AReaderGetsTheAddressFollowedByTheResult) {
     EXPECT_EQ(focus.lVal, 4);
 
     // A new result is read at once.
-    host_.queue.BeginRun();
-    host_.queue.Record(3, kEntries[3], Result(EntryResult::Failed));
+    host_.statuses.BeginRun();
+    host_.Record(3, kEntries[3], Result(EntryResult::Failed));
     EXPECT_EQ(name(4), L"http://h/gone.txt, failed 2 runs in a row: failed, HTTP 404");
     BSTR none = nullptr;
     EXPECT_EQ(reader.get()->get_accName(child(5), &none), E_INVALIDARG) << "past the last item";

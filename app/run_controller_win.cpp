@@ -15,7 +15,10 @@ RunController::RunController(RunSource& source, RunListener& listener, RunSetup 
       setup_(std::move(setup)),
       downloader_(setup_.transferLimits),
       memory_(setup_.programFolder),
-      lock_(setup_.programFolder) {}
+      lock_(setup_.programFolder) {
+    // The queue shows the last results from the start.
+    LoadMemory();
+}
 
 StartRefusal RunController::Check() {
     if (source_.QueueCount() == 0) return StartRefusal::EmptyQueue;
@@ -71,7 +74,8 @@ void RunController::Run() {
     minutesElapsed_ = 0;
     SetTimerEnabled(false);
     listener_.RunStarted();
-    memory_.Load();
+    statuses_.BeginRun();
+    LoadMemory();
     const size_t count = source_.QueueCount();
     size_t failed = 0;
     size_t unchanged = 0;
@@ -103,8 +107,9 @@ void RunController::Run() {
 std::optional<EntryReport> RunController::DownloadOne(size_t position) {
     if (running_ || !lock_.Take()) return std::nullopt;
     running_ = true;
+    statuses_.BeginRun();
     // What the other entries left is saved again with this one.
-    memory_.Load();
+    LoadMemory();
     EntryReport report = DownloadEntry(position, source_.QueueEntry(position));
     TrimRunLog(RunLogPath(setup_.programFolder));
     SaveMemory();
@@ -117,6 +122,9 @@ EntryReport RunController::DownloadEntry(size_t position, const std::wstring& en
     entryInProgress_ = EntryInProgress{position, entry, GetTickCount64()};
     EntryReport report = NameAndDownload(position, entry);
     entryInProgress_.reset();
+    statuses_.Record(
+        entry, {report.arrived, report.unchanged, CurrentLocalTime(), report.result, report.bytes, report.targetPath});
+    memoryChanged_ = true;
     return report;
 }
 
@@ -172,8 +180,21 @@ void RunController::Abandon() {
 
 // Once per run, not per entry: each write holds every queued address.
 // A state file that cannot be written costs the next run a whole download, nothing more.
+void RunController::LoadMemory() {
+    memory_.Load();
+    for (const auto& [address, status] : memory_.Results()) statuses_.Remember(address, status);
+}
+
 void RunController::SaveMemory() {
-    if (memoryChanged_ && memory_.Save(QueuedEntries())) memoryChanged_ = false;
+    if (!memoryChanged_) return;
+    const std::vector<std::wstring> queued = QueuedEntries();
+    RememberedResults results;
+    for (const std::wstring& entry : queued) {
+        const EntryStatus status = statuses_.Of(entry);
+        if (status.result != EntryResult::NotFetched) results[entry] = status;
+    }
+    memory_.KeepResults(std::move(results));
+    if (memory_.Save(queued)) memoryChanged_ = false;
 }
 
 void RunController::Log(const EntryReport& report) {

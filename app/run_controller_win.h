@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/entry_status.h"
 #include "app/instance_lock_win.h"
 #include "retrieval/download_state_win.h"
 #include "retrieval/download_win.h"
@@ -123,6 +124,9 @@ public:
     bool Armed() const { return armed_; }
     bool Running() const { return running_; }
     bool TimerEnabled() const { return timerEnabled_; }
+    // Each address's last result: this session's, or else the one the state
+    // file kept from before.
+    const QueueStatuses& Statuses() const { return statuses_; }
 
 private:
     struct EntryInProgress {
@@ -136,6 +140,7 @@ private:
     EntryReport DownloadEntry(size_t position, const std::wstring& entry);
     EntryReport NameAndDownload(size_t position, const std::wstring& entry);
     void Log(const EntryReport& report);
+    void LoadMemory();
     void SaveMemory();
     std::vector<std::wstring> QueuedEntries() const;
     void SetTimerEnabled(bool enabled);
@@ -148,6 +153,7 @@ private:
     // Read again at the start of every run, written when an entry changes it.
     DownloadMemory memory_;
     bool memoryChanged_ = false;  // since the state file was last written
+    QueueStatuses statuses_;
     // START armed the schedule and STOP has not disarmed it.
     bool armed_ = false;
     bool stopRequested_ = false;

@@ -9,6 +9,7 @@
 #include "platform/message_loop_win.h"
 #include "platform/test_files_win.h"
 #include "platform/test_program_win.h"
+#include "retrieval/download_state.h"
 #include "retrieval/list_file_win.h"
 #include "retrieval/run_log_win.h"
 #include "retrieval/test_http_server_win.h"
@@ -82,6 +83,11 @@ TEST_F(RunOnceTest, OneFailingAddressExitsOneDownloadsTheRestAndLeavesTheListAlo
     EXPECT_EQ(FileBytes(list), listBefore);
     const std::wstring log = ReadRunLog(RunLogPath(programFolder_.path()));
     EXPECT_NE(log.find(server_.Url("/gone.txt") + L"\t"), std::wstring::npos) << log;
+    // The window's queue shows these results at its next start.
+    const RememberedResults results = ParseStateResults(FileBytes(programFolder_ / kStateFileName));
+    ASSERT_TRUE(results.contains(server_.Url("/gone.txt")));
+    EXPECT_EQ(results.at(server_.Url("/gone.txt")).result, EntryResult::Failed);
+    EXPECT_EQ(results.at(server_.Url("/a.txt")).result, EntryResult::Downloaded);
 
     server_.Serve("/gone.txt", TestAnswer::Body("back"));
     EXPECT_EQ(RunToEnd(kRunOnceSwitch), 0u) << ReadRunLog(RunLogPath(programFolder_.path()));

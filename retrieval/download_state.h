@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "retrieval/download.h"
+#include "retrieval/entry_result.h"
 #include "retrieval/naming.h"
 
 // What the last stored download of an address left, so that the next run
@@ -26,6 +27,9 @@ struct RememberedDownload {
 
 // By address, exactly as queued.
 using DownloadState = std::map<std::wstring, RememberedDownload>;
+// The last result of each address, so that the queue shows it after a
+// restart and a failure streak goes on counting; by address as queued.
+using RememberedResults = std::map<std::wstring, EntryStatus>;
 
 // "Durnwick.state", beside the list file.
 inline constexpr wchar_t kStateFileName[] = L"Durnwick.state";
@@ -33,12 +37,17 @@ inline constexpr wchar_t kStateFileName[] = L"Durnwick.state";
 inline constexpr wchar_t kBadStateFileName[] = L"Durnwick.state.bad";
 
 // The state file's JSON, UTF-8, with the addresses still queued only.
-std::string StateFileText(const DownloadState& state, const std::vector<std::wstring>& queued);
+std::string StateFileText(const DownloadState& state, const std::vector<std::wstring>& queued,
+                          const RememberedResults& results);
 
 // Nothing when the text is no state file. A record that cannot be used (no
 // hash, no target, a validator that would break the request's header
 // lines) is left out on its own.
 std::optional<DownloadState> ParseStateFile(std::string_view text);
+// The results a state file keeps; none when it is no state file or keeps
+// none (as one written before results were kept). A result that cannot be
+// read is left out on its own.
+RememberedResults ParseStateResults(std::string_view text);
 
 // The remembered copy counts for this run's target only where an unchanged
 // body would have gone: the same file under the original name, the same

@@ -17,7 +17,7 @@ TEST(StateFile, KeepsEveryRecordOfTheQueueWhateverItsScriptAndDropsTheRest) {
         {L"http://a/gone", Record(L"C:\\d\\gone")},
     };
     const std::optional<DownloadState> read =
-        ParseStateFile(StateFileText(state, {L"http://a/\u4F8B\U0001F600.txt", L"http://a/no-validators"}));
+        ParseStateFile(StateFileText(state, {L"http://a/\u4F8B\U0001F600.txt", L"http://a/no-validators"}, {}));
     ASSERT_TRUE(read);
     DownloadState expected = state;
     expected.erase(L"http://a/gone");
@@ -25,7 +25,7 @@ TEST(StateFile, KeepsEveryRecordOfTheQueueWhateverItsScriptAndDropsTheRest) {
 }
 
 TEST(StateFile, WhatIsNoStateFileReadsAsNothingAndABadRecordOnlyLosesItself) {
-    const std::string whole = StateFileText({{L"http://a/1", Record(L"C:\\d\\1")}}, {L"http://a/1"});
+    const std::string whole = StateFileText({{L"http://a/1", Record(L"C:\\d\\1")}}, {L"http://a/1"}, {});
     for (const std::string& text : {whole.substr(0, whole.size() / 2), std::string(), std::string("[]"),
                                     std::string("{\"version\": 2, \"addresses\": {}}"),
                                     std::string("{\"version\": 1, \"addresses\": []}"), std::string("\xFF\xFE{}")})
@@ -46,6 +46,49 @@ TEST(StateFile, WhatIsNoStateFileReadsAsNothingAndABadRecordOnlyLosesItself) {
     ASSERT_TRUE(read);
     ASSERT_EQ(read->size(), 1u);
     EXPECT_EQ(read->at(L"http://a/good"), (RememberedDownload{L"\"e\"", L"", 3, kHash, L"C:\\d\\good"}));
+}
+
+EntryStatus Failed(unsigned runs) {
+    return {EntryResult::Failed, runs, {2026, 12, 9, 8, 5, 7}, L"failed, HTTP 404", 0, L"C:\\d\\gone.txt"};
+}
+
+TEST(StateFile, KeepsTheLastResultOfEveryQueuedAddressAndReadsOlderFilesWithoutThem) {
+    const std::wstring wide = L"http://a/\u4F8B\U0001F600.txt";
+    const RememberedResults results = {
+        {wide, {EntryResult::Downloaded, 0, {2026, 1, 2, 3, 4, 5}, L"OK, HTTP 200 \u00E9", 42, L"C:\\d\\\u4F8B.txt"}},
+        {L"http://a/same", {EntryResult::Unchanged, 0, {2026, 12, 31, 23, 59, 59}, L"unchanged, HTTP 304", 0, L""}},
+        {L"http://a/gone", Failed(3)},
+        {L"http://a/never", {}},
+        {L"http://a/unqueued", Failed(1)},
+    };
+    const std::string text = StateFileText({}, {wide, L"http://a/same", L"http://a/gone", L"http://a/never"}, results);
+    ASSERT_TRUE(ParseStateFile(text)) << "the downloads' part stays readable";
+    RememberedResults expected = results;
+    expected.erase(L"http://a/never");
+    expected.erase(L"http://a/unqueued");
+    EXPECT_EQ(ParseStateResults(text), expected);
+
+    EXPECT_TRUE(ParseStateResults(R"({"version": 1, "addresses": {}})").empty());
+    EXPECT_TRUE(ParseStateResults(text.substr(0, text.size() / 2)).empty());
+}
+
+TEST(StateFile, AResultThatCannotBeReadOnlyLosesItself) {
+    const std::string text = R"({"version": 1, "addresses": {}, "results": {
+        "http://a/good": {"result": "failed", "failedRuns": 2, "time": [2026, 12, 9, 8, 5, 7],
+                          "words": "failed, HTTP 404", "bytes": 0, "target": "C:\\d\\gone.txt"},
+        "http://a/unknown-kind": {"result": "lost", "failedRuns": 0, "time": [2026, 1, 1, 0, 0, 0],
+                                  "words": "", "bytes": 0, "target": ""},
+        "http://a/short-time": {"result": "failed", "failedRuns": 1, "time": [2026, 1],
+                                "words": "", "bytes": 0, "target": ""},
+        "http://a/negative-streak": {"result": "failed", "failedRuns": -1, "time": [2026, 1, 1, 0, 0, 0],
+                                     "words": "", "bytes": 0, "target": ""},
+        "http://a/no-words": {"result": "downloaded", "failedRuns": 0, "time": [2026, 1, 1, 0, 0, 0],
+                              "bytes": 0, "target": ""},
+        "http://a/not-an-object": "failed"}})";
+    ASSERT_TRUE(ParseStateFile(text));
+    const RememberedResults read = ParseStateResults(text);
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read.at(L"http://a/good"), Failed(2));
 }
 
 TEST(PlanRevalidation, AsksForAChangeOnlyWhereAnUnchangedBodyWouldStoreNothing) {

@@ -28,10 +28,12 @@ DownloadMemory::DownloadMemory(const std::wstring& folder)
 
 void DownloadMemory::Load() {
     state_.clear();
+    results_.clear();
     std::string bytes;
     if (!ReadWholeFile(path_, bytes)) return;
     if (std::optional<DownloadState> read = ParseStateFile(bytes)) {
         state_ = std::move(*read);
+        results_ = ParseStateResults(bytes);
         return;
     }
     // Kept for a look, out of the way of the next write.
@@ -60,7 +62,7 @@ bool DownloadMemory::Remember(const std::wstring& address, const DownloadOutcome
 }
 
 FileResult DownloadMemory::Save(const std::vector<std::wstring>& queued) const {
-    return ReplaceFileContent(path_, StateFileText(state_, queued));
+    return ReplaceFileContent(path_, StateFileText(state_, queued, results_));
 }
 
 bool CopyIntact(const RememberedDownload& remembered) {

@@ -25,11 +25,15 @@ public:
     FileResult Save(const std::vector<std::wstring>& queued) const;
 
     const DownloadState& State() const { return state_; }
+    // Each address's last result, kept with the rest at the next Save.
+    const RememberedResults& Results() const { return results_; }
+    void KeepResults(RememberedResults results) { results_ = std::move(results); }
 
 private:
     std::wstring path_;
     std::wstring badPath_;
     DownloadState state_;
+    RememberedResults results_;
 };
 
 // The remembered file is there with the size and hash it was stored with.

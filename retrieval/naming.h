@@ -13,6 +13,7 @@ struct LocalTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    bool operator==(const LocalTime&) const = default;
 };
 
 struct NamingRequest {
