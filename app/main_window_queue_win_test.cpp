@@ -122,10 +122,10 @@ TEST_F(QueueMenuTest, DownloadNowAfterAStartKeepsWhatIsRememberedOfTheOtherEntri
     server_.Serve("/a.txt", TestAnswer::Body("a2"));
     UseMenu(0, L"Download now");
     EXPECT_EQ(FileBytes(downloads_ / L"a.txt"), "a2");
-    const std::optional<DownloadState> state = ParseStateFile(FileBytes(env_.folder() / kStateFileName));
+    const std::optional<StateFile> state = ParseStateFile(FileBytes(env_.folder() / kStateFileName));
     ASSERT_TRUE(state);
-    EXPECT_EQ(state->size(), 2u);
-    EXPECT_TRUE(state->contains(server_.Url("/b.txt")));
+    EXPECT_EQ(state->downloads.size(), 2u);
+    EXPECT_TRUE(state->downloads.contains(server_.Url("/b.txt")));
 }
 
 TEST_F(QueueMenuTest, AfterARestartEachEntryShowsItsLastResultAndAStreakGoesOnCounting) {

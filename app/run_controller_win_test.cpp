@@ -390,9 +390,9 @@ TEST_F(RunControllerTest, AStateFileThatIsNoStateFileIsSetAsideAndTheRunGoesOn) 
     EXPECT_EQ(listener_.log.back(), L"completed, 0 of 1 failed, timer off");
     EXPECT_FALSE(LastSent("If-None-Match"));
     EXPECT_EQ(FileBytes(programFolder_ / kBadStateFileName), broken);
-    const std::optional<DownloadState> state = ParseStateFile(FileBytes(programFolder_ / kStateFileName));
+    const std::optional<StateFile> state = ParseStateFile(FileBytes(programFolder_ / kStateFileName));
     ASSERT_TRUE(state);
-    EXPECT_EQ(state->at(server_.Url("/report.pdf")).target, downloads_ / L"report.pdf");
+    EXPECT_EQ(state->downloads.at(server_.Url("/report.pdf")).target, downloads_ / L"report.pdf");
 }
 
 }  // namespace

@@ -84,7 +84,8 @@ TEST_F(RunOnceTest, OneFailingAddressExitsOneDownloadsTheRestAndLeavesTheListAlo
     const std::wstring log = ReadRunLog(RunLogPath(programFolder_.path()));
     EXPECT_NE(log.find(server_.Url("/gone.txt") + L"\t"), std::wstring::npos) << log;
     // The window's queue shows these results at its next start.
-    const RememberedResults results = ParseStateResults(FileBytes(programFolder_ / kStateFileName));
+    const RememberedResults results =
+        ParseStateFile(FileBytes(programFolder_ / kStateFileName)).value_or(StateFile{}).results;
     ASSERT_TRUE(results.contains(server_.Url("/gone.txt")));
     EXPECT_EQ(results.at(server_.Url("/gone.txt")).result, EntryResult::Failed);
     EXPECT_EQ(results.at(server_.Url("/a.txt")).result, EntryResult::Downloaded);

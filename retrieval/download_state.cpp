@@ -130,27 +130,21 @@ std::string StateFileText(const DownloadState& state, const std::vector<std::wst
            "\n";
 }
 
-std::optional<DownloadState> ParseStateFile(std::string_view text) {
+std::optional<StateFile> ParseStateFile(std::string_view text) {
     const std::optional<json> document = ReadDocument(text);
     if (!document) return std::nullopt;
-    DownloadState state;
+    StateFile state;
     for (const auto& [address, value] : document->at("addresses").items()) {
         if (std::optional<RememberedDownload> record = RecordFrom(value))
-            state.emplace(WideFromUtf8(address), std::move(*record));
+            state.downloads.emplace(WideFromUtf8(address), std::move(*record));
+    }
+    const auto kept = document->find("results");
+    if (kept == document->end() || !kept->is_object()) return state;
+    for (const auto& [address, value] : kept->items()) {
+        if (std::optional<EntryStatus> status = ResultFrom(value))
+            state.results.emplace(WideFromUtf8(address), *status);
     }
     return state;
-}
-
-RememberedResults ParseStateResults(std::string_view text) {
-    const std::optional<json> document = ReadDocument(text);
-    RememberedResults results;
-    if (!document) return results;
-    const auto kept = document->find("results");
-    if (kept == document->end() || !kept->is_object()) return results;
-    for (const auto& [address, value] : kept->items()) {
-        if (std::optional<EntryStatus> status = ResultFrom(value)) results.emplace(WideFromUtf8(address), *status);
-    }
-    return results;
 }
 
 bool SamePlace(const std::wstring& rememberedTarget, const std::wstring& target, NamingConvention convention) {

@@ -40,14 +40,15 @@ inline constexpr wchar_t kBadStateFileName[] = L"Durnwick.state.bad";
 std::string StateFileText(const DownloadState& state, const std::vector<std::wstring>& queued,
                           const RememberedResults& results);
 
+struct StateFile {
+    DownloadState downloads;
+    RememberedResults results;  // none in a file written before they were kept
+};
+
 // Nothing when the text is no state file. A record that cannot be used (no
 // hash, no target, a validator that would break the request's header
-// lines) is left out on its own.
-std::optional<DownloadState> ParseStateFile(std::string_view text);
-// The results a state file keeps; none when it is no state file or keeps
-// none (as one written before results were kept). A result that cannot be
-// read is left out on its own.
-RememberedResults ParseStateResults(std::string_view text);
+// lines) is left out on its own, as is a result that cannot be read.
+std::optional<StateFile> ParseStateFile(std::string_view text);
 
 // The remembered copy counts for this run's target only where an unchanged
 // body would have gone: the same file under the original name, the same

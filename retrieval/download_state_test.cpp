@@ -16,12 +16,12 @@ TEST(StateFile, KeepsEveryRecordOfTheQueueWhateverItsScriptAndDropsTheRest) {
         {L"http://a/no-validators", {L"", L"", 0, kHash, L"C:\\d\\no-validators.html"}},
         {L"http://a/gone", Record(L"C:\\d\\gone")},
     };
-    const std::optional<DownloadState> read =
+    const std::optional<StateFile> read =
         ParseStateFile(StateFileText(state, {L"http://a/\u4F8B\U0001F600.txt", L"http://a/no-validators"}, {}));
     ASSERT_TRUE(read);
     DownloadState expected = state;
     expected.erase(L"http://a/gone");
-    EXPECT_EQ(*read, expected);
+    EXPECT_EQ(read->downloads, expected);
 }
 
 TEST(StateFile, WhatIsNoStateFileReadsAsNothingAndABadRecordOnlyLosesItself) {
@@ -42,10 +42,10 @@ TEST(StateFile, WhatIsNoStateFileReadsAsNothingAndABadRecordOnlyLosesItself) {
         "http://a/header-break": {"etag": "\"e\"\r\nX-Evil: 1", "size": 3, "sha256": ")" +
                                 kHash + R"(", "target": "C:\\d\\x"},
         "http://a/not-an-object": 7}})";
-    const std::optional<DownloadState> read = ParseStateFile(records);
+    const std::optional<StateFile> read = ParseStateFile(records);
     ASSERT_TRUE(read);
-    ASSERT_EQ(read->size(), 1u);
-    EXPECT_EQ(read->at(L"http://a/good"), (RememberedDownload{L"\"e\"", L"", 3, kHash, L"C:\\d\\good"}));
+    ASSERT_EQ(read->downloads.size(), 1u);
+    EXPECT_EQ(read->downloads.at(L"http://a/good"), (RememberedDownload{L"\"e\"", L"", 3, kHash, L"C:\\d\\good"}));
 }
 
 EntryStatus Failed(unsigned runs) {
@@ -62,14 +62,17 @@ TEST(StateFile, KeepsTheLastResultOfEveryQueuedAddressAndReadsOlderFilesWithoutT
         {L"http://a/unqueued", Failed(1)},
     };
     const std::string text = StateFileText({}, {wide, L"http://a/same", L"http://a/gone", L"http://a/never"}, results);
-    ASSERT_TRUE(ParseStateFile(text)) << "the downloads' part stays readable";
+    const std::optional<StateFile> read = ParseStateFile(text);
+    ASSERT_TRUE(read) << "the downloads' part stays readable";
     RememberedResults expected = results;
     expected.erase(L"http://a/never");
     expected.erase(L"http://a/unqueued");
-    EXPECT_EQ(ParseStateResults(text), expected);
+    EXPECT_EQ(read->results, expected);
 
-    EXPECT_TRUE(ParseStateResults(R"({"version": 1, "addresses": {}})").empty());
-    EXPECT_TRUE(ParseStateResults(text.substr(0, text.size() / 2)).empty());
+    const std::optional<StateFile> older = ParseStateFile(R"({"version": 1, "addresses": {}})");
+    ASSERT_TRUE(older);
+    EXPECT_TRUE(older->results.empty());
+    EXPECT_FALSE(ParseStateFile(text.substr(0, text.size() / 2)));
 }
 
 TEST(StateFile, AResultThatCannotBeReadOnlyLosesItself) {
@@ -85,10 +88,10 @@ TEST(StateFile, AResultThatCannotBeReadOnlyLosesItself) {
         "http://a/no-words": {"result": "downloaded", "failedRuns": 0, "time": [2026, 1, 1, 0, 0, 0],
                               "bytes": 0, "target": ""},
         "http://a/not-an-object": "failed"}})";
-    ASSERT_TRUE(ParseStateFile(text));
-    const RememberedResults read = ParseStateResults(text);
-    ASSERT_EQ(read.size(), 1u);
-    EXPECT_EQ(read.at(L"http://a/good"), Failed(2));
+    const std::optional<StateFile> read = ParseStateFile(text);
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->results.size(), 1u);
+    EXPECT_EQ(read->results.at(L"http://a/good"), Failed(2));
 }
 
 TEST(PlanRevalidation, AsksForAChangeOnlyWhereAnUnchangedBodyWouldStoreNothing) {

@@ -31,9 +31,9 @@ void DownloadMemory::Load() {
     results_.clear();
     std::string bytes;
     if (!ReadWholeFile(path_, bytes)) return;
-    if (std::optional<DownloadState> read = ParseStateFile(bytes)) {
-        state_ = std::move(*read);
-        results_ = ParseStateResults(bytes);
+    if (std::optional<StateFile> read = ParseStateFile(bytes)) {
+        state_ = std::move(read->downloads);
+        results_ = std::move(read->results);
         return;
     }
     // Kept for a look, out of the way of the next write.
