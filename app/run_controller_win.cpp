@@ -70,12 +70,10 @@ void RunController::Tick() {
 }
 
 void RunController::Run() {
-    running_ = true;
+    BeginDownloads();
     minutesElapsed_ = 0;
     SetTimerEnabled(false);
     listener_.RunStarted();
-    statuses_.BeginRun();
-    LoadMemory();
     const size_t count = source_.QueueCount();
     size_t failed = 0;
     size_t unchanged = 0;
@@ -89,33 +87,42 @@ void RunController::Run() {
         if (stopRequested_) {
             listener_.RunStopped();
             SetTimerEnabled(false);
-            TrimRunLog(RunLogPath(setup_.programFolder));
-            SaveMemory();
-            running_ = false;
-            if (!armed_) lock_.Give();
+            SaveRecords();
+            EndDownloads();
             return;
         }
     }
-    TrimRunLog(RunLogPath(setup_.programFolder));
-    SaveMemory();
+    SaveRecords();
     listener_.RunCompleted({failed, count, unchanged});
     SetTimerEnabled(armed_);
-    running_ = false;
-    if (!armed_) lock_.Give();
+    EndDownloads();
 }
 
 std::optional<EntryReport> RunController::DownloadOne(size_t position) {
     if (running_ || !lock_.Take()) return std::nullopt;
+    BeginDownloads();
+    EntryReport report = DownloadEntry(position, source_.QueueEntry(position));
+    SaveRecords();
+    EndDownloads();
+    return report;
+}
+
+// What the other entries left is read first, so that it is saved again
+// with what this run adds.
+void RunController::BeginDownloads() {
     running_ = true;
     statuses_.BeginRun();
-    // What the other entries left is saved again with this one.
     LoadMemory();
-    EntryReport report = DownloadEntry(position, source_.QueueEntry(position));
+}
+
+void RunController::SaveRecords() {
     TrimRunLog(RunLogPath(setup_.programFolder));
     SaveMemory();
+}
+
+void RunController::EndDownloads() {
     running_ = false;
     if (!armed_) lock_.Give();
-    return report;
 }
 
 EntryReport RunController::DownloadEntry(size_t position, const std::wstring& entry) {

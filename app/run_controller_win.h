@@ -137,6 +137,10 @@ private:
 
     StartRefusal Check();
     void Run();
+    // Around the downloads of a run or of one entry.
+    void BeginDownloads();
+    void SaveRecords();
+    void EndDownloads();
     EntryReport DownloadEntry(size_t position, const std::wstring& entry);
     EntryReport NameAndDownload(size_t position, const std::wstring& entry);
     void Log(const EntryReport& report);
