@@ -100,9 +100,9 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::LoadSettings(std::wstring& storedNamingChoice) {
-    SetText(idTxtPath, settings_.Get(kPathsSection, L"SaveTo", kDefaultSaveTo));
-    storedNamingChoice = settings_.Get(kOptionsSection, L"SaveName", kDefaultSaveName);
-    SetText(idTxtCustomName, settings_.Get(kOptionsSection, L"CustomName", kDefaultCustomName));
+    SetText(idTxtPath, settings_.Get(kPathsSection, kSaveToKey, kDefaultSaveTo));
+    storedNamingChoice = settings_.Get(kOptionsSection, kSaveNameKey, kDefaultSaveName);
+    SetText(idTxtCustomName, settings_.Get(kOptionsSection, kCustomNameKey, kDefaultCustomName));
     SetText(idTxtAutoD,
             std::to_wstring(LoadedInterval(settings_.Get(kOptionsSection, L"AutoDownloadInterval", kDefaultInterval))));
     // Assigning a check box a new value raises its click, which stores it.
@@ -116,7 +116,7 @@ void frmMain::LoadSettings(std::wstring& storedNamingChoice) {
         SetTicked(idChkPlaySound, playSound);
         chkPlaySound_Click();
     }
-    skipUnchanged_ = settings_.Get(kOptionsSection, L"SkipUnchanged", kDefaultSkipUnchanged) == L"1";
+    skipUnchanged_ = settings_.Get(kOptionsSection, kSkipUnchangedKey, kDefaultSkipUnchanged) == L"1";
     const int position = SpinnerFromInterval(Interval());
     if (position != GetScrollPos(Control(idVScroll1), SB_CTL)) {
         SetScrollPos(Control(idVScroll1), SB_CTL, position, TRUE);
@@ -349,7 +349,7 @@ void frmMain::cmdBrowse_Click() {
     }
     if (choice.path.empty()) return;
     SetText(idTxtPath, choice.path);
-    settings_.Save(kPathsSection, L"SaveTo", choice.path);
+    settings_.Save(kPathsSection, kSaveToKey, choice.path);
 }
 
 void frmMain::cmdView_Click() { Open(Text(idTxtPath)); }
@@ -364,10 +364,10 @@ void frmMain::Open(const std::wstring& target) {
 }
 
 void frmMain::optNaming_Click(NamingConvention convention) {
-    settings_.Save(kOptionsSection, L"SaveName", std::to_wstring(static_cast<int>(convention)));
+    settings_.Save(kOptionsSection, kSaveNameKey, std::to_wstring(static_cast<int>(convention)));
 }
 
-void frmMain::txtCustomName_Change() { settings_.Save(kOptionsSection, L"CustomName", Text(idTxtCustomName)); }
+void frmMain::txtCustomName_Change() { settings_.Save(kOptionsSection, kCustomNameKey, Text(idTxtCustomName)); }
 
 void frmMain::VScroll1_Scroll(int request) {
     HWND spinner = Control(idVScroll1);
@@ -471,7 +471,7 @@ void frmMain::exito_Click() {
 
 void frmMain::mnuSkipUnchanged_Click() {
     skipUnchanged_ = !skipUnchanged_;
-    settings_.Save(kOptionsSection, L"SkipUnchanged", skipUnchanged_ ? L"1" : L"0");
+    settings_.Save(kOptionsSection, kSkipUnchangedKey, skipUnchanged_ ? L"1" : L"0");
 }
 
 size_t frmMain::QueueCount() const { return queue_.Count(); }

@@ -12,11 +12,11 @@ namespace {
 
 NamingChoice StoredNaming(const SettingsStore& settings) {
     NamingChoice naming;
-    naming.convention = LoadedNamingChoice(settings.Get(kOptionsSection, L"SaveName", kDefaultSaveName))
+    naming.convention = LoadedNamingChoice(settings.Get(kOptionsSection, kSaveNameKey, kDefaultSaveName))
                             .value_or(NamingConvention::OriginalName);
-    naming.customName = settings.Get(kOptionsSection, L"CustomName", kDefaultCustomName);
-    naming.folder = settings.Get(kPathsSection, L"SaveTo", kDefaultSaveTo);
-    naming.skipUnchanged = settings.Get(kOptionsSection, L"SkipUnchanged", kDefaultSkipUnchanged) == L"1";
+    naming.customName = settings.Get(kOptionsSection, kCustomNameKey, kDefaultCustomName);
+    naming.folder = settings.Get(kPathsSection, kSaveToKey, kDefaultSaveTo);
+    naming.skipUnchanged = settings.Get(kOptionsSection, kSkipUnchangedKey, kDefaultSkipUnchanged) == L"1";
     return naming;
 }
 

@@ -12,6 +12,12 @@ inline constexpr wchar_t kSettingsKey[] = L"Software\\Tolvane";
 inline constexpr wchar_t kPathsSection[] = L"Paths";
 inline constexpr wchar_t kOptionsSection[] = L"Options";
 
+// The keys the window and the unattended run both read.
+inline constexpr wchar_t kSaveToKey[] = L"SaveTo";
+inline constexpr wchar_t kSaveNameKey[] = L"SaveName";
+inline constexpr wchar_t kCustomNameKey[] = L"CustomName";
+inline constexpr wchar_t kSkipUnchangedKey[] = L"SkipUnchanged";
+
 inline constexpr wchar_t kDefaultSaveTo[] = L"C:\\";
 inline constexpr wchar_t kDefaultSaveName[] = L"1";
 inline constexpr wchar_t kDefaultCustomName[] = L"Downloaded file.txt";
