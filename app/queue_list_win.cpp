@@ -83,17 +83,20 @@ size_t QueueList::Append(const std::vector<std::wstring>& lines) {
     for (size_t i = 0; i < added; ++i) SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lines[i].c_str()));
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
+    failing_.reset();
     return added;
 }
 
 void QueueList::Clear() {
     SendMessageW(list_, LB_RESETCONTENT, 0, 0);
     ForgetHover();
+    failing_.reset();
 }
 
 void QueueList::Remove(size_t position) {
     SendMessageW(list_, LB_DELETESTRING, position, 0);
     ForgetHover();
+    failing_.reset();
 }
 
 void QueueList::ResultChanged(size_t position, const std::wstring& address) {
@@ -101,12 +104,15 @@ void QueueList::ResultChanged(size_t position, const std::wstring& address) {
     InvalidateRect(list_, nullptr, TRUE);
     if (Entry(position) == address) accessible_->NameChanged(position);
     SendMessageW(tooltip_, TTM_UPDATE, 0, 0);
+    failing_.reset();
 }
 
 size_t QueueList::FailingCount() const {
+    if (failing_) return *failing_;
     size_t failing = 0;
     for (size_t i = 0; i < Count(); ++i)
         if (StatusAt(i).result == EntryResult::Failed) ++failing;
+    failing_ = failing;
     return failing;
 }
 

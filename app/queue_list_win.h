@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,9 @@ private:
     QueueMenuOwner* owner_ = nullptr;
     int dpi_ = 96;
     const QueueStatuses* statuses_ = nullptr;
+    // Counted once per change of the queue or its results: the tray asks
+    // on every move of the pointer over its icon.
+    mutable std::optional<size_t> failing_;
     HWND tooltip_ = nullptr;
     LRESULT hovered_ = -1;
     std::wstring tipText_;
